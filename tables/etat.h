@@ -1,0 +1,30 @@
+#pragma once
+
+#include "tables/cote.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vestrel {
+
+// The fit state: the nominal diameter, the two chosen classes and their
+// deviations (mm). The deviations are not cleared when a class is cleared.
+struct EtatAjustement {
+    double Dia_Nominal = 0;
+    std::string Cl_Alesage;
+    double Ec_Sup_Al = 0;
+    double Ec_Inf_Al = 0;
+    std::string Cl_Arbre;
+    double Ec_Sup_Ar = 0;
+    double Ec_Inf_Ar = 0;
+    std::int16_t Methode_Selection = 0;
+};
+
+// Looks up the side's class at Dia_Nominal and writes its two deviations into
+// the state. Returns whether an entry was found; when none is, nothing is
+// written and the previous deviations stay.
+bool Ecarts(Cote cote, EtatAjustement &etat);
+bool Ecarts_Alesage(EtatAjustement &etat);
+bool Ecarts_Arbre(EtatAjustement &etat);
+
+} // namespace vestrel

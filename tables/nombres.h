@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vestrel {
+
+// Reads the leading number of a text, with "." as decimal separator: optional
+// blanks, an optional sign, digits with at most one ".". Reading stops at the
+// first character that cannot continue the number; a text without a leading
+// number reads as 0. Never fails and always gives a finite value.
+double lireNombre(std::string_view texte);
+
+// General number text: rounded to 15 significant digits, plain decimal
+// notation (never an exponent), "." as separator, no trailing zeros, "-" for
+// negatives, no "+". Zero (also -0) is "0".
+std::string texteNombre(double v);
+
+// Clearance text, pattern "##0.0000": four decimals, "." as separator.
+// A value that rounds to zero is "0.0000", never "-0.0000".
+std::string texteJeu(double v);
+
+// Kind of fit from the maximum clearance M and the minimum m: serrage
+// (interference, red) when M < 0 and m <= 0; else jeu (clearance, blue) when
+// M > 0 and m >= 0; else incertain (transition, black).
+enum class Nature { Jeu, Incertain, Serrage };
+Nature natureAjustement(double jeuMax, double jeuMin);
+
+// Keys accepted while typing: the diameter and the two sizes take "." and
+// digits; the four deviations also take "-". Backspace (8) is always accepted.
+enum class Filtre { Diametre, Taille, Ecart };
+bool caractereAccepte(Filtre filtre, char32_t c);
+
+} // namespace vestrel
