@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    vestrel::Principale fenetre;
+    Principale fenetre;
     fenetre.show();
     return app.exec();
 }
