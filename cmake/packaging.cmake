@@ -1,0 +1,85 @@
+# Installation layout and the Debian package. Included by the top-level
+# CMakeLists.txt only when Vestrel is the top project, so that a parent
+# project never inherits our install rules or our CPack settings.
+include(GNUInstallDirs)
+
+set(VESTREL_ID org.vestrel.Vestrel)
+set(_donnees ${CMAKE_CURRENT_LIST_DIR}/../data)
+
+foreach(_programme IN ITEMS vestrel vestrel-fit)
+  if(TARGET ${_programme})
+    install(TARGETS ${_programme} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+# Desktop integration only makes sense when the window program is built.
+if(TARGET vestrel)
+  install(FILES ${_donnees}/${VESTREL_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${_donnees}/${VESTREL_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  foreach(_taille IN ITEMS 16 32 48 64 128 256)
+    install(FILES ${_donnees}/icons/hicolor/${_taille}x${_taille}/apps/vestrel.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_taille}x${_taille}/apps)
+  endforeach()
+  install(FILES ${_donnees}/icons/vestrel.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
+
+# Debian ships manual pages compressed; -n keeps the archive reproducible.
+if(TARGET vestrel-fit)
+  set(_man ${CMAKE_CURRENT_LIST_DIR}/../docs/vestrel-fit.1)
+  find_program(VESTREL_GZIP gzip)
+  if(VESTREL_GZIP)
+    set(_man_gz ${CMAKE_CURRENT_BINARY_DIR}/vestrel-fit.1.gz)
+    add_custom_command(OUTPUT ${_man_gz}
+      COMMAND ${VESTREL_GZIP} -9 -n -c ${_man} > ${_man_gz}
+      DEPENDS ${_man} VERBATIM)
+    add_custom_target(vestrel_man ALL DEPENDS ${_man_gz})
+    install(FILES ${_man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  else()
+    install(FILES ${_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+endif()
+
+set(CPACK_PACKAGE_NAME vestrel)
+set(CPACK_PACKAGE_VENDOR "Vestrel")
+set(CPACK_PACKAGE_CONTACT "L'équipe Vestrel <vestrel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calcul des ajustements ISO 286 (alésage / arbre)")
+set(CPACK_PACKAGE_DESCRIPTION
+"Vestrel calcule un ajustement ISO 286 entre un alésage et un arbre :
+écarts de chaque classe au diamètre saisi, cotes maximale et minimale,
+jeu maximal et minimal, avec la nature de l'ajustement. La commande
+vestrel-fit donne les mêmes écarts en ligne de commande.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The windows are drawn in Comic Neue when it is there; without it Qt falls
+# back to another face, so the font is recommended rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-comic-neue)
+
+# dpkg-shlibdeps (dpkg-dev) derives the exact library packages and versions
+# from the binaries. Without it, name the Qt runtime the program was built
+# against by hand, so that the package never claims to need nothing.
+find_program(VESTREL_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(VESTREL_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6, libc6")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES /\\.git/ /build.*/)
+include(CPack)
+
+if(VESTREL_BUILD_TESTS)
+  # Installs into a scratch folder and checks what lands there: programs,
+  # desktop entry, metainfo, icons, manual page in sync with --help.
+  add_test(NAME installation
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../tests/paquet/installation
+            ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/essai-installation)
+endif()
