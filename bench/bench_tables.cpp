@@ -1,0 +1,107 @@
+// Lookup speed of the deviation tables: every (class, sub-step) cell of both
+// sides is looked up once per iteration, at the middle of its sub-step, the
+// way a class choice in the window does it.
+
+#include "bench/rapport.h"
+
+#include "tables/catalogue.h"
+#include "tables/ecarts.h"
+#include "tables/etapes.h"
+#include "tables/etat.h"
+
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace vestrel;
+
+struct Requete {
+    Cote cote;
+    std::string_view classe;
+    double d;
+};
+
+std::vector<Requete> toutesLesCellules()
+{
+    std::vector<Requete> requetes;
+    for (Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        const auto classes = catalogue(cote);
+        for (const CelluleEcart &c : cellules(cote)) {
+            const double lo = BornesSousEtapes[c.sousEtape];
+            const double hi = BornesSousEtapes[c.sousEtape + 1];
+            requetes.push_back({cote, classes[c.classe], (lo + hi) / 2});
+        }
+    }
+    return requetes;
+}
+
+const std::vector<Requete> &requetes()
+{
+    static const std::vector<Requete> r = toutesLesCellules();
+    return r;
+}
+
+void BM_chercherEcarts(benchmark::State &state)
+{
+    const auto &r = requetes();
+    std::size_t trouvees = 0;
+    for (auto _ : state) {
+        trouvees = 0;
+        for (const Requete &q : r) {
+            auto e = chercherEcarts(q.cote, q.classe, q.d);
+            benchmark::DoNotOptimize(e);
+            trouvees += e.has_value();
+        }
+    }
+    if (trouvees != r.size())
+        state.SkipWithError("a cell of the table was not found by its own lookup");
+    state.counters["cellules"] = double(r.size());
+    state.counters["par_recherche"] = benchmark::Counter(
+        double(state.iterations()) * double(r.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_chercherEcarts);
+
+// The entry point of the window: the class text sits in the fit state as a
+// std::string and the deviations are written back into it.
+void BM_Ecarts(benchmark::State &state)
+{
+    const auto &r = requetes();
+    std::vector<EtatAjustement> etats(r.size());
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        etats[i].Dia_Nominal = r[i].d;
+        (r[i].cote == Cote::Alesage ? etats[i].Cl_Alesage : etats[i].Cl_Arbre) = r[i].classe;
+    }
+    std::size_t trouvees = 0;
+    for (auto _ : state) {
+        trouvees = 0;
+        for (std::size_t i = 0; i < r.size(); ++i)
+            trouvees += Ecarts(r[i].cote, etats[i]);
+        benchmark::ClobberMemory();
+    }
+    if (trouvees != r.size())
+        state.SkipWithError("a cell of the table was not found by its own lookup");
+    state.counters["par_recherche"] = benchmark::Counter(
+        double(state.iterations()) * double(r.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Ecarts);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    vestrel::bench::Rapport rapport;
+    benchmark::RunSpecifiedBenchmarks(&rapport);
+    std::printf("\n");
+    const double n = double(requetes().size());
+    std::printf("%zu cellules (alésage + arbre)\n", requetes().size());
+    vestrel::bench::cible("(a) chercherEcarts, par recherche", rapport.ns("BM_chercherEcarts") / n,
+                          "ns", 20);
+    vestrel::bench::cible("(a) Ecarts(Cote, EtatAjustement&), par recherche",
+                          rapport.ns("BM_Ecarts") / n, "ns", 20);
+    benchmark::Shutdown();
+    return 0;
+}
