@@ -63,6 +63,46 @@ void BM_chercherEcarts(benchmark::State &state)
 }
 BENCHMARK(BM_chercherEcarts);
 
+// The parts of a lookup, to tell where its time goes: finding the class from
+// its text, finding the sub-step from the diameter, and the loop itself.
+void BM_partie_indexClasse(benchmark::State &state)
+{
+    const auto &r = requetes();
+    for (auto _ : state)
+        for (const Requete &q : r)
+            benchmark::DoNotOptimize(indexClasse(q.cote, q.classe));
+    state.counters["par_recherche"] = benchmark::Counter(
+        double(state.iterations()) * double(r.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_partie_indexClasse);
+
+void BM_partie_sousEtape(benchmark::State &state)
+{
+    const auto &r = requetes();
+    for (auto _ : state)
+        for (const Requete &q : r)
+            benchmark::DoNotOptimize(sousEtape(q.d));
+    state.counters["par_recherche"] = benchmark::Counter(
+        double(state.iterations()) * double(r.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_partie_sousEtape);
+
+void BM_partie_boucleSeule(benchmark::State &state)
+{
+    const auto &r = requetes();
+    for (auto _ : state)
+        for (const Requete &q : r) {
+            benchmark::DoNotOptimize(q.classe);
+            benchmark::DoNotOptimize(q.d);
+        }
+    state.counters["par_recherche"] = benchmark::Counter(
+        double(state.iterations()) * double(r.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_partie_boucleSeule);
+
 // The entry point of the window: the class text sits in the fit state as a
 // std::string and the deviations are written back into it.
 void BM_Ecarts(benchmark::State &state)
@@ -102,6 +142,9 @@ int main(int argc, char **argv)
                           "ns", 20);
     vestrel::bench::cible("(a) Ecarts(Cote, EtatAjustement&), par recherche",
                           rapport.ns("BM_Ecarts") / n, "ns", 20);
+    std::printf("    dont : indexClasse %.1f ns, sousEtape %.1f ns, boucle du banc %.1f ns\n",
+                rapport.ns("BM_partie_indexClasse") / n, rapport.ns("BM_partie_sousEtape") / n,
+                rapport.ns("BM_partie_boucleSeule") / n);
     benchmark::Shutdown();
     return 0;
 }

@@ -3,15 +3,16 @@
 // A console reporter that also remembers the time per iteration of every
 // benchmark, so that a program can print ratios of figures measured side by
 // side in the same run (same machine state, same build). It keeps CPU time,
-// the least of all repetitions: on a shared machine wall time mostly measures
-// the neighbours, while the code under test is single-threaded and does no
-// waiting.
+// the median of the repetitions when there are several: on a shared machine
+// wall time mostly measures the neighbours, while the code under test is
+// single-threaded and does no waiting.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <unistd.h>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Iteration)
+            const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || !(mediane || run.run_type == Run::RT_Iteration))
                 continue;
             const double ns = run.GetAdjustedCPUTime()
                               * (run.time_unit == benchmark::kNanosecond    ? 1.0
@@ -33,14 +35,15 @@ public:
                                  : run.time_unit == benchmark::kMillisecond ? 1e6
                                                                             : 1e9);
             const std::string nom = run.run_name.str();
-            auto [it, nouveau] = temps_.try_emplace(nom, ns);
-            if (!nouveau && ns < it->second)
-                it->second = ns;
+            if (mediane || !medianes_.contains(nom))
+                temps_[nom] = ns;
+            if (mediane)
+                medianes_.insert(nom);
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    // CPU time per iteration in ns, least over repetitions; negative when
+    // CPU time per iteration in ns (median of the repetitions); negative when
     // the benchmark did not run (filtered out, or failed).
     double ns(const std::string &nom) const
     {
@@ -50,6 +53,7 @@ public:
 
 private:
     std::map<std::string, double> temps_;
+    std::set<std::string> medianes_;
 };
 
 // Prints "label: value unit (target ...) OK/MANQUÉ" on one line.
