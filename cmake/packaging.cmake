@@ -72,8 +72,6 @@ else()
 endif()
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES /\\.git/ /build.*/)
 include(CPack)
 
 if(VESTREL_BUILD_TESTS)
