@@ -3,31 +3,43 @@
 // the process and exits. One process per measure, so that peak memory
 // belongs to that window alone.
 //
-//   bench_demarrage principale | vide
+//   bench_demarrage principale | vide | etiquette
+//
+// "etiquette" is an empty window holding three labels, one in each of the
+// program's fonts: it tells the cost of the first texts drawn (font
+// database, font matching, glyph caches) apart from the cost of the main
+// window's own controls.
 
 #include "app/principale.h"
+#include "ui/polices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 #include <memory>
 
 namespace {
 
-// Peak resident set size (kB) as the kernel counts it.
-long vmhwm()
+// A memory figure (kB) of /proc/self/status: VmHWM is the peak resident set;
+// RssAnon and RssFile split the current one into the process's own memory
+// and the pages of mapped files (shared library code, fonts), which other
+// processes share.
+long statut(const QByteArray &cle)
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &ligne : f.readAll().split('\n'))
-        if (ligne.startsWith("VmHWM:"))
-            return ligne.mid(6).trimmed().split(' ').value(0).toLong();
+        if (ligne.startsWith(cle + ':'))
+            return ligne.mid(cle.size() + 1).trimmed().split(' ').value(0).toLong();
     return -1;
 }
 
@@ -35,8 +47,10 @@ long vmhwm()
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2 || (std::strcmp(argv[1], "principale") != 0 && std::strcmp(argv[1], "vide") != 0)) {
-        std::fprintf(stderr, "usage: %s principale|vide\n", argv[0]);
+    const char *const modes[] = {"principale", "vide", "etiquette"};
+    if (argc != 2 || std::none_of(std::begin(modes), std::end(modes),
+                                  [&](const char *m) { return std::strcmp(argv[1], m) == 0; })) {
+        std::fprintf(stderr, "usage: %s principale|vide|etiquette\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -51,6 +65,16 @@ int main(int argc, char *argv[])
         fenetre = std::make_unique<Principale>();
     else
         fenetre = std::make_unique<QWidget>();
+    if (std::strcmp(argv[1], "etiquette") == 0) {
+        const QFont polices[] = {vestrel::polices::comic(), vestrel::polices::sans(),
+                                 vestrel::polices::symbole()};
+        int y = 0;
+        for (const QFont &police : polices) {
+            auto *etiquette = new QLabel(QStringLiteral("Choix de l'ajustement 0,021"), fenetre.get());
+            etiquette->setFont(police);
+            etiquette->move(0, y += 20);
+        }
+    }
     fenetre->show();
     // First shown means painted once into an exposed window.
     while (!(fenetre->windowHandle() && fenetre->windowHandle()->isExposed()) && chrono.elapsed() < 5000)
@@ -59,6 +83,7 @@ int main(int argc, char *argv[])
     const qint64 ns = chrono.nsecsElapsed();
     const bool expose = fenetre->windowHandle() && fenetre->windowHandle()->isExposed();
 
-    std::printf("%s ns=%lld vmhwm_ko=%ld\n", argv[1], static_cast<long long>(ns), vmhwm());
+    std::printf("%s ns=%lld vmhwm_ko=%ld rssanon_ko=%ld rssfile_ko=%ld\n", argv[1],
+                static_cast<long long>(ns), statut("VmHWM"), statut("RssAnon"), statut("RssFile"));
     return expose ? 0 : 1;
 }
