@@ -26,25 +26,41 @@ if(TARGET vestrel)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
-# Debian ships manual pages compressed; -n keeps the archive reproducible.
-if(TARGET vestrel-fit)
-  set(_man ${CMAKE_CURRENT_LIST_DIR}/../docs/vestrel-fit.1)
-  find_program(VESTREL_GZIP gzip)
+# Debian ships manual pages and changelogs compressed; -n keeps the archive
+# reproducible.
+find_program(VESTREL_GZIP gzip)
+function(vestrel_installer_compresse source destination)
+  get_filename_component(_nom ${source} NAME)
   if(VESTREL_GZIP)
-    set(_man_gz ${CMAKE_CURRENT_BINARY_DIR}/vestrel-fit.1.gz)
-    add_custom_command(OUTPUT ${_man_gz}
-      COMMAND ${VESTREL_GZIP} -9 -n -c ${_man} > ${_man_gz}
-      DEPENDS ${_man} VERBATIM)
-    add_custom_target(vestrel_man ALL DEPENDS ${_man_gz})
-    install(FILES ${_man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    set(_gz ${CMAKE_CURRENT_BINARY_DIR}/compresses/${_nom}.gz)
+    add_custom_command(OUTPUT ${_gz}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compresses
+      COMMAND ${VESTREL_GZIP} -9 -n -c ${source} > ${_gz}
+      DEPENDS ${source} VERBATIM)
+    string(MAKE_C_IDENTIFIER ${_nom} _cible)
+    add_custom_target(vestrel_gz_${_cible} ALL DEPENDS ${_gz})
+    install(FILES ${_gz} DESTINATION ${destination})
   else()
-    install(FILES ${_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${source} DESTINATION ${destination})
   endif()
+endfunction()
+
+set(_docs ${CMAKE_CURRENT_LIST_DIR}/../docs)
+if(TARGET vestrel-fit)
+  vestrel_installer_compresse(${_docs}/vestrel-fit.1 ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+if(TARGET vestrel)
+  vestrel_installer_compresse(${_docs}/vestrel.1 ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+# Debian's place for a package's changelog is doc/<package>, lower case,
+# whatever the project is called.
+vestrel_installer_compresse(${_donnees}/changelog ${CMAKE_INSTALL_DATADIR}/doc/vestrel)
 
 set(CPACK_PACKAGE_NAME vestrel)
 set(CPACK_PACKAGE_VENDOR "Vestrel")
-set(CPACK_PACKAGE_CONTACT "L'équipe Vestrel <vestrel@localhost>")
+set(VESTREL_MAINTAINER "L'équipe Vestrel <vestrel@localhost>" CACHE STRING
+    "Maintainer field of the Debian package (name <address>)")
+set(CPACK_PACKAGE_CONTACT "${VESTREL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calcul des ajustements ISO 286 (alésage / arbre)")
 set(CPACK_PACKAGE_DESCRIPTION
 "Vestrel calcule un ajustement ISO 286 entre un alésage et un arbre :
@@ -74,7 +90,7 @@ endif()
 set(CPACK_GENERATOR DEB)
 include(CPack)
 
-if(VESTREL_BUILD_TESTS)
+if(VESTREL_BUILD_TESTS AND TARGET vestrel AND TARGET vestrel-fit)
   # Installs into a scratch folder and checks what lands there: programs,
   # desktop entry, metainfo, icons, manual page in sync with --help.
   add_test(NAME installation
