@@ -238,13 +238,21 @@ void Principale::creerControles()
     // Pasted text is not filtered by the keys; a bounded length keeps any
     // paste to a short text that reads as one finite number.
     m_diametre->setMaxLength(24);
+    // Composed characters would bypass the key filter.
+    m_diametre->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_diametre->installEventFilter(this);
     connect(m_diametre, &QLineEdit::textChanged, this, [this] { diametreChange(); });
 
     m_barre = new vestrel::BarreOutils(m_etat, this);
     m_barre->move(vestrel::pointTwips(60, 3100));
     m_barre->hide();
-    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::Choisir_Classe);
+    // A class composed on the toolbar shows in Aj_Ale or Aj_Arb; a class
+    // chosen from a list does not.
+    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this,
+            [this](Cote cote, const QString &classe) {
+                volet(cote).classeBarre->setText(classe);
+                Choisir_Classe(cote, classe);
+            });
 
     m_menus = new vestrel::BarreMenus(this);
 
