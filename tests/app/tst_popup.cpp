@@ -3,6 +3,7 @@
 #include "app/liste_classes.h"
 #include "ui/barre_outils.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,6 +66,8 @@ private slots:
 
     void demandeType();
     void changementDiametreVide();
+    void choixALaSouris_data();
+    void choixALaSouris();
     void plage_data();
     void plage();
     void filtreTouches_data();
@@ -119,7 +122,6 @@ void TestPopup::changementDiametreVide()
 {
     Principale f;
     auto *al = controle<QComboBox>(f, "Aj_Alesage");
-    QSignalSpy choix(al, &QComboBox::currentIndexChanged);
     diametre(f)->setText("30");
     // Lists rebuilt for 24-30 mm: T7 appears, and no class is chosen for the user.
     QVERIFY(al->findText("T7") >= 0);
@@ -128,6 +130,42 @@ void TestPopup::changementDiametreVide()
     // The deviations of the former fit stay in the state, not on screen.
     QCOMPARE(f.etat().Ec_Sup_Al, 0.01);
     QCOMPARE(texte(f, "Af_Ec_Sup_Al"), QString());
+}
+
+void TestPopup::choixALaSouris_data()
+{
+    QTest::addColumn<QString>("diametre");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<int>("avertissements");
+
+    QTest::newRow("dans la plage") << "25" << "H8" << 0;
+    QTest::newRow("hors plage") << "600" << "H7" << 1;
+}
+
+void TestPopup::choixALaSouris()
+{
+    QFETCH(QString, diametre);
+    QFETCH(QString, attendu);
+    QFETCH(int, avertissements);
+
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    Avertissements vues;
+    ::diametre(f)->setText(diametre);
+    auto *l = controle<QComboBox>(f, "Aj_Alesage");
+    l->showPopup();
+    QAbstractItemView *vue = l->view();
+    QTRY_VERIFY_WITH_TIMEOUT(vue->isVisible(), 1000);
+    const QModelIndex h8 = vue->model()->index(l->findText("H8"), 0);
+    vue->scrollTo(h8);
+    const QPoint centre = vue->visualRect(h8).center();
+    QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY_WITH_TIMEOUT(!vue->isVisible(), 1000);
+
+    QCOMPARE(vues.vues.size(), avertissements);
+    QCOMPARE(QString::fromStdString(f.etat().Cl_Alesage), attendu);
+    QCOMPARE(l->currentText(), attendu);
 }
 
 void TestPopup::plage_data()
