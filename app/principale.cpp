@@ -246,13 +246,7 @@ void Principale::creerControles()
     m_barre = new vestrel::BarreOutils(m_etat, this);
     m_barre->move(vestrel::pointTwips(60, 3100));
     m_barre->hide();
-    // A class composed on the toolbar shows in Aj_Ale or Aj_Arb; a class
-    // chosen from a list does not.
-    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this,
-            [this](Cote cote, const QString &classe) {
-                volet(cote).classeBarre->setText(classe);
-                Choisir_Classe(cote, classe);
-            });
+    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::Choisir_Classe);
 
     m_menus = new vestrel::BarreMenus(this);
 

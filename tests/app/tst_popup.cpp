@@ -1,7 +1,6 @@
 #include "aide.h"
 
 #include "app/liste_classes.h"
-#include "ui/barre_outils.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -81,7 +80,6 @@ private slots:
     void coteSansClasseVide();
     void ecartsIntrouvesVides();
     void ecartsDAutreDiametreVides();
-    void classeDeLaBarre();
     void collage_data();
     void collage();
 };
@@ -450,29 +448,6 @@ void TestPopup::ecartsDAutreDiametreVides()
     f.Choisir_Classe(Cote::Arbre, "g6");
     QCOMPARE(texte(f, "Res_Ar_Min"), QString("29.98"));
     QCOMPARE(texte(f, "J_Max"), QString("0.0410"));
-}
-
-void TestPopup::classeDeLaBarre()
-{
-    Principale f;
-    auto *barre = controle<vestrel::BarreOutils>(f, "Toolbars");
-    emit barre->classeChoisie(Cote::Alesage, "G6");
-    QCOMPARE(texte(f, "Aj_Ale"), QString("G6"));
-    QCOMPARE(f.etat().Cl_Alesage, std::string("G6"));
-    QCOMPARE(texte(f, "Af_Ec_Sup_Al"), QString("0.008"));
-    QCOMPARE(texte(f, "J_Max"), QString("0.0240"));
-    // The list keeps its own choice.
-    QCOMPARE(controle<QComboBox>(f, "Aj_Alesage")->currentText(), QString("H7"));
-
-    // A class without deviations at 2 mm, as T with a kept grade.
-    emit barre->classeChoisie(Cote::Arbre, "t6");
-    QCOMPARE(texte(f, "Aj_Arb"), QString("t6"));
-    for (const char *nom : {"Af_Ec_Sup_Ar", "Res_Ar_Min", "J_Max", "J_Min"})
-        QVERIFY2(texte(f, nom).isEmpty(), nom);
-
-    // A class chosen from a list leaves the toolbar's caption alone.
-    choisir(f, "Aj_Arbre", "g6");
-    QCOMPARE(texte(f, "Aj_Arb"), QString("t6"));
 }
 
 void TestPopup::collage_data()
