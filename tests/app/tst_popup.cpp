@@ -75,6 +75,8 @@ private slots:
     void saisieAnticipee_data();
     void saisieAnticipee();
     void saisieFlechesLaissentPrefixe();
+    void saisieTouchesSansTexte_data();
+    void saisieTouchesSansTexte();
     void couleurs_data();
     void couleurs();
     void coteSansClasseVide();
@@ -352,6 +354,33 @@ void TestPopup::saisieFlechesLaissentPrefixe()
     // ...and leaves the prefix and the colour alone.
     QCOMPARE(f.saisie(Cote::Alesage), QString("q"));
     QCOMPARE(fond(l), QColor(255, 0, 0));
+}
+
+void TestPopup::saisieTouchesSansTexte_data()
+{
+    QTest::addColumn<int>("touche");
+
+    QTest::newRow("tab") << int(Qt::Key_Tab);
+    QTest::newRow("tab arriere") << int(Qt::Key_Backtab);
+    QTest::newRow("majuscule") << int(Qt::Key_Shift);
+    QTest::newRow("controle") << int(Qt::Key_Control);
+    QTest::newRow("debut") << int(Qt::Key_Home);
+    QTest::newRow("gauche") << int(Qt::Key_Left);
+    QTest::newRow("haut") << int(Qt::Key_Up);
+}
+
+void TestPopup::saisieTouchesSansTexte()
+{
+    QFETCH(int, touche);
+    Principale f;
+    auto *l = controle<vestrel::ListeClasses>(f, "Aj_Alesage");
+    // As after a Tab into the list: its whole text is selected.
+    l->lineEdit()->selectAll();
+    QTest::keyRelease(l, Qt::Key(touche));
+    QCOMPARE(l->currentText(), QString("H7"));
+    QCOMPARE(f.etat().Cl_Alesage, std::string("H7"));
+    QVERIFY(f.saisie(Cote::Alesage).isEmpty());
+    QCOMPARE(l->lineEdit()->selectedText(), QString("H7"));
 }
 
 void TestPopup::couleurs_data()
