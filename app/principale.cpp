@@ -174,6 +174,8 @@ Principale::Principale(QWidget *parent)
 
     creerControles();
     demarrer();
+    connecterLibre();
+    connecterMethodes();
 
     if (const QScreen *ecran = screen()) {
         QRect r(QPoint(), size());
@@ -244,7 +246,6 @@ void Principale::creerControles()
     m_barre = new vestrel::BarreOutils(m_etat, this);
     m_barre->move(vestrel::pointTwips(60, 3100));
     m_barre->hide();
-    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::Choisir_Classe);
 
     m_menus = new vestrel::BarreMenus(this);
 
