@@ -87,6 +87,9 @@ BarreOutils::BarreOutils(const EtatAjustement &etat, QWidget *parent)
     setFont(polices::comic());
     setFixedSize(tailleTwips(5350, 3255));
     setMouseTracking(true);
+    // The frame hides what lies under it in the window (the focus box
+    // recup_curseur stands there).
+    setAutoFillBackground(true);
 
     for (std::size_t k = 0; k < Contours.size(); ++k) {
         const Cadre &c = Contours[k];
