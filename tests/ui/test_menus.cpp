@@ -67,7 +67,8 @@ private slots:
     void clicFenetreFermeLeMenu();
     void effacerSurvol();
     void aproposOuvreLaBoite();
-    void quitterTermineLeProgramme();
+    void finDuProgramme_data();
+    void finDuProgramme();
 
 private:
     void ouvrirParPression(int titre);
@@ -376,19 +377,29 @@ void TestMenus::aproposOuvreLaBoite()
     QVERIFY(boite.isNull());
 }
 
-void TestMenus::quitterTermineLeProgramme()
+void TestMenus::finDuProgramme_data()
 {
+    QTest::addColumn<QString>("etape");
+    QTest::newRow("Quitter") << "quitter";
+    QTest::newRow("fermeture de la fenetre") << "fermer";
+}
+
+// Ending the program ends the process, so it runs in a child program.
+void TestMenus::finDuProgramme()
+{
+    QFETCH(QString, etape);
     QProcess enfant;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     enfant.setProcessEnvironment(env);
-    enfant.start(QStringLiteral(QUITTER_ENFANT), {});
+    enfant.start(QStringLiteral(QUITTER_ENFANT), {etape});
     QVERIFY(enfant.waitForFinished(20000));
     const QByteArray sortie = enfant.readAllStandardOutput();
     QCOMPARE(enfant.exitStatus(), QProcess::NormalExit);
     QCOMPARE(enfant.exitCode(), 0);
-    QVERIFY2(sortie.contains("clic sur Quitter"), sortie.constData());
-    // Nothing after the click: neither the rest of the caller nor a queued event.
+    QVERIFY2(sortie.contains("avant"), sortie.constData());
+    // Nothing after that step: neither the rest of the caller nor a queued
+    // event.
     QVERIFY2(!sortie.contains("apres"), sortie.constData());
     QVERIFY2(!sortie.contains("evenement"), sortie.constData());
 }
