@@ -81,6 +81,8 @@ bool Principale::eventFilter(QObject *objet, QEvent *event)
     if (objet == m_diametre && event->type() == QEvent::KeyPress
         && toucheRefusee(static_cast<QKeyEvent *>(event)))
         return true;
+    if (filtreLibre(objet, event) || filtreSurface(objet, event))
+        return true;
     return QWidget::eventFilter(objet, event);
 }
 

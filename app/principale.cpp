@@ -152,6 +152,8 @@ Principale::Principale(QWidget *parent)
 
     creerControles();
     demarrer();
+    connecterLibre();
+    connecterMethodes();
 
     if (const QScreen *ecran = screen()) {
         QRect r(QPoint(), size());
@@ -222,13 +224,8 @@ void Principale::creerControles()
     m_barre = new vestrel::BarreOutils(m_etat, this);
     m_barre->move(vestrel::pointTwips(60, 3100));
     m_barre->hide();
-    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::Choisir_Classe);
 
     m_menus = new vestrel::BarreMenus(this);
-    // The Selection menu sets the option button, whose handling switches
-    // the method as a click on it would.
-    connect(m_menus, &vestrel::BarreMenus::methodeChoisie, this,
-            [this](int methode) { m_chOpt[methode]->setChecked(true); });
 
     m_quelconque->hide();
     m_chOpt[0]->setChecked(true);
