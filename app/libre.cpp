@@ -13,6 +13,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <iterator>
 
 namespace couleurs = vestrel::couleurs;
 
@@ -34,20 +35,6 @@ constexpr BoiteLibre BoitesLibres[] = {
     {"Ec_Inf_Dia2", &ValeursLibres::Val_Ec_Inf_Dia2, vestrel::Filtre::Ecart},
 };
 constexpr int NbBoites = int(std::size(BoitesLibres));
-
-void colorer(QLabel *etiquette, const QColor &couleur)
-{
-    QPalette p = etiquette->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    etiquette->setPalette(p);
-}
-
-// The clearance as shown: the difference written with 15 significant
-// digits, then with four decimals, like the clearances of the tables.
-QString texteJeuCalcule(double jeu)
-{
-    return vestrel::texteJeuLocal(vestrel::lireNombreLocal(vestrel::texteNombreLocal(jeu)));
-}
 
 } // namespace
 
@@ -107,20 +94,15 @@ void Principale::presseCalcul()
 void Principale::Calcul_Libre()
 {
     const ValeursLibres &v = m_libres;
-    volet(vestrel::Cote::Alesage).tailleMax->setText(vestrel::texteNombreLocal(v.Val_Dia1 + v.Val_Ec_Sup_Dia1));
-    volet(vestrel::Cote::Alesage).tailleMin->setText(vestrel::texteNombreLocal(v.Val_Ec_Inf_Dia1 + v.Val_Dia1));
-    volet(vestrel::Cote::Arbre).tailleMax->setText(vestrel::texteNombreLocal(v.Val_Dia2 + v.Val_Ec_Sup_Dia2));
-    volet(vestrel::Cote::Arbre).tailleMin->setText(vestrel::texteNombreLocal(v.Val_Dia2 + v.Val_Ec_Inf_Dia2));
-    m_jMax->setText(texteJeuCalcule((v.Val_Dia1 + v.Val_Ec_Sup_Dia1) - (v.Val_Dia2 + v.Val_Ec_Inf_Dia2)));
-    m_jMin->setText(texteJeuCalcule((v.Val_Ec_Inf_Dia1 + v.Val_Dia1) - (v.Val_Dia2 + v.Val_Ec_Sup_Dia2)));
-
-    QColor couleur = couleurs::Incertain;
-    switch (vestrel::natureAjustement(vestrel::lireNombreLocal(m_jMax->text()),
-                                      vestrel::lireNombreLocal(m_jMin->text()))) {
-    case vestrel::Nature::Serrage: couleur = couleurs::Serrage; break;
-    case vestrel::Nature::Jeu: couleur = couleurs::Jeu; break;
-    case vestrel::Nature::Incertain: break;
-    }
-    colorer(m_jMax, couleur);
-    colorer(m_jMin, couleur);
+    const double alMax = v.Val_Dia1 + v.Val_Ec_Sup_Dia1;
+    const double alMin = v.Val_Ec_Inf_Dia1 + v.Val_Dia1;
+    const double arMax = v.Val_Dia2 + v.Val_Ec_Sup_Dia2;
+    const double arMin = v.Val_Dia2 + v.Val_Ec_Inf_Dia2;
+    const Volet &al = volet(vestrel::Cote::Alesage);
+    const Volet &ar = volet(vestrel::Cote::Arbre);
+    al.tailleMax->setText(vestrel::texteNombreLocal(alMax));
+    al.tailleMin->setText(vestrel::texteNombreLocal(alMin));
+    ar.tailleMax->setText(vestrel::texteNombreLocal(arMax));
+    ar.tailleMin->setText(vestrel::texteNombreLocal(arMin));
+    afficherJeux(alMax - arMin, alMin - arMax);
 }

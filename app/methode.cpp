@@ -52,8 +52,6 @@ void Principale::connecterMethodes()
                 Changer_Methode(k);
         });
     }
-    connect(m_menus, &vestrel::BarreMenus::methodeChoisie, this,
-            [this](int k) { m_chOpt[k]->setChecked(true); });
 
     connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::classeBarre);
     connect(m_barre, &vestrel::BarreOutils::survolFond, this, &Principale::Effacer_Survol);

@@ -148,6 +148,9 @@ private:
     void classeChoisie(vestrel::Cote cote, int position);
     void completerSaisie(vestrel::Cote cote, int touche);
     void viderResultats();
+    // Shows the two clearances with four decimals, coloured by the kind of
+    // fit.
+    void afficherJeux(double jeuMax, double jeuMin);
 
     void connecterLibre();
     bool filtreLibre(QObject *objet, QEvent *event);

@@ -126,6 +126,13 @@ private slots:
             QCOMPARE(w(QStringLiteral("Aj_Ale"))->isVisible(), !listes);
             QCOMPARE(w(QStringLiteral("Aj_Arb"))->isVisible(), !listes);
         }
+        // The Selection menu marks the method in use, and only it.
+        auto *menu = w(QStringLiteral("Mnu_Select"));
+        for (int j = 0; j < 3; ++j) {
+            auto *icone = menu->findChild<QLabel *>(QStringLiteral("Pict(%1)").arg(j));
+            QVERIFY(icone);
+            QCOMPARE(!icone->pixmap().isNull(), j == k);
+        }
         if (toolbars)
             QCOMPARE(w(QStringLiteral("Toolbars"))->y(), twips(3100));
         // The toolbar stands between the Popup frame and the results.
