@@ -63,7 +63,8 @@ void BM_chercherEcarts(benchmark::State &state)
 }
 BENCHMARK(BM_chercherEcarts);
 
-// The parts of a lookup, to tell where its time goes: finding the class from
+// The parts of a lookup called on their own through the public interface, to
+// tell where the time goes when the target is missed: finding the class from
 // its text, finding the sub-step from the diameter, and the loop itself.
 void BM_partie_indexClasse(benchmark::State &state)
 {
@@ -142,7 +143,7 @@ int main(int argc, char **argv)
                           "ns", 20);
     vestrel::bench::cible("(a) Ecarts(Cote, EtatAjustement&), par recherche",
                           rapport.ns("BM_Ecarts") / n, "ns", 20);
-    std::printf("    dont : indexClasse %.1f ns, sousEtape %.1f ns, boucle du banc %.1f ns\n",
+    std::printf("    appels isolés : indexClasse %.1f ns, sousEtape %.1f ns, boucle du banc %.1f ns\n",
                 rapport.ns("BM_partie_indexClasse") / n, rapport.ns("BM_partie_sousEtape") / n,
                 rapport.ns("BM_partie_boucleSeule") / n);
     benchmark::Shutdown();
