@@ -32,9 +32,11 @@ namespace {
 // RssAnon and RssFile split the current one into the process's own memory
 // and the pages of mapped files (shared library code, fonts), which other
 // processes share.
-long statut(const QByteArray &cle)
+// Private_Dirty of /proc/self/smaps_rollup is the memory that is this
+// process's alone and cannot be dropped: heap, stacks, written pages.
+long statut(const QByteArray &cle, const QString &fichier = QStringLiteral("/proc/self/status"))
 {
-    QFile f(QStringLiteral("/proc/self/status"));
+    QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &ligne : f.readAll().split('\n'))
@@ -83,7 +85,8 @@ int main(int argc, char *argv[])
     const qint64 ns = chrono.nsecsElapsed();
     const bool expose = fenetre->windowHandle() && fenetre->windowHandle()->isExposed();
 
-    std::printf("%s ns=%lld vmhwm_ko=%ld rssanon_ko=%ld rssfile_ko=%ld\n", argv[1],
-                static_cast<long long>(ns), statut("VmHWM"), statut("RssAnon"), statut("RssFile"));
+    std::printf("%s ns=%lld vmhwm_ko=%ld rssanon_ko=%ld rssfile_ko=%ld prive_ko=%ld\n", argv[1],
+                static_cast<long long>(ns), statut("VmHWM"), statut("RssAnon"), statut("RssFile"),
+                statut("Private_Dirty", QStringLiteral("/proc/self/smaps_rollup")));
     return expose ? 0 : 1;
 }
