@@ -142,8 +142,10 @@ void Principale::Filtrer(Cote cote)
     vestrel::ListeClasses *liste = volet(cote).liste;
     ++m_remplissage;
     liste->clear();
+    QStringList textes;
     for (const std::string_view classe : vestrel::classesOffertes(cote, m_etat.Dia_Nominal))
-        liste->addItem(QString::fromUtf8(classe.data(), qsizetype(classe.size())));
+        textes.append(QString::fromUtf8(classe.data(), qsizetype(classe.size())));
+    liste->addItems(textes);
     // Qt selects the first item of a list filled from empty; the user chooses.
     liste->setCurrentIndex(-1);
     liste->clearEditText();
