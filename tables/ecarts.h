@@ -32,8 +32,13 @@ std::span<const CelluleEcart> cellules(Cote cote);
 // decimal value (295 um -> 0.295, 12.5 um -> 0.0125).
 constexpr double enMillimetres(std::int32_t demiMicrons) { return demiMicrons / 2000.0; }
 
+// The cell of catalogue class `classe` in sub-step `sousEtape`, or null when
+// the class has no entry there.
+const CelluleEcart *celluleEcart(Cote cote, int classe, int sousEtape);
+
 // Deviations of class `classe` at diameter d, or nothing when the class has
 // no entry there (unknown text, range without an entry, d outside 1..500).
-std::optional<Ecarts> chercherEcarts(Cote cote, std::string_view classe, double d);
+// ("struct": the fit state's lookup function Ecarts, etat.h, shares the name.)
+std::optional<struct Ecarts> chercherEcarts(Cote cote, std::string_view classe, double d);
 
 } // namespace vestrel

@@ -1,0 +1,156 @@
+#pragma once
+
+// Compile-time description of the two class catalogues, shared by the
+// catalogue, the deviation tables and the toolbar data. Not part of the
+// library's interface.
+
+#include "tables/cote.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace vestrel::detail {
+
+inline constexpr std::array<std::string_view, 23> LettresAlesage{
+    "A", "B", "C", "D", "E", "F", "G", "H", "J", "JS", "K", "M",
+    "N", "P", "R", "S", "T", "U", "X", "Z", "ZA", "ZB", "ZC"};
+inline constexpr std::array<std::string_view, 23> LettresArbre{
+    "a", "b", "c", "d", "e", "f", "g", "h", "j", "js", "k", "m",
+    "n", "p", "r", "s", "t", "u", "x", "z", "za", "zb", "zc"};
+
+// Letter indexes, the same on both sides.
+enum Lettre : int { A, B, C, D, E, F, G, H, J, JS, K, M, N, P, R, S, T, U, X, Z, ZA, ZB, ZC };
+
+// List order: by letter code, then by rising grade. A "*" marks the classes
+// outside the DIN standard.
+inline constexpr std::array<std::string_view, 119> TextesAlesage{
+    "A9", "A11", "A12", "A13",
+    "B8", "B9", "B10", "B11", "B12", "B13",
+    "C8", "C9", "C10", "C11",
+    "D6", "D7", "D8", "D9", "D10", "D11", "D12", "D13",
+    "E6", "E7", "E8", "E9", "E10", "E11*", "E12*",
+    "F6", "F7", "F8", "F9",
+    "G6", "G7",
+    "H6", "H7", "H8", "H9", "H10", "H11", "H12", "H13", "H14", "H15", "H16", "H17", "H18",
+    "J6", "J7", "J8",
+    "JS9", "JS10", "JS11", "JS12", "JS13", "JS14", "JS15", "JS16", "JS17", "JS18",
+    "K6", "K7", "K8",
+    "M6", "M7", "M8",
+    "N6", "N7", "N8", "N9", "N10", "N11",
+    "P6", "P7", "P8", "P9",
+    "R6", "R7", "R8", "R9",
+    "S6", "S7", "S8", "S9", "S10",
+    "T6", "T7", "T8", "T9",
+    "U6", "U7", "U8", "U9", "U10", "U11",
+    "X7", "X8", "X9", "X10", "X11",
+    "Z7", "Z8", "Z9", "Z10", "Z11",
+    "ZA7", "ZA8", "ZA9", "ZA10", "ZA11",
+    "ZB8", "ZB9", "ZB10", "ZB11",
+    "ZC8", "ZC9", "ZC10", "ZC11"};
+inline constexpr std::array<std::string_view, 123> TextesArbre{
+    "a9", "a11", "a12", "a13",
+    "b8", "b9", "b10", "b11", "b12", "b13",
+    "c9", "c10", "c11", "c12*",
+    "d6", "d7", "d8", "d9", "d10", "d11", "d12",
+    "e6", "e7", "e8", "e9", "e10*", "e11*", "e12*",
+    "f6", "f7", "f8",
+    "g5", "g6",
+    "h5", "h6", "h7", "h8", "h9", "h10", "h11", "h12", "h13",
+    "j5", "j6", "j7",
+    "js8", "js9", "js10", "js11", "js12", "js13", "js14", "js15", "js16", "js17", "js18",
+    "k5", "k6", "k7", "k8", "k9", "k10", "k11",
+    "m5", "m6", "m7",
+    "n5", "n6", "n7",
+    "p5", "p6", "p7", "p8",
+    "r5", "r6", "r7", "r8", "r9",
+    "s5", "s6", "s7", "s8", "s9", "s10",
+    "t5", "t6", "t7", "t8", "t9",
+    "u5", "u6", "u7", "u8", "u9", "u10", "u11",
+    "x6", "x7", "x8", "x9", "x10", "x11",
+    "z6", "z7", "z8", "z9", "z10", "z11",
+    "za6", "za7", "za8", "za9", "za10", "za11",
+    "zb7", "zb8", "zb9", "zb10", "zb11",
+    "zc8", "zc9", "zc10", "zc11"};
+
+constexpr std::span<const std::string_view> textes(Cote cote)
+{
+    if (cote == Cote::Alesage)
+        return TextesAlesage;
+    return TextesArbre;
+}
+constexpr std::span<const std::string_view> lettresDe(Cote cote)
+{
+    if (cote == Cote::Alesage)
+        return LettresAlesage;
+    return LettresArbre;
+}
+constexpr int nbClasses(Cote cote) { return static_cast<int>(textes(cote).size()); }
+
+constexpr bool estEtoilee(Cote cote, int lettre, int grade)
+{
+    if (cote == Cote::Alesage)
+        return lettre == E && (grade == 11 || grade == 12);
+    return (lettre == C && grade == 12) || (lettre == E && grade >= 10 && grade <= 12);
+}
+
+// A class text split into letter index, grade and star.
+struct Decomposee {
+    int lettre = -1;
+    int grade = -1;
+    bool etoile = false;
+};
+
+constexpr Decomposee decomposer(Cote cote, std::string_view texte)
+{
+    Decomposee r;
+    std::size_t n = 0;
+    while (n < texte.size() && !(texte[n] >= '0' && texte[n] <= '9'))
+        ++n;
+    const auto lettres = lettresDe(cote);
+    for (std::size_t i = 0; i < lettres.size(); ++i)
+        if (lettres[i] == texte.substr(0, n))
+            r.lettre = static_cast<int>(i);
+    int grade = 0;
+    std::size_t i = n;
+    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i)
+        grade = grade * 10 + (texte[i] - '0');
+    if (i > n)
+        r.grade = grade;
+    r.etoile = i < texte.size() && texte[i] == '*';
+    return r;
+}
+
+constexpr bool catalogueBienForme(Cote cote)
+{
+    int lettrePrecedente = 0, gradePrecedent = 0;
+    for (std::string_view t : textes(cote)) {
+        const Decomposee c = decomposer(cote, t);
+        const int premier = cote == Cote::Alesage ? 6 : 5;
+        if (c.lettre < 0 || c.grade < premier || c.grade > 18)
+            return false;
+        if (c.etoile != estEtoilee(cote, c.lettre, c.grade))
+            return false;
+        const std::size_t longueur = lettresDe(cote)[c.lettre].size() + (c.grade >= 10 ? 2 : 1) + c.etoile;
+        if (t.size() != longueur)
+            return false;
+        if (c.lettre < lettrePrecedente || (c.lettre == lettrePrecedente && c.grade <= gradePrecedent))
+            return false;
+        lettrePrecedente = c.lettre;
+        gradePrecedent = c.grade;
+    }
+    return true;
+}
+static_assert(catalogueBienForme(Cote::Alesage) && catalogueBienForme(Cote::Arbre));
+
+constexpr int chercherTexte(Cote cote, std::string_view texte)
+{
+    const auto t = textes(cote);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (t[i] == texte)
+            return static_cast<int>(i);
+    return -1;
+}
+static_assert(chercherTexte(Cote::Alesage, "H7") == 36 && chercherTexte(Cote::Arbre, "f7") == 29);
+
+} // namespace vestrel::detail

@@ -1,0 +1,114 @@
+#include "tables/nombres.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+// Number texts are written and read with "." whatever the C locale is: the
+// windows translate the separator themselves, and the process locale set by
+// the toolkit must not leak in (so no printf/strtod here).
+
+namespace vestrel {
+
+double lireNombre(std::string_view texte)
+{
+    std::size_t i = 0;
+    while (i < texte.size() && (texte[i] == ' ' || texte[i] == '\t'))
+        ++i;
+    bool negatif = false;
+    if (i < texte.size() && (texte[i] == '-' || texte[i] == '+')) {
+        negatif = texte[i] == '-';
+        ++i;
+    }
+    std::array<char, LongueurNombreMax> nombre{};
+    std::size_t n = 0;
+    bool point = false, chiffre = false;
+    for (; i < texte.size() && n < nombre.size(); ++i) {
+        const char c = texte[i];
+        if (c >= '0' && c <= '9')
+            chiffre = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            break;
+        nombre[n++] = c;
+    }
+    if (!chiffre)
+        return 0;
+    double v = 0;
+    const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + n, v, std::chars_format::fixed);
+    if (erreur != std::errc() || !std::isfinite(v) || v == 0)
+        return 0;
+    return negatif ? -v : v;
+}
+
+std::string texteNombre(double v)
+{
+    if (!std::isfinite(v))
+        return std::isnan(v) ? "nan" : (v < 0 ? "-inf" : "inf");
+    if (v == 0)
+        return "0";
+    // d.dddddddddddddde±x: the 15 significant digits and the exponent.
+    std::array<char, 32> sci{};
+    const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), v, std::chars_format::scientific, 14);
+    const std::string_view s(sci.data(), res.ptr - sci.data());
+    const bool negatif = s[0] == '-';
+    const std::size_t debut = negatif ? 1 : 0;
+    const std::size_t e = s.find('e');
+    std::string chiffres;
+    chiffres += s[debut];
+    chiffres.append(s.substr(debut + 2, e - debut - 2));
+    int exposant = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exposant);
+    while (chiffres.size() > 1 && chiffres.back() == '0')
+        chiffres.pop_back();
+
+    std::string r = negatif ? "-" : "";
+    if (exposant < 0) {
+        r += "0.";
+        r.append(static_cast<std::size_t>(-exposant - 1), '0');
+        r += chiffres;
+        return r;
+    }
+    const auto entiers = static_cast<std::size_t>(exposant) + 1;
+    if (chiffres.size() <= entiers) {
+        r += chiffres;
+        r.append(entiers - chiffres.size(), '0');
+    } else {
+        r.append(chiffres, 0, entiers);
+        r += '.';
+        r.append(chiffres, entiers);
+    }
+    return r;
+}
+
+std::string texteJeu(double v)
+{
+    if (!std::isfinite(v))
+        return texteNombre(v);
+    // Fixed notation of the largest double has 309 digits before the point.
+    std::array<char, 320> tampon{};
+    const auto res = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v, std::chars_format::fixed, 4);
+    std::string r(tampon.data(), res.ptr);
+    if (r == "-0.0000")
+        r = "0.0000";
+    return r;
+}
+
+Nature natureAjustement(double jeuMax, double jeuMin)
+{
+    if (jeuMax < 0 && jeuMin <= 0)
+        return Nature::Serrage;
+    if (jeuMax > 0 && jeuMin >= 0)
+        return Nature::Jeu;
+    return Nature::Incertain;
+}
+
+bool caractereAccepte(Filtre filtre, char32_t c)
+{
+    if (c == 8 || c == U'.' || (c >= U'0' && c <= U'9'))
+        return true;
+    return filtre == Filtre::Ecart && c == U'-';
+}
+
+} // namespace vestrel
