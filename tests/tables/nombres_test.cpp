@@ -1,0 +1,134 @@
+#include "tables/nombres.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace vestrel;
+
+namespace {
+
+struct Lecture {
+    std::string texte;
+    double valeur;
+};
+
+void PrintTo(const Lecture &l, std::ostream *os) { *os << testing::PrintToString(l.texte); }
+
+class LireNombre : public testing::TestWithParam<Lecture> {};
+
+TEST_P(LireNombre, ReadsTheLeadingNumberOnly)
+{
+    const double v = lireNombre(GetParam().texte);
+    EXPECT_EQ(v, GetParam().valeur);
+    EXPECT_FALSE(std::signbit(v) && v == 0) << "-0 must read as 0";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textes, LireNombre,
+    testing::Values(Lecture{"25", 25}, Lecture{"2.5", 2.5}, Lecture{"  12.5", 12.5}, Lecture{"\t-0.03", -0.03},
+                    Lecture{"+4", 4}, Lecture{".5", 0.5}, Lecture{"5.", 5}, Lecture{"12.5.3", 12.5},
+                    Lecture{"25,4", 25}, Lecture{"25abc", 25}, Lecture{"1e400", 1}, Lecture{"0x10", 0},
+                    Lecture{"-0", 0}, Lecture{"", 0}, Lecture{".", 0}, Lecture{"-", 0}, Lecture{"--5", 0},
+                    Lecture{"abc", 0}, Lecture{"nan", 0}, Lecture{"inf", 0}, Lecture{"-inf", 0},
+                    Lecture{"\xEF\xBC\x92\xEF\xBC\x95", 0}, // full-width "25"
+                    Lecture{"\xFF\xFE", 0}, Lecture{"3\xC3\xA9", 3}));
+
+TEST(LireNombre, HugeTextsStayFinite)
+{
+    const std::string chiffres(100000, '9');
+    const double v = lireNombre(chiffres);
+    EXPECT_TRUE(std::isfinite(v));
+    EXPECT_DOUBLE_EQ(v, 1e40);
+    EXPECT_DOUBLE_EQ(lireNombre("-" + chiffres), -1e40);
+    EXPECT_EQ(lireNombre("0." + std::string(100000, '0') + "1"), 0);
+    // The first LongueurNombreMax characters are read, the rest ignored.
+    EXPECT_EQ(lireNombre(std::string(LongueurNombreMax - 1, '0') + "75"), 7);
+}
+
+struct Ecriture {
+    double valeur;
+    std::string texte;
+};
+
+void PrintTo(const Ecriture &e, std::ostream *os) { *os << e.texte; }
+
+class TexteNombre : public testing::TestWithParam<Ecriture> {};
+
+TEST_P(TexteNombre, FifteenDigitsPlainDecimal)
+{
+    EXPECT_EQ(texteNombre(GetParam().valeur), GetParam().texte);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Valeurs, TexteNombre,
+    testing::Values(Ecriture{0.01, "0.01"}, Ecriture{0, "0"}, Ecriture{-0.0, "0"}, Ecriture{-0.006, "-0.006"},
+                    Ecriture{2 + 0.01, "2.01"}, Ecriture{2 + -0.016, "1.984"}, Ecriture{25 + 0.021, "25.021"},
+                    Ecriture{24.993, "24.993"}, Ecriture{0.0125, "0.0125"}, Ecriture{500, "500"},
+                    Ecriture{1e30, "1000000000000000000000000000000"},
+                    Ecriture{1e-20, "0.00000000000000000001"}, Ecriture{-1.5e-7, "-0.00000015"},
+                    Ecriture{1.0 / 3, "0.333333333333333"}, Ecriture{2.0 / 3, "0.666666666666667"},
+                    Ecriture{999999999999999.9, "1000000000000000"}, Ecriture{123456.789, "123456.789"},
+                    // 15 significant digits keep the tail of a difference.
+                    Ecriture{2.01 - 1.984, "0.0259999999999998"}, Ecriture{12.3 + 0.03, "12.33"}));
+
+TEST(TexteNombre, ReadsBackToTheValueShown)
+{
+    for (double v : {0.021, -0.0375, 24.98, 1.984, 123.456789012345, 1e-12, 3e25})
+        EXPECT_DOUBLE_EQ(lireNombre(texteNombre(v)), v) << texteNombre(v);
+}
+
+class TexteJeu : public testing::TestWithParam<Ecriture> {};
+
+TEST_P(TexteJeu, FourDecimals) { EXPECT_EQ(texteJeu(GetParam().valeur), GetParam().texte); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Valeurs, TexteJeu,
+    testing::Values(Ecriture{0.026, "0.0260"}, Ecriture{-0.004, "-0.0040"}, Ecriture{0, "0.0000"},
+                    Ecriture{-0.0, "0.0000"}, Ecriture{1.5, "1.5000"}, Ecriture{-0.00004, "0.0000"},
+                    Ecriture{0.00006, "0.0001"}, Ecriture{-0.00006, "-0.0001"}, Ecriture{123.45678, "123.4568"},
+                    Ecriture{1e20, "100000000000000000000.0000"}));
+
+TEST(TexteJeu, DisplayedDifferenceOfDisplayedSizes)
+{
+    // Clearances are computed from the shown sizes: 2.01 - 1.984 shows 0.0260.
+    const double jeu = lireNombre(texteNombre(lireNombre("2.01") - lireNombre("1.984")));
+    EXPECT_EQ(texteJeu(jeu), "0.0260");
+    const std::string grand = texteJeu(1e300);
+    EXPECT_EQ(grand.find('e'), std::string::npos);
+    EXPECT_EQ(grand.substr(grand.size() - 5), ".0000");
+}
+
+TEST(NatureAjustement, ColourRuleOrder)
+{
+    EXPECT_EQ(natureAjustement(0.026, 0.006), Nature::Jeu);
+    EXPECT_EQ(natureAjustement(0.016, 0), Nature::Jeu);
+    EXPECT_EQ(natureAjustement(-0.004, -0.02), Nature::Serrage);
+    EXPECT_EQ(natureAjustement(-0.004, 0), Nature::Serrage);
+    EXPECT_EQ(natureAjustement(0.01, -0.006), Nature::Incertain);
+    EXPECT_EQ(natureAjustement(0, 0), Nature::Incertain);
+    EXPECT_EQ(natureAjustement(0, -0.01), Nature::Incertain);
+}
+
+TEST(CaractereAccepte, KeysPerField)
+{
+    for (char32_t c : U"0123456789.") {
+        if (c == 0)
+            continue;
+        EXPECT_TRUE(caractereAccepte(Filtre::Diametre, c));
+        EXPECT_TRUE(caractereAccepte(Filtre::Taille, c));
+        EXPECT_TRUE(caractereAccepte(Filtre::Ecart, c));
+    }
+    for (Filtre f : {Filtre::Diametre, Filtre::Taille, Filtre::Ecart})
+        EXPECT_TRUE(caractereAccepte(f, 8));
+    EXPECT_TRUE(caractereAccepte(Filtre::Ecart, U'-'));
+    EXPECT_FALSE(caractereAccepte(Filtre::Diametre, U'-'));
+    EXPECT_FALSE(caractereAccepte(Filtre::Taille, U'-'));
+    for (char32_t c : {U',', U'e', U'+', U' ', U'\r', U'\uFF12', U'\u0660', char32_t(0x10031)})
+        for (Filtre f : {Filtre::Diametre, Filtre::Taille, Filtre::Ecart})
+            EXPECT_FALSE(caractereAccepte(f, c)) << static_cast<unsigned>(c);
+}
+
+} // namespace
