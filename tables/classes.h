@@ -7,6 +7,7 @@
 #include "tables/cote.h"
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -152,5 +153,72 @@ constexpr int chercherTexte(Cote cote, std::string_view texte)
     return -1;
 }
 static_assert(chercherTexte(Cote::Alesage, "H7") == 36 && chercherTexte(Cote::Arbre, "f7") == 29);
+
+// Class texts are looked up on every choice and by the benchmarks: an
+// open-addressing hash of the text, packed with its length into one integer,
+// finds the index in one or two probes without comparing strings. Catalogue
+// texts have at most 4 characters; longer ones cannot match.
+constexpr std::size_t LongueurTexteMax = 7;
+constexpr int TailleHachage = 256;
+
+constexpr std::uint64_t cleTexte(std::string_view texte)
+{
+    std::uint64_t k = std::uint64_t(texte.size()) << 56;
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        k |= std::uint64_t(static_cast<unsigned char>(texte[i])) << (8 * i);
+    return k;
+}
+
+constexpr int caseDe(std::uint64_t cle) { return static_cast<int>((cle * 0x9E3779B97F4A7C15ull) >> 56); }
+
+struct Case {
+    std::uint64_t cle = 0; // 0: empty (no text has length 0)
+    std::int16_t index = -1;
+};
+using Hachage = std::array<Case, TailleHachage>;
+
+constexpr Hachage construireHachage(Cote cote)
+{
+    Hachage h{};
+    const auto t = textes(cote);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i].empty() || t[i].size() > LongueurTexteMax)
+            throw "catalogue text too long for the hash";
+        int c = caseDe(cleTexte(t[i]));
+        while (h[c].cle != 0)
+            c = (c + 1) % TailleHachage;
+        h[c] = {cleTexte(t[i]), static_cast<std::int16_t>(i)};
+    }
+    return h;
+}
+
+inline constexpr Hachage HachageAlesage = construireHachage(Cote::Alesage);
+inline constexpr Hachage HachageArbre = construireHachage(Cote::Arbre);
+
+// Position of a class text in the catalogue, or -1.
+constexpr int indexTexte(Cote cote, std::string_view texte)
+{
+    if (texte.empty() || texte.size() > LongueurTexteMax)
+        return -1;
+    const Hachage &h = cote == Cote::Alesage ? HachageAlesage : HachageArbre;
+    const std::uint64_t k = cleTexte(texte);
+    for (int c = caseDe(k);; c = (c + 1) % TailleHachage) {
+        if (h[c].cle == k)
+            return h[c].index;
+        if (h[c].cle == 0)
+            return -1;
+    }
+}
+
+constexpr bool hachageComplet(Cote cote)
+{
+    const auto t = textes(cote);
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (indexTexte(cote, t[i]) != static_cast<int>(i))
+            return false;
+    return true;
+}
+static_assert(hachageComplet(Cote::Alesage) && hachageComplet(Cote::Arbre));
+static_assert(indexTexte(Cote::Alesage, "E11") < 0 && indexTexte(Cote::Arbre, "H7") < 0);
 
 } // namespace vestrel::detail

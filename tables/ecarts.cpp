@@ -20,7 +20,7 @@ using namespace detail;
 
 constexpr int Aucun = 99999; // no class of that letter in the sub-step
 
-// Fundamental deviations of holes A..G (EI) and the K, M, N bases, micrometres, ISO 286-2.
+// Fundamental deviations of holes A..G (EI) and the K, M, N bases, micrometres, ISO 286-1.
 constexpr int FDAlesageAN[NbSousEtapes][10] = {
     // A     B    C    D    E   F   G   K    M    N
     {270, 140, 60, 20, 14, 6, 2, 0, -2, -4},          // 1-3
@@ -50,7 +50,7 @@ constexpr int FDAlesageAN[NbSousEtapes][10] = {
     {1650, 840, 480, 230, 135, 68, 20, -5, -23, -40}, // 450-500
 };
 
-// Fundamental deviations of holes P..ZC (ES from grade 8, base for delta below), micrometres, ISO 286-2.
+// Fundamental deviations of holes P..ZC (ES from grade 8, base for delta below), micrometres, ISO 286-1.
 constexpr int FDAlesagePZC[NbSousEtapes][10] = {
     // P    R     S     T      U     X      Z     ZA     ZB     ZC
     {-6, -10, -14, Aucun, -18, -20, -26, -32, -40, -60},             // 1-3
@@ -80,7 +80,7 @@ constexpr int FDAlesagePZC[NbSousEtapes][10] = {
     {-68, -132, -252, -360, -540, -820, -1250, -1600, -2100, -2600}, // 450-500
 };
 
-// Delta added to the K..ZC bases for grades 6, 7, 8, by diameter step, micrometres, ISO 286-2.
+// Delta added to the K..ZC bases for grades 6, 7, 8, by diameter step, micrometres, ISO 286-1.
 constexpr int Delta[3][NbEtapes] = {
     {0, 3, 3, 3, 4, 5, 6, 7, 7, 9, 9, 11, 13},         // 6
     {0, 4, 6, 7, 8, 9, 11, 13, 15, 17, 20, 21, 23},    // 7
@@ -104,7 +104,7 @@ constexpr int TableJ[NbEtapes][3][2] = {
     {{33, -7}, {43, -20}, {66, -31}},  // 400-500
 };
 
-// Fundamental deviations of shafts a..g (es) and the lower deviations of j, k, m, n, micrometres, ISO 286-2.
+// Fundamental deviations of shafts a..g (es) and the lower deviations of j, k, m, n, micrometres, ISO 286-1.
 constexpr int FDArbreAN[NbSousEtapes][12] = {
     //  a      b     c     d     e    f    g  j5,6  j7  k5-7  m   n
     {-270, -140, -60, -20, -14, -6, -2, -2, -4, 0, 2, 4},              // 1-3
@@ -134,7 +134,7 @@ constexpr int FDArbreAN[NbSousEtapes][12] = {
     {-1650, -840, -480, -230, -135, -68, -20, -20, -32, 5, 23, 40},    // 450-500
 };
 
-// Fundamental deviations of shafts p..zc (ei), micrometres, ISO 286-2.
+// Fundamental deviations of shafts p..zc (ei), micrometres, ISO 286-1.
 constexpr int FDArbrePZC[NbSousEtapes][10] = {
     // p    r    s     t      u    x     z     za    zb    zc
     {6, 10, 14, Aucun, 18, 20, 26, 32, 40, 60},             // 1-3
@@ -463,13 +463,14 @@ std::optional<Ecarts> chercherEcarts(Cote cote, std::string_view classe, double 
     const int s = sousEtape(d);
     if (s < 0)
         return std::nullopt;
-    const std::optional<int> i = indexClasse(cote, classe);
-    if (!i)
+    const int i = indexTexte(cote, classe);
+    if (i < 0)
         return std::nullopt;
-    const CelluleEcart *e = celluleEcart(cote, *i, s);
-    if (!e)
+    const int p = cote == Cote::Alesage ? TableAlesage.position[i][s] : TableArbre.position[i][s];
+    if (p < 0)
         return std::nullopt;
-    return Ecarts{enMillimetres(e->sup2), enMillimetres(e->inf2)};
+    const CelluleEcart &e = cote == Cote::Alesage ? TableAlesage.cellules[p] : TableArbre.cellules[p];
+    return Ecarts{enMillimetres(e.sup2), enMillimetres(e.inf2)};
 }
 
 } // namespace vestrel

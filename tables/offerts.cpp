@@ -15,8 +15,8 @@ namespace {
 
 using namespace detail;
 
-// js17 keeps its deviations from 6 mm, but the shaft list only offers it
-// above 10 mm, as the standard's list of preferred shaft classes does.
+// js17 has deviations from 6 mm on, but the shaft list offers it only above
+// 10 mm; a lookup of js17 at 8 mm still finds its values.
 struct NonOfferte {
     Cote cote;
     std::string_view classe;

@@ -16,7 +16,7 @@ namespace {
 
 std::string_view texteCote(Cote c) { return c == Cote::Alesage ? "bore" : "shaft"; }
 
-int gradeDe(Cote cote, std::string_view texte)
+int gradeDe(std::string_view texte)
 {
     std::size_t i = 0;
     while (i < texte.size() && !(texte[i] >= '0' && texte[i] <= '9'))
@@ -34,7 +34,7 @@ TEST(Cellules, EveryCellSpansItsToleranceGradeAndClassesDoNotOverlap)
             const std::string_view texte = catalogue(cote)[e.classe];
             SCOPED_TRACE(std::string(texteCote(cote)) + " " + std::string(texte) + " sub-step " +
                          std::to_string(e.sousEtape));
-            ASSERT_EQ(e.sup2 - e.inf2, 2 * IT(gradeDe(cote, texte), etapeDeSousEtape(e.sousEtape)));
+            ASSERT_EQ(e.sup2 - e.inf2, 2 * IT(gradeDe(texte), etapeDeSousEtape(e.sousEtape)));
             ASSERT_TRUE(e.classe > classe || (e.classe == classe && e.sousEtape > s));
             // Only the symmetric classes have half micrometres.
             const bool symetrique = texte.substr(0, 2) == "JS" || texte.substr(0, 2) == "js";
@@ -115,8 +115,8 @@ struct Cas {
     const char *classe;
     double d;
     bool trouve;
-    double sup;
-    double inf;
+    double sup = 0;
+    double inf = 0;
 };
 
 void PrintTo(const Cas &c, std::ostream *os)

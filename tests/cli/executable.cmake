@@ -1,0 +1,23 @@
+# Runs the vestrel-fit executable given as FIT.
+execute_process(COMMAND ${FIT} --table OUTPUT_VARIABLE table RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "--table exited with ${rc}")
+endif()
+string(REGEX MATCHALL "\n" lignes "${table}")
+list(LENGTH lignes n)
+if(NOT n EQUAL 5220)
+  message(FATAL_ERROR "--table wrote ${n} lines, expected 5219 rows and the header")
+endif()
+if(NOT table MATCHES "^kind,class,lo,hi,upper_um,lower_um\n")
+  message(FATAL_ERROR "--table header is wrong")
+endif()
+
+execute_process(COMMAND ${FIT} 110 P9 h6 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT out STREQUAL "" OR err STREQUAL "")
+  message(FATAL_ERROR "bad input: exit ${rc}, stdout '${out}', stderr '${err}'")
+endif()
+
+execute_process(COMMAND ${FIT} 25 H7 g6 OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^alesage H7 ES=0.021 EI=0 max=25.021 min=25\n")
+  message(FATAL_ERROR "25 H7 g6: exit ${rc}, stdout '${out}'")
+endif()
