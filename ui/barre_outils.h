@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QString>
 
+#include <array>
+
 namespace vestrel {
 
 struct EtatAjustement;
@@ -19,6 +21,9 @@ class BarreOutils : public QGroupBox
     Q_OBJECT
 
 public:
+    // The two rows of a side: its letter codes and its grades.
+    enum class Rang { Lettre, Grade };
+
     // `etat` is the main window's fit state; the picker reads Dia_Nominal.
     BarreOutils(const EtatAjustement &etat, QWidget *parent = nullptr);
 
@@ -31,6 +36,12 @@ public:
     QString grade(Cote cote) const;
     QString classeComposee(Cote cote) const;
 
+    // The cells of one row, and its selected and last hovered index.
+    const Rangee &rangee(Cote cote, Rang rang) const;
+    int indiceChoisi(Cote cote, Rang rang) const;
+    int indiceSurvole(Cote cote, Rang rang) const;
+    Forme *cadreSel() const { return m_cadreSel; }
+
     // Removes every hover effect of the four rows and hides the hover frame.
     void effacerSurvol();
     // Enables or disables the "T" and "t" cells.
@@ -38,6 +49,8 @@ public:
 
     void Activer_Ql_Al();
     void Activer_Ql_Ar();
+    // Bit g of `masque` enables the cell of grade g; every other grade cell
+    // of the side is disabled.
     void Etat_Ql_Al(unsigned masque);
     void Etat_Ql_Ar(unsigned masque);
 
@@ -47,6 +60,35 @@ signals:
     void classeChoisie(vestrel::Cote cote, const QString &classe);
     // The pointer moved over the frame outside the cells.
     void survolFond();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    struct Ligne {
+        Rangee cellules;
+        int sel = 0;
+        int survol = 0;
+    };
+    struct Cote_ {
+        int lettre = 0;  // index of the letter code last picked
+        int grade = 0;   // grade last picked, as a number
+    };
+
+    Ligne &ligne(Cote cote, Rang rang);
+    const Ligne &ligne(Cote cote, Rang rang) const;
+
+    void presseLettre(Cote cote, int indice);
+    void presseGrade(Cote cote, int indice);
+    void survole(Cote cote, Rang rang, int indice, const QPoint &globalPos);
+    void activerGrades(Cote cote);
+    void etatGrades(Cote cote, unsigned masque);
+    void composer(Cote cote);
+
+    const EtatAjustement &m_etat;
+    std::array<Ligne, 4> m_lignes;
+    std::array<Cote_, 2> m_choix;
+    Forme *m_cadreSel = nullptr;
 };
 
 } // namespace vestrel
