@@ -1,50 +1,214 @@
 #include "ui/menus.h"
 
+#include "ui/apropos.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/images.h"
+#include "ui/menu_deroulant.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
 
-#include <QWidget>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace vestrel {
 
 namespace {
 
+// The titles of the menu bar, in twips, all on one line.
+constexpr int TopTitres = 60;
+constexpr int HauteurTitres = 280;
 struct Titre {
     const char *texte;
-    int gauche, largeur; // twips
+    int left, width;
 };
-constexpr Titre Titres[] = {{"Fichier", 120, 680}, {"Selection", 860, 850}, {"?", 1780, 100}};
-constexpr int HautTitres = 60;
-constexpr int HauteurTitres = 280;
+constexpr Titre Titres[] = {
+    {"Fichier", 120, 680},
+    {"Selection", 860, 850},
+    {"?", 1780, 100},
+};
+
+// Place of the title rectangle before the pointer first reaches a title.
+constexpr RectTwips SelectionDepart{3480, 0, 1485, 435};
+
+// A drop-down opens this far below the top of the main window.
+constexpr int DecalageDeroulant = 700;
+
+constexpr ItemDeroulant ItemsFichier[] = {
+    {"Quitter", {630, 105, 750, 240}, {105, 105, 350, 350}, {10, 10, 1450, 540}, 70, 70},
+};
+constexpr ItemDeroulant ItemsMethodes[] = {
+    {" Popup", {540, 150, 900, 330}, {105, 105, 350, 360}, {10, 10, 1725, 500}, 80, 80},
+    {" Barre outil", {525, 550, 1110, 225}, {105, 520, 350, 360}, {10, 500, 1725, 500}, 80, 500},
+    {" Libre", {525, 980, 900, 225}, {105, 930, 350, 360}, {10, 980, 1725, 400}, 80, 900},
+};
+constexpr ItemDeroulant ItemsAide[] = {
+    {"A Propos", {630, 130, 960, 260}, {105, 105, 350, 350}, {10, 10, 1670, 540}, 70, 70},
+};
+
+// In the order of the titles that open them.
+const DescriptionDeroulant Deroulants[] = {
+    {"Mnu_File", "Mnu_File_1", 1485, 570, 1350, 405, ItemsFichier},
+    {"Mnu_Select", "Mnu_Select_1", 1750, 1400, 1635, 420, ItemsMethodes},
+    {"Mnu_Apropos", "Mnu_apropos_1", 1700, 570, 1545, 405, ItemsAide},
+};
+
+// The check-mark holder sits past the right edge of the Selection menu.
+constexpr RectTwips PlacePic{1800, 105, 480, 480};
 
 } // namespace
 
-// The titles and the title rectangle only; the drop-down windows and the
-// pointer handling come with the menus.
-BarreMenus::BarreMenus(QWidget *fenetre)
-    : QObject(fenetre)
+void terminerProgramme()
 {
-    for (int i = 0; i < 3; ++i) {
-        const Titre &t = Titres[i];
-        auto *titre = new Cellule(QString::fromLatin1(t.texte), fenetre);
-        titre->setObjectName(QStringLiteral("MNU(%1)").arg(i));
-        titre->setGeometry(rectTwips(t.gauche, HautTitres, t.largeur, HauteurTitres));
-        titre->setFont(polices::comic());
-        titre->setBackColor(couleurs::Gris);
-    }
-    auto *selection = new Forme(couleurs::Contour, couleurs::Survol, fenetre);
-    selection->setObjectName(QStringLiteral("Selection"));
-    selection->setGeometry(rectTwips(3480, 0, 1485, 435));
-    selection->hide();
-    selection->lower();
+    // Leaving through _Exit rather than the event loop: a loop asked to stop
+    // still delivers the events already queued, and exit() would run the
+    // library's global destructors while the application object is alive.
+    // The program keeps nothing to save.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
-BarreMenus::~BarreMenus() = default;
+BarreMenus::BarreMenus(QWidget *fenetre)
+    : QObject(fenetre), m_fenetre(fenetre)
+{
+    m_selection = new Forme(couleurs::Contour, couleurs::Survol, fenetre);
+    m_selection->setObjectName(QStringLiteral("Selection"));
+    m_selection->setGeometry(rectTwips(SelectionDepart.left, SelectionDepart.top,
+                                       SelectionDepart.width, SelectionDepart.height));
+    m_selection->hide();
+    m_selection->lower();
 
-void BarreMenus::effacerSurvol() {}
-void BarreMenus::masquerMenus() {}
-void BarreMenus::cocher(int) {}
+    for (int i = 0; i < int(std::size(Titres)); ++i) {
+        auto *titre = new Cellule(QString::fromUtf8(Titres[i].texte), fenetre);
+        titre->setObjectName(QStringLiteral("MNU(%1)").arg(i));
+        titre->setGeometry(rectTwips(Titres[i].left, TopTitres, Titres[i].width, HauteurTitres));
+        titre->setBackColor(couleurs::Gris);
+        titre->setFont(polices::comic());
+        titre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(titre, &Cellule::survole, this, [this, i] { survolerTitre(i); });
+        connect(titre, &Cellule::presse, this, [this, i] { presserTitre(i); });
+        m_titres.append(titre);
+    }
+
+    for (int i = 0; i < int(std::size(Deroulants)); ++i) {
+        auto *menu = new MenuDeroulant(Deroulants[i], fenetre);
+        connect(menu, &MenuDeroulant::itemChoisi, this, [this, i](int k) { choisir(i, k); });
+        m_deroulants.append(menu);
+    }
+
+    MenuDeroulant *methodes = m_deroulants.at(Methodes);
+    m_pic = new QLabel(methodes);
+    m_pic->setObjectName(QStringLiteral("PIC"));
+    m_pic->setGeometry(rectTwips(PlacePic.left, PlacePic.top, PlacePic.width, PlacePic.height));
+    m_pic->setPixmap(imageCoche());
+    m_pic->hide();
+    // The program always starts in the "Popup" method.
+    cocher(0);
+
+    // Showing a drop-down leaves the main window active, so a click on the
+    // main window would not activate it again: the press itself closes an
+    // open menu, as a new activation would.
+    qApp->installEventFilter(this);
+}
+
+BarreMenus::~BarreMenus()
+{
+    qApp->removeEventFilter(this);
+}
+
+void BarreMenus::effacerSurvol()
+{
+    for (Cellule *titre : std::as_const(m_titres))
+        titre->setBackColor(couleurs::Gris);
+    m_selection->hide();
+}
+
+void BarreMenus::masquerMenus()
+{
+    for (MenuDeroulant *menu : std::as_const(m_deroulants)) {
+        if (menu->isVisible())
+            menu->hide();
+    }
+    m_selection->hide();
+}
+
+void BarreMenus::cocher(int methode)
+{
+    MenuDeroulant *methodes = m_deroulants.at(Methodes);
+    for (int k = 0; k < methodes->nombreItems(); ++k)
+        methodes->icone(k)->setPixmap(k == methode ? m_pic->pixmap() : QPixmap());
+}
+
+void BarreMenus::survolerTitre(int i)
+{
+    for (MenuDeroulant *menu : std::as_const(m_deroulants))
+        menu->effacerSurvol();
+
+    // The other titles keep their colour until the pointer crosses the
+    // window background.
+    const Titre &t = Titres[i];
+    m_selection->setGeometry(rectTwips(t.left - 50, TopTitres - 50, t.width + 100,
+                                       HauteurTitres + 100));
+    m_selection->show();
+    m_titres[i]->setBackColor(couleurs::Survol);
+
+    if (m_menuOuvert == 1)
+        ouvrir(i);
+}
+
+void BarreMenus::presserTitre(int i)
+{
+    m_menuOuvert = 1;
+    ouvrir(i);
+}
+
+void BarreMenus::ouvrir(int i)
+{
+    for (int j = 0; j < m_deroulants.size(); ++j) {
+        if (j != i && m_deroulants[j]->isVisible())
+            m_deroulants[j]->hide();
+    }
+    // Measured from the outer corner of the main window, border included.
+    MenuDeroulant *menu = m_deroulants[i];
+    menu->move(m_fenetre->pos() + pointTwips(Titres[i].left, DecalageDeroulant));
+    menu->show();
+}
+
+void BarreMenus::choisir(int menu, int item)
+{
+    switch (menu) {
+    case Fichier:
+        terminerProgramme();
+    case Methodes:
+        cocher(item);
+        emit methodeChoisie(item);
+        m_deroulants[Methodes]->hide();
+        break;
+    case Aide:
+        m_deroulants[Aide]->hide();
+        BoiteApropos::ouvrir(m_fenetre);
+        break;
+    }
+}
+
+bool BarreMenus::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && objet->isWidgetType()) {
+        auto *cible = static_cast<QWidget *>(objet);
+        if (cible->window() == m_fenetre && !m_titres.contains(qobject_cast<Cellule *>(cible))) {
+            for (MenuDeroulant *menu : std::as_const(m_deroulants)) {
+                if (menu->isVisible()) {
+                    masquerMenus();
+                    break;
+                }
+            }
+        }
+    }
+    return QObject::eventFilter(objet, event);
+}
 
 } // namespace vestrel

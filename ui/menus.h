@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class QLabel;
 class QWidget;
 
 namespace vestrel {
@@ -10,6 +11,10 @@ namespace vestrel {
 class Cellule;
 class Forme;
 class MenuDeroulant;
+
+// Ends the program at once: no event of any window runs after it and
+// nothing is asked. "Quitter" and the closing of the main window use it.
+[[noreturn]] void terminerProgramme();
 
 // The main window's own menu bar: the three titles "Fichier", "Selection" and
 // "?", the highlight rectangle around the hovered title, and the three
@@ -19,8 +24,11 @@ class BarreMenus : public QObject
     Q_OBJECT
 
 public:
+    // Indices of the titles and of their drop-downs.
+    enum Menu { Fichier = 0, Methodes = 1, Aide = 2 };
+
     // Creates the titles MNU(0..2) and the rectangle "Selection" on the main
-    // window, and the three drop-downs, hidden.
+    // window, and the three drop-downs, hidden, the check mark on "Popup".
     explicit BarreMenus(QWidget *fenetre);
     ~BarreMenus() override;
 
@@ -32,9 +40,31 @@ public:
     // Moves the check mark of the Selection menu to method k.
     void cocher(int methode);
 
+    Cellule *titre(int i) const { return m_titres.at(i); }
+    MenuDeroulant *deroulant(int i) const { return m_deroulants.at(i); }
+    // Once a title has been pressed, hovering a title opens its menu.
+    bool menuOuvert() const { return m_menuOuvert != 0; }
+
 signals:
     // An item of the Selection menu was chosen.
     void methodeChoisie(int methode);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    void survolerTitre(int i);
+    void presserTitre(int i);
+    void ouvrir(int i);
+    void choisir(int menu, int item);
+
+    QWidget *m_fenetre;
+    QList<Cellule *> m_titres;
+    Forme *m_selection = nullptr;
+    QList<MenuDeroulant *> m_deroulants;
+    QLabel *m_pic = nullptr;
+    // Menu_Ouvert: 0 until the first press on a title, then 1 for good.
+    qint16 m_menuOuvert = 0;
 };
 
 } // namespace vestrel

@@ -1,0 +1,136 @@
+#include "ui/menu_deroulant.h"
+
+#include "ui/cellule.h"
+#include "ui/couleurs.h"
+#include "ui/polices.h"
+#include "ui/twips.h"
+
+#include <QMouseEvent>
+
+namespace vestrel {
+
+namespace {
+
+// The thin frame that sets the white menu off the desktop behind it.
+const QColor BordMenu{128, 128, 128};
+
+// The grey strip on the left that carries the icon cells.
+constexpr int LeftBande = 10;
+constexpr int LargeurBande = 510;
+
+QRect enPixels(const RectTwips &r)
+{
+    return rectTwips(r.left, r.top, r.width, r.height);
+}
+
+QString nomIndexe(const char *nom, int k)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(nom)).arg(k);
+}
+
+} // namespace
+
+MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *fenetre)
+    : QWidget(fenetre, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setObjectName(QLatin1String(description.nom));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, couleurs::Gris);
+    setPalette(fond);
+    setFixedSize(tailleTwips(description.width, description.height));
+    setMouseTracking(true);
+
+    // Painted from the back to the front: the white page, the grey strip,
+    // the highlight, then the items above it.
+    auto *page = new Forme(BordMenu, couleurs::Blanc, this);
+    page->setGeometry(rect());
+    auto *bande = new Forme(couleurs::Gris, couleurs::Gris, this);
+    bande->setGeometry(rectTwips(LeftBande, LeftBande, LargeurBande,
+                                 description.height - 2 * LeftBande));
+
+    m_selection = new Forme(couleurs::Contour, couleurs::Survol, this);
+    m_selection->setObjectName(QStringLiteral("Selection"));
+    m_selection->resize(tailleTwips(description.largeurSelection, description.hauteurSelection));
+    m_selection->hide();
+
+    const auto creerPartie = [this](const QString &nom, const RectTwips &place,
+                                    const QColor &fond) {
+        auto *partie = new Cellule(QString(), this);
+        partie->setObjectName(nom);
+        partie->setGeometry(enPixels(place));
+        partie->setBackColor(fond);
+        partie->installEventFilter(this);
+        return partie;
+    };
+
+    const auto &items = description.items;
+    // The hit areas lie under the icons and texts, which react the same way.
+    for (int k = 0; k < int(items.size()); ++k)
+        m_zones.append(creerPartie(nomIndexe("Image1", k), items[k].zone, Qt::transparent));
+    for (int k = 0; k < int(items.size()); ++k) {
+        Cellule *icone = creerPartie(nomIndexe("Pict", k), items[k].icone, couleurs::Gris);
+        icone->setAlignment(Qt::AlignCenter);
+        m_icones.append(icone);
+
+        Cellule *texte = creerPartie(nomIndexe(description.nomTextes, k), items[k].zoneTexte,
+                                     couleurs::Blanc);
+        texte->setText(QString::fromUtf8(items[k].texte));
+        texte->setFont(polices::comic());
+        texte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_textes.append(texte);
+
+        m_positionsSelection.append(pointTwips(items[k].selectionLeft, items[k].selectionTop));
+    }
+}
+
+void MenuDeroulant::effacerSurvol()
+{
+    m_selection->hide();
+    for (Cellule *t : std::as_const(m_textes))
+        t->setBackColor(couleurs::Blanc);
+    for (Cellule *i : std::as_const(m_icones))
+        i->setBackColor(couleurs::Gris);
+}
+
+void MenuDeroulant::survolerItem(int k)
+{
+    for (int i = 0; i < nombreItems(); ++i) {
+        m_textes[i]->setBackColor(i == k ? couleurs::Survol : couleurs::Blanc);
+        m_icones[i]->setBackColor(i == k ? couleurs::Survol : couleurs::Gris);
+    }
+    m_selection->move(m_positionsSelection.at(k));
+    m_selection->show();
+}
+
+bool MenuDeroulant::eventFilter(QObject *objet, QEvent *event)
+{
+    int k = -1;
+    for (int i = 0; i < nombreItems() && k < 0; ++i) {
+        if (objet == m_textes[i] || objet == m_icones[i] || objet == m_zones[i])
+            k = i;
+    }
+    if (k < 0)
+        return QWidget::eventFilter(objet, event);
+
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        survolerItem(k);
+        break;
+    case QEvent::MouseButtonRelease: {
+        // A click: released over the part that took the press.
+        const auto *souris = static_cast<QMouseEvent *>(event);
+        if (static_cast<QWidget *>(objet)->rect().contains(souris->position().toPoint())) {
+            emit itemChoisi(k);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(objet, event);
+}
+
+} // namespace vestrel

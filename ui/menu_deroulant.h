@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QWidget>
+
+#include <span>
+
+namespace vestrel {
+
+class Cellule;
+class Forme;
+
+// A rectangle in twips, as the layout of the menus is written.
+struct RectTwips {
+    int left, top, width, height;
+};
+
+// One item of a drop-down: its text, the icon cell on the grey strip, the
+// hit area that covers the whole item and where the highlight rectangle
+// goes while the item is hovered.
+struct ItemDeroulant {
+    const char *texte; // UTF-8
+    RectTwips zoneTexte;
+    RectTwips icone;
+    RectTwips zone;
+    int selectionLeft, selectionTop;
+};
+
+struct DescriptionDeroulant {
+    const char *nom;       // object name of the window
+    const char *nomTextes; // object name of the item texts, an indexed array
+    int width, height;
+    int largeurSelection, hauteurSelection;
+    std::span<const ItemDeroulant> items;
+};
+
+// A drop-down menu: a borderless tool window without title bar or taskbar
+// entry, shown under its title without taking the activation. Created once,
+// then only shown and hidden, so its hover state and icons persist.
+class MenuDeroulant : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MenuDeroulant(const DescriptionDeroulant &description, QWidget *fenetre);
+
+    int nombreItems() const { return int(m_textes.size()); }
+    Cellule *texte(int k) const { return m_textes.at(k); }
+    Cellule *icone(int k) const { return m_icones.at(k); }
+
+    // Every item text white, every icon cell grey, highlight hidden.
+    void effacerSurvol();
+    // Item k takes the hover colour and the highlight; on a menu of several
+    // items the others return to their idle look.
+    void survolerItem(int k);
+
+signals:
+    // A click (press and release on the same part) on item k.
+    void itemChoisi(int k);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    QList<Cellule *> m_textes;
+    QList<Cellule *> m_icones;
+    QList<Cellule *> m_zones;
+    QList<QPoint> m_positionsSelection;
+    Forme *m_selection = nullptr;
+};
+
+} // namespace vestrel
