@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -284,25 +285,49 @@ QStringList incoherences(const Principale &f, const Suivi &suivi)
 
 Fermeur::Fermeur()
 {
-    m_minuterie.setInterval(10);
+    // Each box is closed from the event loop of its own exec(), as soon as
+    // it shows; the timer is a safety net for a box shown some other way.
+    qApp->installEventFilter(this);
+    m_minuterie.setInterval(50);
     QObject::connect(&m_minuterie, &QTimer::timeout, this, [this] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (!w->isVisible())
-                continue;
-            if (auto *boite = qobject_cast<QMessageBox *>(w); boite && boite->windowTitle() == u"Vestrel") {
-                ++avertissements;
-                boite->done(QMessageBox::Ok);
-            } else if (w->objectName() == u"apropos") {
-                ++aPropos;
-                // As a user does: a click on the picture closes the box.
-                if (auto *image = w->findChild<QWidget *>(QStringLiteral("Picture1")))
-                    QTest::mouseClick(image, Qt::LeftButton);
-                if (w->isVisible())
-                    static_cast<QDialog *>(w)->reject();
-            }
-        }
+        for (QWidget *w : QApplication::topLevelWidgets())
+            fermer(w);
     });
     m_minuterie.start();
+}
+
+Fermeur::~Fermeur()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool Fermeur::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::Show && objet->isWidgetType() && static_cast<QWidget *>(objet)->isWindow()) {
+        QPointer<QWidget> w = static_cast<QWidget *>(objet);
+        QTimer::singleShot(0, this, [this, w] {
+            if (w)
+                fermer(w);
+        });
+    }
+    return QObject::eventFilter(objet, event);
+}
+
+void Fermeur::fermer(QWidget *w)
+{
+    if (!w->isVisible())
+        return;
+    if (auto *boite = qobject_cast<QMessageBox *>(w); boite && boite->windowTitle() == u"Vestrel") {
+        ++avertissements;
+        boite->done(QMessageBox::Ok);
+    } else if (w->objectName() == u"apropos") {
+        ++aPropos;
+        // As a user does: a click on the picture closes the box.
+        if (auto *image = w->findChild<QWidget *>(QStringLiteral("Picture1")))
+            QTest::mouseClick(image, Qt::LeftButton);
+        if (w->isVisible())
+            static_cast<QDialog *>(w)->reject();
+    }
 }
 
 } // namespace fiab

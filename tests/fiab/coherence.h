@@ -44,10 +44,15 @@ class Fermeur : public QObject
 {
 public:
     Fermeur();
+    ~Fermeur() override;
     int avertissements = 0;
     int aPropos = 0;
 
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
 private:
+    void fermer(QWidget *w);
     QTimer m_minuterie;
 };
 
