@@ -11,7 +11,6 @@ ListeClasses::ListeClasses(QWidget *parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setMaxVisibleItems(12);
 }
 
 void ListeClasses::setFond(const QColor &couleur)

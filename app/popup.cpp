@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPalette>
 
+#include <algorithm>
+
 using vestrel::Cote;
 namespace couleurs = vestrel::couleurs;
 
@@ -268,10 +270,24 @@ void Principale::Calcul_Jeu()
 void Principale::completerSaisie(Cote cote, int touche)
 {
     switch (touche) {
+    // The arrows belong to the list's own navigation.
     case Qt::Key_Left:
     case Qt::Key_Up:
     case Qt::Key_Right:
     case Qt::Key_Down:
+    // Keys that neither type nor delete: a Tab that brings the focus here
+    // (its text all selected) would otherwise complete an empty prefix and
+    // choose the first class of the list behind the user's back.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
         return;
     default:
         break;

@@ -238,6 +238,8 @@ void Principale::creerControles()
     // Pasted text is not filtered by the keys; a bounded length keeps any
     // paste to a short text that reads as one finite number.
     m_diametre->setMaxLength(24);
+    // Composed characters would bypass the key filter.
+    m_diametre->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_diametre->installEventFilter(this);
     connect(m_diametre, &QLineEdit::textChanged, this, [this] { diametreChange(); });
 

@@ -2,6 +2,7 @@
 
 #include "app/liste_classes.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLocale>
@@ -64,6 +65,8 @@ private slots:
 
     void demandeType();
     void changementDiametreVide();
+    void choixALaSouris_data();
+    void choixALaSouris();
     void plage_data();
     void plage();
     void filtreTouches_data();
@@ -72,6 +75,8 @@ private slots:
     void saisieAnticipee_data();
     void saisieAnticipee();
     void saisieFlechesLaissentPrefixe();
+    void saisieTouchesSansTexte_data();
+    void saisieTouchesSansTexte();
     void couleurs_data();
     void couleurs();
     void coteSansClasseVide();
@@ -117,7 +122,6 @@ void TestPopup::changementDiametreVide()
 {
     Principale f;
     auto *al = controle<QComboBox>(f, "Aj_Alesage");
-    QSignalSpy choix(al, &QComboBox::currentIndexChanged);
     diametre(f)->setText("30");
     // Lists rebuilt for 24-30 mm: T7 appears, and no class is chosen for the user.
     QVERIFY(al->findText("T7") >= 0);
@@ -126,6 +130,42 @@ void TestPopup::changementDiametreVide()
     // The deviations of the former fit stay in the state, not on screen.
     QCOMPARE(f.etat().Ec_Sup_Al, 0.01);
     QCOMPARE(texte(f, "Af_Ec_Sup_Al"), QString());
+}
+
+void TestPopup::choixALaSouris_data()
+{
+    QTest::addColumn<QString>("diametre");
+    QTest::addColumn<QString>("attendu");
+    QTest::addColumn<int>("avertissements");
+
+    QTest::newRow("dans la plage") << "25" << "H8" << 0;
+    QTest::newRow("hors plage") << "600" << "H7" << 1;
+}
+
+void TestPopup::choixALaSouris()
+{
+    QFETCH(QString, diametre);
+    QFETCH(QString, attendu);
+    QFETCH(int, avertissements);
+
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    Avertissements vues;
+    ::diametre(f)->setText(diametre);
+    auto *l = controle<QComboBox>(f, "Aj_Alesage");
+    l->showPopup();
+    QAbstractItemView *vue = l->view();
+    QTRY_VERIFY_WITH_TIMEOUT(vue->isVisible(), 1000);
+    const QModelIndex h8 = vue->model()->index(l->findText("H8"), 0);
+    vue->scrollTo(h8);
+    const QPoint centre = vue->visualRect(h8).center();
+    QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY_WITH_TIMEOUT(!vue->isVisible(), 1000);
+
+    QCOMPARE(vues.vues.size(), avertissements);
+    QCOMPARE(QString::fromStdString(f.etat().Cl_Alesage), attendu);
+    QCOMPARE(l->currentText(), attendu);
 }
 
 void TestPopup::plage_data()
@@ -314,6 +354,33 @@ void TestPopup::saisieFlechesLaissentPrefixe()
     // ...and leaves the prefix and the colour alone.
     QCOMPARE(f.saisie(Cote::Alesage), QString("q"));
     QCOMPARE(fond(l), QColor(255, 0, 0));
+}
+
+void TestPopup::saisieTouchesSansTexte_data()
+{
+    QTest::addColumn<int>("touche");
+
+    QTest::newRow("tab") << int(Qt::Key_Tab);
+    QTest::newRow("tab arriere") << int(Qt::Key_Backtab);
+    QTest::newRow("majuscule") << int(Qt::Key_Shift);
+    QTest::newRow("controle") << int(Qt::Key_Control);
+    QTest::newRow("debut") << int(Qt::Key_Home);
+    QTest::newRow("gauche") << int(Qt::Key_Left);
+    QTest::newRow("haut") << int(Qt::Key_Up);
+}
+
+void TestPopup::saisieTouchesSansTexte()
+{
+    QFETCH(int, touche);
+    Principale f;
+    auto *l = controle<vestrel::ListeClasses>(f, "Aj_Alesage");
+    // As after a Tab into the list: its whole text is selected.
+    l->lineEdit()->selectAll();
+    QTest::keyRelease(l, Qt::Key(touche));
+    QCOMPARE(l->currentText(), QString("H7"));
+    QCOMPARE(f.etat().Cl_Alesage, std::string("H7"));
+    QVERIFY(f.saisie(Cote::Alesage).isEmpty());
+    QCOMPARE(l->lineEdit()->selectedText(), QString("H7"));
 }
 
 void TestPopup::couleurs_data()
