@@ -83,6 +83,8 @@ bool Principale::eventFilter(QObject *objet, QEvent *event)
     if (objet == m_diametre && event->type() == QEvent::KeyPress
         && toucheRefusee(static_cast<QKeyEvent *>(event)))
         return true;
+    if (filtreLibre(objet, event) || filtreSurface(objet, event))
+        return true;
     return QWidget::eventFilter(objet, event);
 }
 
@@ -251,11 +253,18 @@ void Principale::Calcul_Jeu()
     auto lu = [](const QLabel *etiquette) { return vestrel::lireNombreLocal(etiquette->text()); };
     const Volet &al = volet(Cote::Alesage);
     const Volet &ar = volet(Cote::Arbre);
+    afficherJeux(lu(al.tailleMax) - lu(ar.tailleMin), lu(al.tailleMin) - lu(ar.tailleMax));
+}
 
-    const QString jeuMax = vestrel::texteNombreLocal(lu(al.tailleMax) - lu(ar.tailleMin));
-    m_jMax->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(jeuMax)));
-    const QString jeuMin = vestrel::texteNombreLocal(lu(al.tailleMin) - lu(ar.tailleMax));
-    m_jMin->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(jeuMin)));
+// Each clearance is written with 15 significant digits, then with four
+// decimals; the kind of fit is decided on the four-decimal texts.
+void Principale::afficherJeux(double jeuMax, double jeuMin)
+{
+    auto lu = [](const QLabel *etiquette) { return vestrel::lireNombreLocal(etiquette->text()); };
+    const QString texteMax = vestrel::texteNombreLocal(jeuMax);
+    m_jMax->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(texteMax)));
+    const QString texteMin = vestrel::texteNombreLocal(jeuMin);
+    m_jMin->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(texteMin)));
 
     QColor couleur = couleurs::Incertain;
     switch (vestrel::natureAjustement(lu(m_jMax), lu(m_jMin))) {

@@ -4,6 +4,7 @@
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/images.h"
 #include "ui/menus.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
@@ -12,11 +13,8 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHash>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -139,26 +137,6 @@ QWidget *creer(const Controle &c, QWidget *parent)
     return nullptr;
 }
 
-// The program's icon: a shaft (filled) inside a bore (ring), with the gap
-// between them that the program computes.
-QIcon iconeVestrel()
-{
-    QPixmap image(32, 32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(couleurs::Contour);
-    p.drawEllipse(QRectF(1, 1, 30, 30));
-    p.setBrush(couleurs::Gris);
-    p.drawEllipse(QRectF(6, 6, 20, 20));
-    p.setBrush(QColor(0, 0, 255));
-    p.drawEllipse(QRectF(8.5, 8.5, 15, 15));
-    p.setPen(QPen(couleurs::Blanc, 1.6));
-    p.drawLine(QPointF(11, 21), QPointF(21, 11));
-    return QIcon(image);
-}
-
 } // namespace
 
 Principale::Principale(QWidget *parent)
@@ -166,7 +144,7 @@ Principale::Principale(QWidget *parent)
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Vestrel"));
-    setWindowIcon(iconeVestrel());
+    setWindowIcon(vestrel::iconeProgramme());
     QPalette fond = palette();
     fond.setColor(QPalette::Window, couleurs::Gris);
     setPalette(fond);
@@ -174,6 +152,8 @@ Principale::Principale(QWidget *parent)
 
     creerControles();
     demarrer();
+    connecterLibre();
+    connecterMethodes();
 
     if (const QScreen *ecran = screen()) {
         QRect r(QPoint(), size());
@@ -246,7 +226,6 @@ void Principale::creerControles()
     m_barre = new vestrel::BarreOutils(m_etat, this);
     m_barre->move(vestrel::pointTwips(60, 3100));
     m_barre->hide();
-    connect(m_barre, &vestrel::BarreOutils::classeChoisie, this, &Principale::Choisir_Classe);
 
     m_menus = new vestrel::BarreMenus(this);
 
@@ -291,14 +270,9 @@ void Principale::activation()
 }
 
 // Closing the main window ends the program at once; nothing is asked.
-void Principale::closeEvent(QCloseEvent *event)
+void Principale::closeEvent(QCloseEvent *)
 {
-    event->accept();
-    for (QWidget *fenetre : QApplication::topLevelWidgets()) {
-        if (fenetre != this && fenetre->isVisible())
-            fenetre->close();
-    }
-    QCoreApplication::quit();
+    vestrel::terminerProgramme();
 }
 
 void Principale::Effacer_Survol()

@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QRadioButton;
 
 namespace vestrel {
@@ -52,6 +53,12 @@ public:
     // Removes every hover effect of the window.
     void Effacer_Survol();
 
+    // Switches to selection method k: 0 "Popup", 1 "Barre outil", 2 "Libre".
+    void Changer_Methode(int k);
+    // Limits and clearances of the sizes and deviations typed in the free
+    // calculator.
+    void Calcul_Libre();
+
     // A side's deviations and limit sizes; then the clearances once both
     // sides hold deviations found for their class at the current diameter.
     void Affiche(vestrel::Cote cote);
@@ -87,6 +94,7 @@ protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
     // The controls of one side: its list, its label for the toolbar method,
     // its four result labels, the typed prefix, and where its deviations
@@ -122,6 +130,9 @@ protected:
     QLineEdit *m_recupCurseur = nullptr;
     vestrel::BarreOutils *m_barre = nullptr;
     vestrel::BarreMenus *m_menus = nullptr;
+    std::array<QLineEdit *, 6> m_boitesLibres{};
+    // The diameter the class lists were last built for.
+    double m_diametreListes = 0;
 
 private:
     void creerControles();
@@ -137,6 +148,19 @@ private:
     void classeChoisie(vestrel::Cote cote, int position);
     void completerSaisie(vestrel::Cote cote, int touche);
     void viderResultats();
+    // Shows the two clearances with four decimals, coloured by the kind of
+    // fit.
+    void afficherJeux(double jeuMax, double jeuMin);
+
+    void connecterLibre();
+    bool filtreLibre(QObject *objet, QEvent *event);
+    void presseCalcul();
+
+    void connecterMethodes();
+    bool filtreSurface(QObject *objet, QEvent *event);
+    void rafraichirPopup(int precedente);
+    void rafraichirBarre();
+    void classeBarre(vestrel::Cote cote, const QString &classe);
 
     // Code that refills a list sets its position; those changes are no
     // user's choice.

@@ -26,8 +26,9 @@ constexpr int TailleCellule = 350;
 constexpr int TailleCadre = 375;
 constexpr int IndiceT = 16;
 
-// Column of each letter code. The second bore row puts ZA left of Z, as the
-// letters are laid out on the printed fit charts users compare with.
+// Column of each letter code. On the second bore row ZA stands left of Z, on
+// the shaft row z stays left of za: users find each letter where they are
+// used to.
 constexpr std::array<int, NbLettres> ColonnesLettresAl{
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6, 8, 7, 9, 10};
 constexpr std::array<int, NbLettres> ColonnesLettresAr{
@@ -87,6 +88,9 @@ BarreOutils::BarreOutils(const EtatAjustement &etat, QWidget *parent)
     setFont(polices::comic());
     setFixedSize(tailleTwips(5350, 3255));
     setMouseTracking(true);
+    // The frame hides what lies under it in the window (the focus box
+    // recup_curseur stands there).
+    setAutoFillBackground(true);
 
     for (std::size_t k = 0; k < Contours.size(); ++k) {
         const Cadre &c = Contours[k];
@@ -280,22 +284,24 @@ void BarreOutils::Etat_Ql_Ar(unsigned masque)
 
 void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &globalPos)
 {
+    // The cell hovered before loses the hover colour, whichever row it is in
+    // (a quick pointer can jump between rows without crossing the frame);
+    // a selected cell keeps its look.
+    for (Ligne &avant : m_lignes) {
+        if (avant.survol != avant.sel)
+            avant.cellules[avant.survol]->setBackColor(couleurs::Blanc);
+    }
     Ligne &l = ligne(cote, rang);
-    // The selected cell keeps its look; any other previously hovered cell
-    // loses the hover colour.
-    if (l.survol != l.sel)
-        l.cellules[l.survol]->setBackColor(couleurs::Blanc);
     l.survol = indice;
     Cellule *c = l.cellules[indice];
-    if (indice == l.sel) {
-        // The frame would otherwise stay around the cell just left.
-        m_cadreSel->hide();
-        return;
-    }
-    if (Souris_Sur(c, globalPos)) {
+    if (indice != l.sel && Souris_Sur(c, globalPos)) {
         c->setBackColor(couleurs::Survol);
         m_cadreSel->move(c->pos() - QPoint(twips(15), twips(15)));
         m_cadreSel->show();
+    } else {
+        // The selected cell shows no frame, and none may stay around the
+        // cell just left.
+        m_cadreSel->hide();
     }
 }
 

@@ -29,7 +29,6 @@ private slots:
     void placement();
     void demarrageFrancais();
     void activation();
-    void fermetureFermeTout();
 };
 
 void TestPrincipale::demarrageTextes_data()
@@ -236,19 +235,6 @@ void TestPrincipale::activation()
     QCOMPARE(calcul->backColor(), QColor(255, 255, 255));
     // Activation changes nothing of the fit.
     QCOMPARE(texte(f, "J_Max"), QString("0.0260"));
-}
-
-void TestPrincipale::fermetureFermeTout()
-{
-    auto *f = new Principale;
-    QWidget autre;
-    autre.show();
-    f->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f));
-    QVERIFY(f->close());
-    QVERIFY(!f->isVisible());
-    QVERIFY(!autre.isVisible());
-    delete f;
 }
 
 QTEST_MAIN(TestPrincipale)

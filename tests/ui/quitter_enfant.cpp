@@ -1,40 +1,46 @@
-// Child program of test_menus: builds the menu bar on a window, opens
-// "Fichier" and clicks "Quitter". The process must end with status 0 inside
-// the click; whatever it would print afterwards shows that it did not.
+// Child program of test_menus: shows the main window, then either clicks
+// "Quitter" in the "Fichier" menu or closes the window, as the first argument
+// says. The process must end with status 0 inside that step; whatever it
+// would print afterwards shows that it did not.
+#include "app/principale.h"
 #include "ui/cellule.h"
-#include "ui/menus.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget fenetre;
-    fenetre.setFixedSize(vestrel::tailleTwips(5550, 5650));
-    auto *menus = new vestrel::BarreMenus(&fenetre);
+    const bool parMenu = argc > 1 && std::strcmp(argv[1], "quitter") == 0;
+    Principale fenetre;
     fenetre.show();
     if (!QTest::qWaitForWindowExposed(&fenetre))
         return 2;
 
-    QTest::mousePress(menus->titre(0), Qt::LeftButton);
     QWidget *quitter = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Mnu_File"))
-            quitter = w->findChild<QWidget *>(QStringLiteral("Mnu_File_1(0)"));
+    if (parMenu) {
+        QTest::mousePress(fenetre.findChild<vestrel::Cellule *>(QStringLiteral("MNU(0)")),
+                          Qt::LeftButton);
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("Mnu_File"))
+                quitter = w->findChild<QWidget *>(QStringLiteral("Mnu_File_1(0)"));
+        }
+        if (!quitter || !quitter->isVisible())
+            return 3;
     }
-    if (!quitter)
-        return 3;
 
-    // Queued before the click: it must never run.
+    // Queued before the last step: it must never run.
     QTimer::singleShot(0, [] { std::printf("evenement\n"); });
-    std::printf("clic sur Quitter\n");
+    std::printf("avant\n");
     std::fflush(stdout);
-    QTest::mouseClick(quitter, Qt::LeftButton, {}, QPoint(3, 3));
+    if (parMenu)
+        QTest::mouseClick(quitter, Qt::LeftButton, {}, QPoint(3, 3));
+    else
+        fenetre.close();
 
     std::printf("apres\n");
     app.processEvents();

@@ -337,6 +337,14 @@ private slots:
         QCOMPARE(c->backColor(), couleurs::Blanc);
         QVERIFY(!cadre->isVisible());
 
+        // Straight to another row: the cell left goes back to white too.
+        QTest::mouseMove(c, c->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(c->backColor(), couleurs::Survol, 500);
+        Cellule *d = cellule(Cote::Arbre, Rang::Lettre, "d");
+        QTest::mouseMove(d, d->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(d->backColor(), couleurs::Survol, 500);
+        QCOMPARE(c->backColor(), couleurs::Blanc);
+
         // Over the frame's background every hover effect goes, but the
         // selected cell keeps its look even though it was the last hovered.
         Cellule *g = cellule(Cote::Alesage, Rang::Grade, "9");

@@ -39,6 +39,13 @@ QColor fond(QWidget *w)
     return w->property("backColor").value<QColor>();
 }
 
+// Moves the pointer over `w` through its own window: the offscreen platform
+// gives a moved cursor to the first window under it, not the topmost one.
+void survoler(QWidget *w, QPoint pos)
+{
+    QTest::mouseMove(w->window()->windowHandle(), w->mapTo(w->window(), pos));
+}
+
 } // namespace
 
 // The menu bar on a bare window the size of the main window: the titles, the
@@ -67,7 +74,8 @@ private slots:
     void clicFenetreFermeLeMenu();
     void effacerSurvol();
     void aproposOuvreLaBoite();
-    void quitterTermineLeProgramme();
+    void finDuProgramme_data();
+    void finDuProgramme();
 
 private:
     void ouvrirParPression(int titre);
@@ -101,7 +109,10 @@ void TestMenus::cleanup()
 
 void TestMenus::ouvrirParPression(int titre)
 {
+    // The title acts on the press; the release leaves no button held down
+    // for the moves that follow.
     QTest::mousePress(m_menus->titre(titre), Qt::LeftButton);
+    QTest::mouseRelease(m_menus->titre(titre), Qt::LeftButton);
     QWidget *m = menu(NomsMenus[titre]);
     QVERIFY(m);
     QVERIFY(QTest::qWaitForWindowExposed(m));
@@ -146,7 +157,7 @@ void TestMenus::survolAvantPression()
     QFETCH(int, width);
 
     Cellule *t = m_menus->titre(titre);
-    QTest::mouseMove(t, t->rect().center());
+    survoler(t, t->rect().center());
     QCOMPARE(fond(t), couleurs::Survol);
     QWidget *selection = enfant(m_fenetre, QStringLiteral("Selection"));
     QVERIFY(selection->isVisible());
@@ -176,7 +187,7 @@ void TestMenus::survolApresPression()
 
     ouvrirParPression(presse);
     Cellule *t = m_menus->titre(survole);
-    QTest::mouseMove(t, t->rect().center());
+    survoler(t, t->rect().center());
 
     QWidget *ouvert = menu(NomsMenus[survole]);
     QVERIFY(ouvert->isVisible());
@@ -188,8 +199,8 @@ void TestMenus::survolApresPression()
     // Going straight from one title to the next leaves the first one lit
     // until the pointer crosses the window background.
     if (presse != survole) {
-        QTest::mouseMove(m_menus->titre(presse), QPoint(2, 2));
-        QTest::mouseMove(t, QPoint(3, 3));
+        survoler(m_menus->titre(presse), QPoint(2, 2));
+        survoler(t, QPoint(3, 3));
         QCOMPARE(fond(m_menus->titre(presse)), couleurs::Survol);
     }
 }
@@ -238,13 +249,13 @@ void TestMenus::survolItem()
     // Another item hovered first, so that the move has something to clear.
     const int autre = (item + 1) % 3;
     QWidget *texteAutre = enfant(select, QStringLiteral("Mnu_Select_1(%1)").arg(autre));
-    QTest::mouseMove(texteAutre, QPoint(3, 3));
+    survoler(texteAutre, QPoint(3, 3));
     QCOMPARE(fond(texteAutre), couleurs::Survol);
 
     QWidget *cible = enfant(select, partie);
     QVERIFY(cible);
     // The hit area lies under the icon and the text: aim at its right end.
-    QTest::mouseMove(cible, QPoint(cible->width() - 3, cible->height() / 2));
+    survoler(cible, QPoint(cible->width() - 3, cible->height() / 2));
 
     QWidget *texte = enfant(select, QStringLiteral("Mnu_Select_1(%1)").arg(item));
     QCOMPARE(fond(texte), couleurs::Survol);
@@ -257,7 +268,7 @@ void TestMenus::survolItem()
              rectTwips(selection.x(), selection.y(), 1635, 420));
 
     // The menu's own background keeps the item lit.
-    QTest::mouseMove(select, QPoint(select->width() - 2, select->height() - 2));
+    survoler(select, QPoint(select->width() - 1, select->height() - 1));
     QCOMPARE(fond(texte), couleurs::Survol);
     QVERIFY(rectangle->isVisible());
 }
@@ -267,10 +278,10 @@ void TestMenus::survolTitreEffaceLesItems()
     ouvrirParPression(2);
     QWidget *aide = menu("Mnu_Apropos");
     QWidget *texte = enfant(aide, QStringLiteral("Mnu_apropos_1(0)"));
-    QTest::mouseMove(texte, QPoint(3, 3));
+    survoler(texte, QPoint(3, 3));
     QCOMPARE(fond(texte), couleurs::Survol);
 
-    QTest::mouseMove(m_menus->titre(2), QPoint(2, 2));
+    survoler(m_menus->titre(2), QPoint(2, 2));
     QCOMPARE(fond(texte), couleurs::Blanc);
     QCOMPARE(fond(enfant(aide, QStringLiteral("Pict(0)"))), couleurs::Gris);
     QVERIFY(!enfant(aide, QStringLiteral("Selection"))->isVisible());
@@ -320,7 +331,7 @@ void TestMenus::choixMethode()
 void TestMenus::clicFenetreFermeLeMenu()
 {
     ouvrirParPression(1);
-    QTest::mouseMove(m_menus->titre(1), QPoint(2, 2));
+    survoler(m_menus->titre(1), QPoint(2, 2));
     QTest::mouseClick(m_fenetre, Qt::LeftButton, {}, QPoint(200, 300));
     QVERIFY(!menu("Mnu_Select")->isVisible());
     QVERIFY(!enfant(m_fenetre, QStringLiteral("Selection"))->isVisible());
@@ -334,7 +345,7 @@ void TestMenus::clicFenetreFermeLeMenu()
 void TestMenus::effacerSurvol()
 {
     for (int i = 0; i < 3; ++i)
-        QTest::mouseMove(m_menus->titre(i), QPoint(2, 2));
+        survoler(m_menus->titre(i), QPoint(2, 2));
     m_menus->effacerSurvol();
     for (int i = 0; i < 3; ++i)
         QCOMPARE(fond(m_menus->titre(i)), couleurs::Gris);
@@ -376,19 +387,29 @@ void TestMenus::aproposOuvreLaBoite()
     QVERIFY(boite.isNull());
 }
 
-void TestMenus::quitterTermineLeProgramme()
+void TestMenus::finDuProgramme_data()
 {
+    QTest::addColumn<QString>("etape");
+    QTest::newRow("Quitter") << "quitter";
+    QTest::newRow("fermeture de la fenetre") << "fermer";
+}
+
+// Ending the program ends the process, so it runs in a child program.
+void TestMenus::finDuProgramme()
+{
+    QFETCH(QString, etape);
     QProcess enfant;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     enfant.setProcessEnvironment(env);
-    enfant.start(QStringLiteral(QUITTER_ENFANT), {});
+    enfant.start(QStringLiteral(QUITTER_ENFANT), {etape});
     QVERIFY(enfant.waitForFinished(20000));
     const QByteArray sortie = enfant.readAllStandardOutput();
     QCOMPARE(enfant.exitStatus(), QProcess::NormalExit);
     QCOMPARE(enfant.exitCode(), 0);
-    QVERIFY2(sortie.contains("clic sur Quitter"), sortie.constData());
-    // Nothing after the click: neither the rest of the caller nor a queued event.
+    QVERIFY2(sortie.contains("avant"), sortie.constData());
+    // Nothing after that step: neither the rest of the caller nor a queued
+    // event.
     QVERIFY2(!sortie.contains("apres"), sortie.constData());
     QVERIFY2(!sortie.contains("evenement"), sortie.constData());
 }

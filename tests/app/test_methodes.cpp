@@ -1,0 +1,511 @@
+#include "app/principale.h"
+#include "tables/catalogue.h"
+#include "tables/offerts.h"
+#include "ui/barre_outils.h"
+#include "ui/cellule.h"
+#include "ui/couleurs.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vestrel;
+
+namespace {
+
+QColor couleurTexte(const QLabel *l)
+{
+    return l->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+class TestMethodes : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Principale> m_fenetre;
+
+    template<typename T = QWidget>
+    T *w(const QString &nom) const
+    {
+        T *trouve = m_fenetre->findChild<T *>(nom);
+        if (!trouve)
+            qFatal("control %s missing", qPrintable(nom));
+        return trouve;
+    }
+    QString texte(const QString &nom) const { return w<QLabel>(nom)->text(); }
+    BarreOutils *barre() const { return w<BarreOutils>(QStringLiteral("Toolbars")); }
+    Cellule *cellule(const QString &rangee, const QString &texte) const
+    {
+        for (Cellule *c : barre()->findChildren<Cellule *>())
+            if (c->objectName().startsWith(rangee + '(') && c->text() == texte)
+                return c;
+        qFatal("cell %s missing", qPrintable(texte));
+        return nullptr;
+    }
+    // Clicks the option button on its round indicator, which any style
+    // counts as part of the button.
+    void methode(int k)
+    {
+        auto *option = w<QRadioButton>(QStringLiteral("Ch_opt(%1)").arg(k));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        QVERIFY(option->isChecked());
+    }
+    void taperDiametre(const QString &d)
+    {
+        auto *boite = w<QLineEdit>(QStringLiteral("Diametre"));
+        boite->clear();
+        QTest::keyClicks(boite, d);
+    }
+    void activer()
+    {
+        QApplication::setActiveWindow(m_fenetre.get());
+        m_fenetre->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_fenetre->isActiveWindow(), 1000);
+    }
+    void resultats(const QStringList &attendus)
+    {
+        const QStringList noms{"Res_Al_Max", "Res_Al_Min", "Res_Ar_Max", "Res_Ar_Min", "J_Max", "J_Min"};
+        for (int i = 0; i < noms.size(); ++i)
+            QCOMPARE(texte(noms[i]), attendus[i]);
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void init()
+    {
+        m_fenetre = std::make_unique<Principale>();
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+    }
+    void cleanup() { m_fenetre.reset(); }
+
+    void disposition_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<int>("hautFrame2");
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("toolbars");
+        QTest::addColumn<bool>("quelconque");
+        QTest::addColumn<bool>("listes");
+        QTest::newRow("Barre outil") << 1 << 8950 << 6400 << true << true << false << false;
+        QTest::newRow("Libre") << 2 << 5650 << 3100 << false << false << true << false;
+        QTest::newRow("Popup") << 0 << 5650 << 3100 << true << false << false << true;
+    }
+    void disposition()
+    {
+        QFETCH(int, k);
+        QFETCH(int, hauteur);
+        QFETCH(int, hautFrame2);
+        QFETCH(bool, popup);
+        QFETCH(bool, toolbars);
+        QFETCH(bool, quelconque);
+        QFETCH(bool, listes);
+        // Start from another method so that every switch really happens.
+        methode(k == 1 ? 2 : 1);
+        methode(k);
+        QCOMPARE(m_fenetre->etat().Methode_Selection, k);
+        QCOMPARE(m_fenetre->size(), tailleTwips(5550, hauteur));
+        QCOMPARE(w(QStringLiteral("Frame2"))->y(), twips(hautFrame2));
+        QCOMPARE(w(QStringLiteral("Popup"))->isVisible(), popup);
+        QCOMPARE(w(QStringLiteral("Toolbars"))->isVisible(), toolbars);
+        QCOMPARE(w(QStringLiteral("Quelconque"))->isVisible(), quelconque);
+        if (popup) {
+            QCOMPARE(w(QStringLiteral("Aj_Alesage"))->isVisible(), listes);
+            QCOMPARE(w(QStringLiteral("Aj_Arbre"))->isVisible(), listes);
+            QCOMPARE(w(QStringLiteral("Aj_Ale"))->isVisible(), !listes);
+            QCOMPARE(w(QStringLiteral("Aj_Arb"))->isVisible(), !listes);
+        }
+        // The Selection menu marks the method in use, and only it.
+        auto *menu = w(QStringLiteral("Mnu_Select"));
+        for (int j = 0; j < 3; ++j) {
+            auto *icone = menu->findChild<QLabel *>(QStringLiteral("Pict(%1)").arg(j));
+            QVERIFY(icone);
+            QCOMPARE(!icone->pixmap().isNull(), j == k);
+        }
+        if (toolbars)
+            QCOMPARE(w(QStringLiteral("Toolbars"))->y(), twips(3100));
+        // The toolbar stands between the Popup frame and the results.
+        if (toolbars)
+            QVERIFY(w(QStringLiteral("Toolbars"))->geometry().bottom() < w(QStringLiteral("Frame2"))->y());
+    }
+
+    void optionCocheeParCode()
+    {
+        // Checking a button from code (as the Selection menu does) switches.
+        w<QRadioButton>(QStringLiteral("Ch_opt(2)"))->setChecked(true);
+        QCOMPARE(m_fenetre->etat().Methode_Selection, 2);
+        QVERIFY(w(QStringLiteral("Quelconque"))->isVisible());
+        QCOMPARE(texte("J_Max"), QStringLiteral("0.1100"));
+    }
+
+    void libreAuPassage()
+    {
+        // The free results show at once, without pressing "Calculer".
+        methode(2);
+        resultats({"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"});
+        QCOMPARE(couleurTexte(w<QLabel>("J_Max")), couleurs::Jeu);
+        QCOMPARE(couleurTexte(w<QLabel>("J_Min")), couleurs::Jeu);
+    }
+
+    void calculer_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QStringList>("attendus");
+        QTest::addColumn<QColor>("couleur");
+        QTest::newRow("initial") << "" << ""
+                                 << QStringList{"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"}
+                                 << couleurs::Jeu;
+        // The minimum clearance exceeds the maximum and is shown as computed.
+        QTest::newRow("-0.01") << "Ec_Sup_Dia2" << "-0.01"
+                               << QStringList{"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"}
+                               << couleurs::Jeu;
+        QTest::newRow("interference") << "Dia2" << "12.4"
+                                      << QStringList{"12.33", "12.32", "12.43", "12.42", "-0.0900", "-0.1100"}
+                                      << couleurs::Serrage;
+        QTest::newRow("transition") << "Dia2" << "12.3"
+                                    << QStringList{"12.33", "12.32", "12.33", "12.32", "0.0100", "-0.0100"}
+                                    << couleurs::Incertain;
+        QTest::newRow("empty reads 0") << "Dia1" << ""
+                                       << QStringList{"0.03", "0.02", "12.23", "12.22", "-12.1900", "-12.2100"}
+                                       << couleurs::Serrage;
+    }
+    void calculer()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, saisie);
+        QFETCH(QStringList, attendus);
+        QFETCH(QColor, couleur);
+        methode(2);
+        if (!boite.isEmpty()) {
+            auto *b = w<QLineEdit>(boite);
+            b->clear();
+            QTest::keyClicks(b, saisie);
+            // A typed value is not computed until "Calculer" is pressed.
+            QCOMPARE(texte("J_Min"), QStringLiteral("0.0900"));
+        }
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        resultats(attendus);
+        QCOMPARE(couleurTexte(w<QLabel>("J_Max")), couleur);
+        QCOMPARE(couleurTexte(w<QLabel>("J_Min")), couleur);
+    }
+
+    void valeursLibresEnFrancais()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        methode(2);
+        resultats({"12,33", "12,32", "12,23", "12,22", "0,1100", "0,0900"});
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void filtres_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("frappe");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("valeur");
+        QTest::newRow("Dia1") << "Dia1" << "1a2,-3.5e" << "123.5" << 123.5;
+        QTest::newRow("Dia2") << "Dia2" << "-7x" << "7" << 7.0;
+        QTest::newRow("Ec_Sup_Dia1") << "Ec_Sup_Dia1" << "-0,.0b5" << "-0.05" << -0.05;
+        QTest::newRow("Ec_Inf_Dia1") << "Ec_Inf_Dia1" << "+1-" << "1-" << 1.0;
+        QTest::newRow("Ec_Sup_Dia2") << "Ec_Sup_Dia2" << "-.01" << "-.01" << -0.01;
+        QTest::newRow("Ec_Inf_Dia2") << "Ec_Inf_Dia2" << "z-0.2" << "-0.2" << -0.2;
+    }
+    void filtres()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, frappe);
+        QFETCH(QString, texte);
+        QFETCH(double, valeur);
+        methode(2);
+        auto *b = w<QLineEdit>(boite);
+        b->clear();
+        QTest::keyClicks(b, frappe);
+        QCOMPARE(b->text(), texte);
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QCOMPARE(b->text(), texte.chopped(1));
+        QTest::keyClicks(b, texte.right(1));
+        const ValeursLibres &v = m_fenetre->valeursLibres();
+        const double lue = boite == "Dia1"          ? v.Val_Dia1
+                           : boite == "Dia2"        ? v.Val_Dia2
+                           : boite == "Ec_Sup_Dia1" ? v.Val_Ec_Sup_Dia1
+                           : boite == "Ec_Inf_Dia1" ? v.Val_Ec_Inf_Dia1
+                           : boite == "Ec_Sup_Dia2" ? v.Val_Ec_Sup_Dia2
+                                                    : v.Val_Ec_Inf_Dia2;
+        QCOMPARE(lue, valeur);
+    }
+
+    void cycleEntree()
+    {
+        methode(2);
+        activer();
+        const QStringList cycle{"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2", "Dia1"};
+        w(cycle[0])->setFocus();
+        for (int i = 1; i < cycle.size(); ++i) {
+            const QString avant = w<QLineEdit>(cycle[i - 1])->text();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), w(cycle[i]));
+            // Enter is no character of the box.
+            QCOMPARE(w<QLineEdit>(cycle[i - 1])->text(), avant);
+        }
+    }
+
+    void boutonCalcul()
+    {
+        methode(2);
+        activer();
+        auto *calcul = w<Cellule>(QStringLiteral("Calcul"));
+        QCOMPARE(calcul->backColor(), couleurs::Blanc);
+        QTest::mouseMove(calcul, calcul->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Survol, 500);
+        // Over the free calculator's background the button is white again.
+        QTest::mouseMove(w(QStringLiteral("Quelconque")), QPoint(5, 60));
+        QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Blanc, 500);
+
+        w(QStringLiteral("Dia1"))->setFocus();
+        QTest::mouseClick(calcul, Qt::LeftButton);
+        QCOMPARE(calcul->backColor(), couleurs::Selection);
+        QCOMPARE(calcul->appearance(), 1);
+        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("recup_curseur")));
+        QCOMPARE(w<QLineEdit>(QStringLiteral("recup_curseur"))->cursorPosition(), 0);
+
+        QTest::mouseMove(calcul, calcul->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Survol, 500);
+        QTest::mouseMove(w(QStringLiteral("Frame2")), QPoint(5, 60));
+        QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Blanc, 500);
+        // The 3D look stays from the first press on.
+        QCOMPARE(calcul->appearance(), 1);
+    }
+
+    void retourPopup()
+    {
+        methode(2);
+        QCOMPARE(texte("J_Max"), QStringLiteral("0.1100"));
+        methode(0);
+        resultats({"2.01", "2", "1.994", "1.984", "0.0260", "0.0060"});
+        QCOMPARE(w<QComboBox>("Aj_Alesage")->currentText(), QStringLiteral("H7"));
+        QCOMPARE(w<QComboBox>("Aj_Arbre")->currentText(), QStringLiteral("f7"));
+    }
+
+    void celluleT_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("diametre");
+        QTest::addColumn<bool>("actif");
+        QTest::newRow("Barre outil, 20 mm") << 1 << "20" << false;
+        QTest::newRow("Barre outil, 30 mm") << 1 << "30" << true;
+        QTest::newRow("Libre, 20 mm") << 2 << "20" << false;
+        QTest::newRow("Popup, 20 mm") << 0 << "20" << false;
+        QTest::newRow("Popup, 24.5 mm") << 0 << "24.5" << true;
+    }
+    void celluleT()
+    {
+        QFETCH(int, k);
+        QFETCH(QString, diametre);
+        QFETCH(bool, actif);
+        taperDiametre(diametre);
+        methode(k == 1 ? 2 : 1);
+        methode(k);
+        QCOMPARE(cellule("Lbl_TB_Cl_Al", "T")->isEnabled(), actif);
+        QCOMPARE(cellule("Lbl_TB_Cl_Ar", "t")->isEnabled(), actif);
+    }
+
+    void diametreEnBarreOutil()
+    {
+        // In "Barre outil" a new diameter touches only the T and t cells.
+        methode(1);
+        taperDiametre("20");
+        QVERIFY(!cellule("Lbl_TB_Cl_Al", "T")->isEnabled());
+        taperDiametre("30");
+        QVERIFY(cellule("Lbl_TB_Cl_Ar", "t")->isEnabled());
+    }
+
+    void barreOutil_data()
+    {
+        QTest::addColumn<QString>("diametre");
+        QTest::addColumn<QString>("rangee");
+        QTest::addColumn<QString>("cellule");
+        QTest::addColumn<QString>("aj");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QStringList>("attendus");
+        // The shaft is looked up again at the new diameter before the
+        // clearances are computed: no mix of 2 mm and 300 mm.
+        QTest::newRow("H at 300 mm") << "300" << "Lbl_TB_Cl_Al" << "H" << "Aj_Ale" << "H6"
+                                     << QStringList{"300.032", "300", "299.944", "299.892", "0.1400", "0.0560"};
+        QTest::newRow("g at 2 mm") << "2" << "Lbl_TB_Cl_Ar" << "g" << "Aj_Arb" << "g5"
+                                   << QStringList{"2.01", "2", "1.998", "1.994", "0.0160", "0.0020"};
+        QTest::newRow("8 at 2 mm") << "2" << "Lbl_TB_Ql_Al" << "8" << "Aj_Ale" << "H8"
+                                   << QStringList{"2.014", "2", "1.994", "1.984", "0.0300", "0.0060"};
+    }
+    void barreOutil()
+    {
+        QFETCH(QString, diametre);
+        QFETCH(QString, rangee);
+        QFETCH(QString, cellule);
+        QFETCH(QString, aj);
+        QFETCH(QString, classe);
+        QFETCH(QStringList, attendus);
+        methode(1);
+        QCOMPARE(texte("Aj_Ale"), QStringLiteral("H7"));
+        QCOMPARE(texte("Aj_Arb"), QStringLiteral("f7"));
+        taperDiametre(diametre);
+        activer();
+        QTest::mouseClick(this->cellule(rangee, cellule), Qt::LeftButton);
+        QCOMPARE(texte(aj), classe);
+        resultats(attendus);
+        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("recup_curseur")));
+        const std::string &cl = aj == "Aj_Ale" ? m_fenetre->etat().Cl_Alesage : m_fenetre->etat().Cl_Arbre;
+        QCOMPARE(QString::fromStdString(cl), classe);
+    }
+
+    void classeSansEcarts_data()
+    {
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("lettre");
+        QTest::addColumn<QString>("apres");
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QString>("classe");
+        // T with the grade kept from H7: no T class exists up to 24 mm.
+        QTest::newRow("T at 20 mm") << "20" << "T" << "" << "" << "T7";
+        // T9 enabled at 210 mm, pressed once the diameter is 190 mm.
+        QTest::newRow("T9 at 190 mm") << "210" << "T" << "190" << "9" << "T9";
+        // A diameter outside the tables.
+        QTest::newRow("H at 600 mm") << "600" << "H" << "" << "" << "H7";
+        QTest::newRow("H at 0 mm") << "" << "H" << "" << "" << "H7";
+    }
+    void classeSansEcarts()
+    {
+        QFETCH(QString, avant);
+        QFETCH(QString, lettre);
+        QFETCH(QString, apres);
+        QFETCH(QString, grade);
+        QFETCH(QString, classe);
+        methode(1);
+        taperDiametre(avant);
+        // Enabled again by hand so that the press reaches the cell.
+        barre()->activerT(true);
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", lettre), Qt::LeftButton);
+        if (!apres.isEmpty()) {
+            taperDiametre(apres);
+            QTest::mouseClick(cellule("Lbl_TB_Ql_Al", grade), Qt::LeftButton);
+        }
+        QCOMPARE(texte("Aj_Ale"), classe);
+        for (const char *nom : {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min", "J_Max", "J_Min"})
+            QVERIFY2(texte(nom).isEmpty(), nom);
+        // The shaft still shows its own class at this diameter when it has one.
+        if (apres == "190")
+            QCOMPARE(texte("Af_Ec_Sup_Ar"), QStringLiteral("-0.05"));
+    }
+
+    void retourPopupAutreDiametre()
+    {
+        methode(1);
+        taperDiametre("300");
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "H"), Qt::LeftButton);
+        QCOMPARE(texte("J_Max"), QStringLiteral("0.1400"));
+        methode(0);
+        // The lists are those of 300 mm, with nothing chosen and no numbers.
+        auto *liste = w<QComboBox>("Aj_Alesage");
+        QCOMPARE(liste->count(), int(classesOffertes(Cote::Alesage, 300).size()));
+        QCOMPARE(w<QComboBox>("Aj_Arbre")->count(), int(classesOffertes(Cote::Arbre, 300).size()));
+        QCOMPARE(liste->currentIndex(), -1);
+        for (const char *nom : {"Af_Ec_Sup_Al", "Af_Ec_Inf_Ar", "Res_Al_Max", "Res_Ar_Min", "J_Max", "J_Min"})
+            QVERIFY2(texte(nom).isEmpty(), nom);
+        QVERIFY(m_fenetre->etat().Cl_Alesage.empty());
+        // Choosing now uses the 300 mm lists.
+        liste->setCurrentIndex(liste->findText("H7"));
+        QCOMPARE(texte("Res_Al_Max"), QStringLiteral("300.052"));
+    }
+
+    void retourPopupMemeDiametre()
+    {
+        methode(1);
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "E"), Qt::LeftButton);
+        QTest::mouseClick(cellule("Lbl_TB_Ql_Al", "11"), Qt::LeftButton);
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Ar", "h"), Qt::LeftButton);
+        QCOMPARE(texte("Aj_Ale"), QStringLiteral("E11*"));
+        QCOMPARE(texte("Aj_Arb"), QStringLiteral("h5"));
+        methode(0);
+        // The lists name the classes whose numbers are shown.
+        QCOMPARE(w<QComboBox>("Aj_Alesage")->currentText(), QStringLiteral("E11*"));
+        QCOMPARE(w<QComboBox>("Aj_Arbre")->currentText(), QStringLiteral("h5"));
+        resultats({"2.074", "2.014", "2", "1.996", "0.0780", "0.0140"});
+        QCOMPARE(texte("Af_Ec_Sup_Al"), QStringLiteral("0.074"));
+    }
+
+    void retourPopupSansClasse()
+    {
+        // T at 20 mm composes a class without deviations: back in the lists
+        // nothing is selected for the bore and no bore numbers show.
+        taperDiametre("20");
+        w<QComboBox>("Aj_Alesage")->setCurrentIndex(w<QComboBox>("Aj_Alesage")->findText("H7"));
+        w<QComboBox>("Aj_Arbre")->setCurrentIndex(w<QComboBox>("Aj_Arbre")->findText("g6"));
+        methode(1);
+        barre()->activerT(true);
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "T"), Qt::LeftButton);
+        methode(0);
+        QCOMPARE(w<QComboBox>("Aj_Alesage")->currentIndex(), -1);
+        QCOMPARE(w<QComboBox>("Aj_Alesage")->currentText(), QString());
+        QVERIFY(texte("Af_Ec_Sup_Al").isEmpty());
+        QCOMPARE(w<QComboBox>("Aj_Arbre")->currentText(), QStringLiteral("g6"));
+        QCOMPARE(texte("Af_Ec_Sup_Ar"), QStringLiteral("-0.007"));
+    }
+
+    void barreApresListe()
+    {
+        auto *liste = w<QComboBox>("Aj_Alesage");
+        liste->setCurrentIndex(liste->findText("G6"));
+        QCOMPARE(texte("Af_Ec_Sup_Al"), QStringLiteral("0.008"));
+        methode(1);
+        // The toolbar's label names the class whose numbers are shown.
+        QCOMPARE(texte("Aj_Ale"), QStringLiteral("G6"));
+        QCOMPARE(texte("Af_Ec_Sup_Al"), QStringLiteral("0.008"));
+        QCOMPARE(texte("Aj_Arb"), QStringLiteral("f7"));
+        // From the free calculator the fit's own results come back with it.
+        methode(2);
+        methode(1);
+        resultats({"2.008", "2.002", "1.994", "1.984", "0.0240", "0.0080"});
+    }
+
+    void survolSurfaces_data()
+    {
+        QTest::addColumn<QString>("surface");
+        QTest::addColumn<QPoint>("point");
+        QTest::newRow("window") << "" << QPoint(2, 200);
+        QTest::newRow("Toolbars") << "Toolbars" << QPoint(4, 60);
+        QTest::newRow("Popup") << "Popup" << QPoint(4, 60);
+        QTest::newRow("Frame2") << "Frame2" << QPoint(4, 60);
+        QTest::newRow("Frame3") << "Frame3" << QPoint(4, 30);
+    }
+    void survolSurfaces()
+    {
+        QFETCH(QString, surface);
+        QFETCH(QPoint, point);
+        methode(1);
+        activer();
+        Cellule *c = cellule("Lbl_TB_Cl_Ar", "d");
+        QTest::mouseMove(c, c->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(c->backColor(), couleurs::Survol, 500);
+        QVERIFY(barre()->cadreSel()->isVisible());
+        QWidget *cible = surface.isEmpty() ? m_fenetre.get() : w(surface);
+        QTest::mouseMove(cible, point);
+        QTRY_VERIFY_WITH_TIMEOUT(!barre()->cadreSel()->isVisible(), 500);
+        QCOMPARE(c->backColor(), couleurs::Blanc);
+        QCOMPARE(m_fenetre->childAt(cible->mapTo(m_fenetre.get(), point)),
+                 surface.isEmpty() ? nullptr : cible);
+    }
+};
+
+QTEST_MAIN(TestMethodes)
+#include "test_methodes.moc"
