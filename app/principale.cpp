@@ -228,6 +228,10 @@ void Principale::creerControles()
     m_barre->hide();
 
     m_menus = new vestrel::BarreMenus(this);
+    // The Selection menu sets the option button, whose handling switches
+    // the method as a click on it would.
+    connect(m_menus, &vestrel::BarreMenus::methodeChoisie, this,
+            [this](int methode) { m_chOpt[methode]->setChecked(true); });
 
     m_quelconque->hide();
     m_chOpt[0]->setChecked(true);
