@@ -71,6 +71,12 @@ bool Principale::filtreLibre(QObject *objet, QEvent *event)
         m_boitesLibres[(i + 1) % NbBoites]->setFocus(Qt::TabFocusReason);
         return true;
     }
+    // Shortcuts such as Ctrl+V or Ctrl+A type nothing themselves, whatever
+    // letter the platform attaches to them: pasting must work here as in the
+    // diameter box.
+    const Qt::KeyboardModifiers mod = touche->modifiers();
+    if ((mod & Qt::ControlModifier) && !(mod & Qt::AltModifier))
+        return false;
     for (const QChar c : touche->text()) {
         if (c.isPrint() && !vestrel::caractereAccepte(BoitesLibres[i].filtre, c.unicode()))
             return true;
