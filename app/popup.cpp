@@ -94,6 +94,15 @@ void Principale::diametreChange()
     const double d = m_etat.Dia_Nominal;
     if (m_etat.Methode_Selection != 0) {
         m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+        // The limits on screen follow the diameter typed: each side's class
+        // is looked up again, and shows empty where it has no deviations,
+        // rather than the numbers of the previous diameter.
+        if (m_etat.Methode_Selection == 1) {
+            for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+                Ecarts(cote);
+                Affiche(cote);
+            }
+        }
         return;
     }
     m_etat.Cl_Alesage.clear();

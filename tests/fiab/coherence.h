@@ -24,10 +24,9 @@ struct Suivi {
 
     // A "Calculer" press or a switch to "Libre" happened.
     void calculLibre(const Principale &f);
-    // A switch to "Popup", a choice in a list or a change of diameter in
-    // "Popup": both sides show the tables again.
+    // A switch to "Popup" or "Barre outil", a choice in a list, a toolbar
+    // press or a change of diameter in "Popup": both sides show the tables.
     void tables() { origine = {Origine::Tables, Origine::Tables}; }
-    void tables(vestrel::Cote cote) { origine[static_cast<int>(cote)] = Origine::Tables; }
 };
 
 // Every inconsistency between what the window shows and what the fit state,

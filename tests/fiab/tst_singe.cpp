@@ -6,6 +6,7 @@
 //   VESTREL_SINGE_GRAINE   seed (default 20261207); the same seed replays
 //                          the same walk
 //   VESTREL_SINGE_ACTIONS  number of actions (default 20000)
+//   VESTREL_SINGE_EXPLORER 1: report each kind of finding once and go on
 #include "tests/fiab/coherence.h"
 
 #include "ui/cellule.h"
@@ -16,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <array>
@@ -23,8 +26,6 @@
 #include <map>
 #include <numeric>
 #include <random>
-
-using vestrel::Cote;
 
 namespace {
 
@@ -41,14 +42,8 @@ const char *const Listes[] = {"Aj_Alesage", "Aj_Arbre"};
 struct Rangee {
     const char *nom;
     int cellules;
-    Cote cote;
 };
-constexpr Rangee Rangees[] = {
-    {"Lbl_TB_Cl_Al", 23, Cote::Alesage},
-    {"Lbl_TB_Ql_Al", 13, Cote::Alesage},
-    {"Lbl_TB_Cl_Ar", 23, Cote::Arbre},
-    {"Lbl_TB_Ql_Ar", 14, Cote::Arbre},
-};
+constexpr Rangee Rangees[] = {{"Lbl_TB_Cl_Al", 23}, {"Lbl_TB_Ql_Al", 13}, {"Lbl_TB_Cl_Ar", 23}, {"Lbl_TB_Ql_Ar", 14}};
 
 // Diameters users type, and the edges of the tables.
 const char *const Diametres[] = {"2",   "25",  "1",    "1.001", "500", "500.5", "0",   "24",  "24.5", "30",
@@ -237,7 +232,7 @@ private:
         }
         QTest::mouseClick(cellule, Qt::LeftButton);
         noter(QStringLiteral("cell"), cellule->objectName());
-        suivi.tables(r.cote);
+        suivi.tables();
     }
 
     void calculer()
@@ -250,21 +245,27 @@ private:
         suivi.calculLibre(m_f);
     }
 
-    void methodeChoisie(int k)
+    // A new method shows the fit of the tables ("Popup", "Barre outil") or
+    // the free results ("Libre"); choosing the current one again changes
+    // nothing.
+    void methodeChoisie(int avant, int k)
     {
-        if (k == 0)
-            suivi.tables();
-        else if (k == 2)
+        if (k == avant)
+            return;
+        if (k == 2)
             suivi.calculLibre(m_f);
+        else
+            suivi.tables();
     }
 
     void option()
     {
         const int k = entier(3);
+        const int avant = m_f.etat().Methode_Selection;
         auto *bouton = enfant<QRadioButton>(QStringLiteral("Ch_opt(%1)").arg(k));
         QTest::mouseClick(bouton, Qt::LeftButton);
         noter(QStringLiteral("option"), QString::number(k));
-        methodeChoisie(k);
+        methodeChoisie(avant, k);
     }
 
     QWidget *deroulant(const char *nom) const
@@ -284,12 +285,13 @@ private:
             return;
         }
         const int k = entier(3);
+        const int avant = m_f.etat().Methode_Selection;
         static const char *const Parties[] = {"Mnu_Select_1(%1)", "Pict(%1)", "Image1(%1)"};
         auto *partie = menu->findChild<QWidget *>(QString::fromLatin1(Parties[entier(3)]).arg(k));
         QTest::mouseMove(partie);
         QTest::mouseClick(partie, Qt::LeftButton);
         noter(QStringLiteral("menu"), QStringLiteral("Selection item %1 (%2)").arg(k).arg(partie->objectName()));
-        methodeChoisie(k);
+        methodeChoisie(avant, k);
     }
 
     void survolerMenus()
@@ -368,6 +370,9 @@ void TestSinge::marche()
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     Singe singe(f, graine);
+    // VESTREL_SINGE_EXPLORER=1 reports each kind of finding once and walks on.
+    const bool explorer = variable("VESTREL_SINGE_EXPLORER", 0) != 0;
+    QSet<QString> vus;
 
     QElapsedTimer chrono;
     chrono.start();
@@ -378,6 +383,18 @@ void TestSinge::marche()
         QStringList problemes = fiab::incoherences(f, singe.suivi);
         if (!singe.journal.isEmpty() && singe.journal.last().startsWith(QStringLiteral("!!")))
             problemes << singe.journal.last();
+        if (!problemes.isEmpty() && explorer) {
+            // Each kind of finding once (numbers and quoted texts aside), and on.
+            QString genre = problemes.first();
+            genre.replace(QRegularExpression(QStringLiteral("\"[^\"]*\"|[-0-9.]+")), QStringLiteral("#"));
+            if (!vus.contains(genre)) {
+                vus.insert(genre);
+                std::fprintf(stderr, "finding after action %d:\n    %s\n  found:\n    %s\n", n - 1,
+                             qPrintable(singe.journal.mid(singe.journal.size() - 12).join(QStringLiteral("\n    "))),
+                             qPrintable(problemes.join(QStringLiteral("\n    "))));
+            }
+            continue;
+        }
         if (!problemes.isEmpty()) {
             QFAIL(qPrintable(QStringLiteral("seed %1, after action %2 of %3\n  last actions:\n    %4\n  found:\n    %5")
                                  .arg(graine)
