@@ -77,5 +77,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         verifier(vestrel::chercherEcarts(cote, compose, d).has_value(), "an enabled grade has deviations",
                  compose);
     }
+
+    // Any letter index and grade at all: a text, never a read outside the
+    // letter table, and no class or grades for a letter that does not exist.
+    const int l = fdp.ConsumeIntegral<int>(), g = fdp.ConsumeIntegral<int>();
+    const std::string libre = vestrel::composerClasse(cote, l, g);
+    const bool lettreValide = l >= 0 && l < vestrel::NbLettres;
+    if (vestrel::indexClasse(cote, libre))
+        verifier(lettreValide, "only an existing letter composes a class", libre);
+    if (!lettreValide)
+        verifier(!vestrel::gradesActifs(cote, l, d), "no grades for a letter that does not exist");
     return 0;
 }
