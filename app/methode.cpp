@@ -32,9 +32,6 @@ constexpr Disposition Dispositions[] = {
 };
 constexpr int HautToolbars = 3100;
 
-// Up to 24 mm no T or t class exists.
-constexpr double DiametreSansT = 24;
-
 Cote autreCote(Cote cote)
 {
     return cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
@@ -118,8 +115,7 @@ void Principale::Changer_Methode(int k)
     default: break;
     }
 
-    const double dia = m_etat.Dia_Nominal;
-    m_barre->activerT(dia <= 1 || dia > DiametreSansT);
+    activerCellulesT();
 }
 
 // Back to the lists. Lists built for another diameter are rebuilt as a change

@@ -91,9 +91,8 @@ bool Principale::eventFilter(QObject *objet, QEvent *event)
 void Principale::diametreChange()
 {
     m_etat.Dia_Nominal = vestrel::lireSaisie(m_diametre->text());
-    const double d = m_etat.Dia_Nominal;
     if (m_etat.Methode_Selection != 0) {
-        m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+        activerCellulesT();
         // The limits on screen follow the diameter typed: each side's class
         // is looked up again, and shows empty where it has no deviations,
         // rather than the numbers of the previous diameter.
@@ -110,6 +109,14 @@ void Principale::diametreChange()
     Filtrer_Alesage();
     Filtrer_Arbre();
     viderResultats();
+}
+
+// Up to 24 mm no T or t class exists; outside the tables the cells stay
+// usable and the lookup finds nothing.
+void Principale::activerCellulesT()
+{
+    const double d = m_etat.Dia_Nominal;
+    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
 }
 
 void Principale::viderResultats()

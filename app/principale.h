@@ -148,6 +148,9 @@ private:
     void classeChoisie(vestrel::Cote cote, int position);
     void completerSaisie(vestrel::Cote cote, int touche);
     void viderResultats();
+    // The toolbar's "T" and "t" cells are usable only where T and t classes
+    // can exist.
+    void activerCellulesT();
     // Shows the two clearances with four decimals, coloured by the kind of
     // fit.
     void afficherJeux(double jeuMax, double jeuMin);

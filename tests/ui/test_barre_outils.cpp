@@ -17,13 +17,6 @@ Q_DECLARE_METATYPE(vestrel::Cote)
 
 namespace {
 
-QString nomRangee(Cote cote, Rang rang)
-{
-    if (cote == Cote::Alesage)
-        return rang == Rang::Lettre ? QStringLiteral("Lbl_TB_Cl_Al") : QStringLiteral("Lbl_TB_Ql_Al");
-    return rang == Rang::Lettre ? QStringLiteral("Lbl_TB_Cl_Ar") : QStringLiteral("Lbl_TB_Ql_Ar");
-}
-
 // The grades whose cells are enabled, as texts.
 QStringList gradesActives(const BarreOutils &barre, Cote cote)
 {
