@@ -141,6 +141,9 @@ struct Verificateur {
                 classe = QString::fromStdString(classeEtat);
         } else if (methode == 1) {
             classe = texte(f, n.classeBarre);
+            if (*classe != QString::fromStdString(classeEtat))
+                signaler(QStringLiteral("%1 toolbar class shows \"%2\" but the fit state holds \"%3\"")
+                             .arg(cote, *classe, QString::fromStdString(classeEtat)));
         }
 
         if (methode != 2 && sup && classe) {
