@@ -63,7 +63,9 @@ struct Verificateur {
         const QString sep = QRegularExpression::escape(QLocale().decimalPoint());
         const QRegularExpression forme(jeu ? QStringLiteral("^-?[0-9]+%1[0-9]{4}$").arg(sep)
                                            : QStringLiteral("^-?[0-9]+(%1[0-9]+)?$").arg(sep));
-        if (!v || !forme.match(QString(t).replace(QLocale().negativeSign(), QStringLiteral("-"))).hasMatch())
+        const QString lu = QString(t).replace(QLocale().negativeSign(), QStringLiteral("-"));
+        // A zero is never shown with a minus sign.
+        if (!v || !forme.match(lu).hasMatch() || (*v == 0 && lu.startsWith(u'-')))
             signaler(QStringLiteral("%1 shows \"%2\", which is no plain number text").arg(QLatin1String(nom), t));
         return v;
     }
