@@ -283,6 +283,14 @@ QStringList incoherences(const Principale &f, const Suivi &suivi)
     v.cote(Cote::Alesage, methode, origine[0], suivi.libres);
     v.cote(Cote::Arbre, methode, origine[1], suivi.libres);
     v.jeux(origine[0] == Origine::Libre && origine[1] == Origine::Libre, suivi.libres);
+    // Two classes chosen in the lists always show their clearances.
+    if (methode == 0 && texte(f, "J_Max").isEmpty()) {
+        const auto *al = enfant<QComboBox>(f, "Aj_Alesage");
+        const auto *ar = enfant<QComboBox>(f, "Aj_Arbre");
+        if (al->currentIndex() >= 0 && ar->currentIndex() >= 0)
+            v.signaler(QStringLiteral("\"%1\" and \"%2\" are chosen but no clearance is shown")
+                           .arg(al->currentText(), ar->currentText()));
+    }
     if (methode == 0)
         v.listes();
     return v.problemes;

@@ -136,7 +136,8 @@ private:
     }
 
     // Shows what the box fed: a class chosen on each side for the diameter
-    // (which checks its range), "Calculer" for the free values.
+    // (which checks its range), a class chosen in a list, "Calculer" for the
+    // free values.
     void afficher(const Boite &b)
     {
         if (b.cible == Cible::Diametre && b.methode == 0) {
@@ -144,6 +145,11 @@ private:
                 auto *liste = m_fenetre->findChild<QComboBox *>(QLatin1String(nom));
                 liste->setCurrentIndex(liste->count() - 1);
             }
+            m_suivi.tables();
+        } else if (b.cible == Cible::Liste) {
+            // A class chosen after a text that names none.
+            auto *liste = m_fenetre->findChild<QComboBox *>(QLatin1String(b.nom));
+            liste->setCurrentIndex(liste->count() - 1);
             m_suivi.tables();
         } else if (b.cible == Cible::Libre) {
             QTest::mouseClick(m_fenetre->findChild<QWidget *>(QStringLiteral("Calcul")), Qt::LeftButton);
