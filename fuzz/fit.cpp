@@ -18,11 +18,22 @@ using vestrel::fuzz::verifier;
 
 namespace {
 
-// Pieces of well-formed command lines, so that the fuzzer also explores the
-// paths behind a valid diameter and a valid class.
-constexpr std::array Jetons{"25", "2", "1", "500", "500.5", "110", "20", "12.5", "-0", "0", "H7", "g6", "h7",
-                            "E11",  "E11*", "e10*", "P9", "h6",  "t6", "js17", "ZC11", "--json", "--offered",
-                            "--table", "--help", "--version", "-", "--", ""};
+// Pieces of well-formed command lines, by position, so that the fuzzer also
+// explores the paths behind a valid diameter and valid classes.
+constexpr std::array Diametres{"25", "2", "1", "500", "500.5", "110", "20", "12.5", "-0", "0", "", "--offered"};
+constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table"};
+constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version"};
+
+std::string jeton(FuzzedDataProvider &fdp, int position)
+{
+    if (fdp.ConsumeIntegralInRange(0, 3) == 0)
+        return fdp.ConsumeRandomLengthString(80);
+    switch (position % 3) {
+    case 0: return fdp.PickValueInArray(Diametres);
+    case 1: return fdp.PickValueInArray(Alesages);
+    default: return fdp.PickValueInArray(Arbres);
+    }
+}
 
 bool ligneUnique(const std::string &t)
 {
@@ -38,7 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::string> args;
     const int n = fdp.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < n; ++i)
-        args.push_back(fdp.ConsumeBool() ? std::string(fdp.PickValueInArray(Jetons)) : fdp.ConsumeRandomLengthString(80));
+        args.push_back(jeton(fdp, i));
+    if (fdp.ConsumeBool())
+        args.insert(args.begin() + fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args)), "--json");
 
     std::ostringstream out, err;
     const int code = vestrel::executerFit(args, out, err);
