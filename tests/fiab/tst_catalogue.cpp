@@ -105,6 +105,8 @@ private slots:
     void collage();
     void toucheRefusee_data();
     void toucheRefusee();
+    void filtreCaracteres_data();
+    void filtreCaracteres();
     void francais();
 
 private:
@@ -283,6 +285,48 @@ void TestCatalogue::toucheRefusee()
         }
     }
     verifierCoherence();
+}
+
+void TestCatalogue::filtreCaracteres_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<int>("filtre");
+    for (const Boite &b : Boites) {
+        if (b.cible == Cible::Liste || b.methode == 1)
+            continue;
+        const auto filtre = b.cible == Cible::Diametre ? vestrel::Filtre::Diametre
+                            : b.moinsAccepte           ? vestrel::Filtre::Ecart
+                                                       : vestrel::Filtre::Taille;
+        QTest::addRow("%s", b.ligne) << QString::fromLatin1(b.ligne) << static_cast<int>(filtre);
+    }
+}
+
+// Every character of Latin-1 and its neighbours, and the other digits,
+// separators and minus signs of Unicode, typed as a key: the box takes
+// exactly the characters the program's filter accepts.
+void TestCatalogue::filtreCaracteres()
+{
+    QFETCH(QString, nom);
+    QFETCH(int, filtre);
+    const Boite &b = boite(nom);
+    preparer(b);
+    if (QTest::currentTestFailed())
+        return;
+    QLineEdit *c = champ(b);
+    c->setFocus();
+    QList<char32_t> caracteres;
+    for (char32_t u = 0x20; u < 0x300; ++u)
+        caracteres << u;
+    caracteres << 0x066B << 0x0660 << 0x0969 << 0x2009 << 0x2024 << 0x2212 << 0x2796 << 0x3002 << 0xFE52 << 0xFF0C
+               << 0xFF0D << 0xFF0E << 0xFF10 << 0xFF19 << 0x1D7CE;
+    for (const char32_t u : caracteres) {
+        c->setText(QStringLiteral("5"));
+        c->end(false);
+        const QString t = QString::fromUcs4(&u, 1);
+        QTest::sendKeyEvent(QTest::KeyAction::Click, c, Qt::Key_unknown, t, Qt::NoModifier);
+        const bool accepte = vestrel::caractereAccepte(static_cast<vestrel::Filtre>(filtre), u);
+        QCOMPARE(c->text(), accepte ? QStringLiteral("5") + t : QStringLiteral("5"));
+    }
 }
 
 // The same pastes under a French locale, whose decimal separator is ",":
