@@ -115,7 +115,9 @@ private:
     {
         if (pile(50))
             return QString::fromUtf8(Diametres[entier(std::size(Diametres))]);
-        static const QString Touches = QStringLiteral("0123456789.....,eE a+*");
+        // Some keys of other layouts too: soft hyphen, zero-width space,
+        // full-width 2, minus sign.
+        static const QString Touches = QStringLiteral("0123456789.....,eE a+*\u00AD\u200B\uFF12\u2212");
         QString t;
         for (int n = 1 + entier(6); n > 0; --n)
             t += pile(8) ? QChar(u'\b') : moins && pile(10) ? QChar(u'-') : Touches[entier(Touches.size())];
@@ -138,8 +140,10 @@ private:
         for (const QChar c : t) {
             if (c == u'\b')
                 QTest::keyClick(boite, Qt::Key_Backspace);
-            else
+            else if (c.unicode() < 0x7F)
                 QTest::keyClick(boite, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::KeyAction::Click, boite, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
         if (pile(10))
             QTest::keyClick(boite, Qt::Key_Return);
