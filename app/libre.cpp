@@ -71,8 +71,17 @@ bool Principale::filtreLibre(QObject *objet, QEvent *event)
         m_boitesLibres[(i + 1) % NbBoites]->setFocus(Qt::TabFocusReason);
         return true;
     }
-    for (const QChar c : touche->text()) {
-        if (c.isPrint() && !vestrel::caractereAccepte(BoitesLibres[i].filtre, c.unicode()))
+    // Shortcuts such as Ctrl+V or Ctrl+A type nothing themselves, whatever
+    // letter the platform attaches to them: pasting must work here as in the
+    // diameter box.
+    const Qt::KeyboardModifiers mod = touche->modifiers();
+    if ((mod & Qt::ControlModifier) && !(mod & Qt::AltModifier))
+        return false;
+    // Control characters are no text the box would take; every other one,
+    // invisible ones included (a soft hyphen would split "53" into a 5 that
+    // reads as 5), must be a character of a number.
+    for (const char32_t c : touche->text().toUcs4()) {
+        if (QChar::category(c) != QChar::Other_Control && !vestrel::caractereAccepte(BoitesLibres[i].filtre, c))
             return true;
     }
     return false;

@@ -68,9 +68,11 @@ bool toucheRefusee(const QKeyEvent *touche)
     const Qt::KeyboardModifiers mod = touche->modifiers();
     if ((mod & Qt::ControlModifier) && !(mod & Qt::AltModifier))
         return false;
-    const QString texte = touche->text();
-    for (const QChar c : texte) {
-        if (c.isPrint() && !vestrel::caractereAccepte(vestrel::Filtre::Diametre, c.unicode()))
+    // Control characters are no text the box would take; every other one,
+    // invisible ones included (a soft hyphen would split "53" into a 5 that
+    // reads as 5), must be a character of a number.
+    for (const char32_t c : touche->text().toUcs4()) {
+        if (QChar::category(c) != QChar::Other_Control && !vestrel::caractereAccepte(vestrel::Filtre::Diametre, c))
             return true;
     }
     return false;
@@ -93,6 +95,15 @@ void Principale::diametreChange()
     m_etat.Dia_Nominal = vestrel::lireSaisie(m_diametre->text());
     if (m_etat.Methode_Selection != 0) {
         activerCellulesT();
+        // The limits on screen follow the diameter typed: each side's class
+        // is looked up again, and shows empty where it has no deviations,
+        // rather than the numbers of the previous diameter.
+        if (m_etat.Methode_Selection == 1) {
+            for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+                Ecarts(cote);
+                Affiche(cote);
+            }
+        }
         return;
     }
     m_etat.Cl_Alesage.clear();

@@ -463,8 +463,9 @@ void TestPopup::ecartsDAutreDiametreVides()
     choisir(f, "Aj_Arbre", "g6");
     QCOMPARE(texte(f, "J_Max"), QString("0.0410"));
 
-    // Outside the list method a new diameter keeps the classes.
-    f.m_etat.Methode_Selection = 1;
+    // Outside the list method a new diameter keeps the classes ("Libre":
+    // "Barre outil" looks them up again at once).
+    f.m_etat.Methode_Selection = 2;
     diametre(f)->setText("30");
     QCOMPARE(f.etat().Cl_Arbre, std::string("g6"));
     f.Affiche_Arbre();

@@ -1,0 +1,421 @@
+// A seeded random walk of user actions over the whole main window: typing and
+// pasting, list choices and type-ahead, toolbar presses, "Calculer", method
+// switches by option and by menu, menu hovers, the about box. After every
+// action the display must agree with the fit state and the tables.
+//
+//   VESTREL_SINGE_GRAINE   seed (default 20261207); the same seed replays
+//                          the same walk
+//   VESTREL_SINGE_ACTIONS  number of actions (default 20000)
+//   VESTREL_SINGE_EXPLORER 1: report each kind of finding once and go on
+#include "tests/fiab/coherence.h"
+
+#include "ui/cellule.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <numeric>
+#include <random>
+
+namespace {
+
+qulonglong variable(const char *nom, qulonglong parDefaut)
+{
+    bool ok = false;
+    const qulonglong v = qEnvironmentVariable(nom).toULongLong(&ok);
+    return ok ? v : parDefaut;
+}
+
+const char *const BoitesLibres[] = {"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2"};
+const char *const Listes[] = {"Aj_Alesage", "Aj_Arbre"};
+
+struct Rangee {
+    const char *nom;
+    int cellules;
+};
+constexpr Rangee Rangees[] = {{"Lbl_TB_Cl_Al", 23}, {"Lbl_TB_Ql_Al", 13}, {"Lbl_TB_Cl_Ar", 23}, {"Lbl_TB_Ql_Ar", 14}};
+
+// Diameters users type, and the edges of the tables.
+const char *const Diametres[] = {"2",   "25",  "1",    "1.001", "500", "500.5", "0",   "24",  "24.5", "30",
+                                 "180", "200", "180.5", "3",    "6",   "10",    "110", "130", "300", "12.5.3"};
+const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５", "nan", "inf", "\x01\t\r\n",
+                                "H7", "g6", "e11*", "-25", "99999999999999999999999999999999999999999"};
+
+class Singe
+{
+public:
+    Singe(Principale &f, qulonglong graine)
+        : m_f(f), m_alea(graine)
+    {
+    }
+
+    fiab::Suivi suivi;
+    fiab::Fermeur fermeur;
+    std::map<QString, int> parGenre;
+    QStringList journal;
+
+    // One action; false when the drawn control was not on screen.
+    bool agir()
+    {
+        const int avant = m_faites;
+        // Weights of the kinds of action.
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3};
+        int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
+        int genre = 0;
+        while (tirage >= Poids[genre])
+            tirage -= Poids[genre++];
+        switch (genre) {
+        case 0: taper(); break;
+        case 1: coller(); break;
+        case 2: choisirDansListe(); break;
+        case 3: toucheListe(); break;
+        case 4: presserCellule(); break;
+        case 5: calculer(); break;
+        case 6: option(); break;
+        case 7: menuSelection(); break;
+        case 8: survolerMenus(); break;
+        case 9: aPropos(); break;
+        case 10: survoler(); break;
+        default: cliquerFond(); break;
+        }
+        return m_faites > avant;
+    }
+
+private:
+    int entier(int n) { return static_cast<int>(m_alea() % static_cast<unsigned>(n)); }
+    bool pile(int pourCent) { return entier(100) < pourCent; }
+
+    template <class T = QWidget>
+    T *enfant(const QString &nom) const
+    {
+        return m_f.findChild<T *>(nom);
+    }
+    bool visible(const QWidget *w) const { return w && w->isVisibleTo(&m_f); }
+
+    void noter(const QString &genre, const QString &detail)
+    {
+        ++parGenre[genre];
+        ++m_faites;
+        journal << genre + QStringLiteral(" ") + detail;
+        if (journal.size() > 40)
+            journal.removeFirst();
+    }
+
+    QString texteAuHasard(bool moins)
+    {
+        if (pile(50))
+            return QString::fromUtf8(Diametres[entier(std::size(Diametres))]);
+        // Some keys of other layouts too: soft hyphen, zero-width space,
+        // full-width 2, minus sign.
+        static const QString Touches = QStringLiteral("0123456789.....,eE a+*\u00AD\u200B\uFF12\u2212");
+        QString t;
+        for (int n = 1 + entier(6); n > 0; --n)
+            t += pile(8) ? QChar(u'\b') : moins && pile(10) ? QChar(u'-') : Touches[entier(Touches.size())];
+        return t;
+    }
+
+    // Types a text, '\b' being Backspace, into a box shown to the user.
+    void taper()
+    {
+        const bool libre = m_f.etat().Methode_Selection == 2;
+        const QString nom = libre ? QString::fromLatin1(BoitesLibres[entier(6)]) : QStringLiteral("Diametre");
+        auto *boite = enfant<QLineEdit>(nom);
+        if (!visible(boite))
+            return;
+        const QString t = texteAuHasard(libre);
+        boite->setFocus();
+        QTest::keyClick(boite, pile(50) ? Qt::Key_End : Qt::Key_Home);
+        if (pile(50))
+            QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : t) {
+            if (c == u'\b')
+                QTest::keyClick(boite, Qt::Key_Backspace);
+            else if (c.unicode() < 0x7F)
+                QTest::keyClick(boite, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::KeyAction::Click, boite, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        if (pile(10))
+            QTest::keyClick(boite, Qt::Key_Return);
+        noter(QStringLiteral("type"), nom + QStringLiteral(" \"") + QString(t).replace(u'\b', u'<') + u'"');
+        suiviDiametre(nom);
+    }
+
+    void coller()
+    {
+        const int methode = m_f.etat().Methode_Selection;
+        QString nom;
+        if (methode == 2)
+            nom = QString::fromLatin1(BoitesLibres[entier(6)]);
+        else if (methode == 0 && pile(30))
+            nom = QString::fromLatin1(Listes[entier(2)]);
+        else
+            nom = QStringLiteral("Diametre");
+        QWidget *cible = enfant(nom);
+        if (!visible(cible))
+            return;
+        const QString t = pile(70) ? QString::fromUtf8(Collages[entier(std::size(Collages))])
+                                   : QString(1 + entier(200), QChar(u'0' + entier(10)));
+        QApplication::clipboard()->setText(t);
+        cible->setFocus();
+        if (pile(70))
+            QTest::keyClick(cible, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(cible, Qt::Key_V, Qt::ControlModifier);
+        noter(QStringLiteral("paste"), nom + QStringLiteral(" \"") + t.left(20) + u'"');
+        suiviDiametre(nom);
+    }
+
+    // A change of diameter in "Popup" empties the results of both sides.
+    void suiviDiametre(const QString &nom)
+    {
+        if (nom == u"Diametre" && m_f.etat().Methode_Selection == 0)
+            suivi.tables();
+    }
+
+    void choisirDansListe()
+    {
+        const int cote = entier(2);
+        auto *liste = enfant<QComboBox>(QString::fromLatin1(Listes[cote]));
+        if (!visible(liste) || liste->count() == 0)
+            return;
+        const int i = entier(liste->count());
+        liste->setCurrentIndex(i);
+        noter(QStringLiteral("choose"), QStringLiteral("%1 item %2 \"%3\"").arg(QLatin1String(Listes[cote])).arg(i).arg(liste->itemText(i)));
+        suivi.tables();
+    }
+
+    void toucheListe()
+    {
+        const int cote = entier(2);
+        auto *liste = enfant<QComboBox>(QString::fromLatin1(Listes[cote]));
+        if (!visible(liste))
+            return;
+        liste->setFocus();
+        static const QString Touches = QStringLiteral("HhGgFfJjSsZzEeCc0123456789*-");
+        QString journalTouches;
+        for (int n = 1 + entier(3); n > 0; --n) {
+            const int t = entier(Touches.size() + 4);
+            if (t < Touches.size()) {
+                QTest::keyClick(liste, Touches[t].toLatin1());
+                journalTouches += Touches[t];
+            } else {
+                static constexpr Qt::Key Speciales[] = {Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left};
+                QTest::keyClick(liste, Speciales[t - Touches.size()]);
+                journalTouches += QStringLiteral("<%1>").arg(t - Touches.size());
+            }
+        }
+        noter(QStringLiteral("list-keys"), QStringLiteral("%1 \"%2\"").arg(QLatin1String(Listes[cote]), journalTouches));
+        suivi.tables();
+    }
+
+    void presserCellule()
+    {
+        const Rangee &r = Rangees[entier(4)];
+        const int i = entier(r.cellules);
+        auto *cellule = enfant(QStringLiteral("%1(%2)").arg(QLatin1String(r.nom)).arg(i));
+        if (!visible(cellule))
+            return;
+        if (!cellule->isEnabled()) {
+            // A disabled cell takes no press: nothing may change.
+            const vestrel::EtatAjustement avant = m_f.etat();
+            QTest::mouseClick(cellule, Qt::LeftButton);
+            noter(QStringLiteral("disabled-cell"), cellule->objectName());
+            if (m_f.etat().Cl_Alesage != avant.Cl_Alesage || m_f.etat().Cl_Arbre != avant.Cl_Arbre)
+                journal << QStringLiteral("!! a disabled cell changed the classes");
+            return;
+        }
+        QTest::mouseClick(cellule, Qt::LeftButton);
+        noter(QStringLiteral("cell"), cellule->objectName());
+        suivi.tables();
+    }
+
+    void calculer()
+    {
+        auto *calcul = enfant(QStringLiteral("Calcul"));
+        if (!visible(calcul))
+            return;
+        QTest::mouseClick(calcul, Qt::LeftButton);
+        noter(QStringLiteral("calculer"), QString());
+        suivi.calculLibre(m_f);
+    }
+
+    // A new method shows the fit of the tables ("Popup", "Barre outil") or
+    // the free results ("Libre"); choosing the current one again changes
+    // nothing.
+    void methodeChoisie(int avant, int k)
+    {
+        if (k == avant)
+            return;
+        if (k == 2)
+            suivi.calculLibre(m_f);
+        else
+            suivi.tables();
+    }
+
+    void option()
+    {
+        const int k = entier(3);
+        const int avant = m_f.etat().Methode_Selection;
+        auto *bouton = enfant<QRadioButton>(QStringLiteral("Ch_opt(%1)").arg(k));
+        QTest::mouseClick(bouton, Qt::LeftButton);
+        noter(QStringLiteral("option"), QString::number(k));
+        methodeChoisie(avant, k);
+    }
+
+    QWidget *deroulant(const char *nom) const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(nom))
+                return w;
+        return nullptr;
+    }
+
+    void menuSelection()
+    {
+        QTest::mouseClick(enfant(QStringLiteral("MNU(1)")), Qt::LeftButton);
+        QWidget *menu = deroulant("Mnu_Select");
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("menu"), QStringLiteral("Selection did not open"));
+            return;
+        }
+        const int k = entier(3);
+        const int avant = m_f.etat().Methode_Selection;
+        static const char *const Parties[] = {"Mnu_Select_1(%1)", "Pict(%1)", "Image1(%1)"};
+        auto *partie = menu->findChild<QWidget *>(QString::fromLatin1(Parties[entier(3)]).arg(k));
+        QTest::mouseMove(partie);
+        QTest::mouseClick(partie, Qt::LeftButton);
+        noter(QStringLiteral("menu"), QStringLiteral("Selection item %1 (%2)").arg(k).arg(partie->objectName()));
+        methodeChoisie(avant, k);
+    }
+
+    void survolerMenus()
+    {
+        const int i = entier(3);
+        auto *titre = enfant(QStringLiteral("MNU(%1)").arg(i));
+        QTest::mouseMove(titre);
+        QString detail = titre->objectName();
+        if (pile(30)) {
+            // Opening a menu and leaving it open; "Quitter" is never clicked.
+            QTest::mouseClick(titre, Qt::LeftButton);
+            detail += QStringLiteral(" pressed");
+        }
+        static const char *const Menus[] = {"Mnu_File", "Mnu_Select", "Mnu_Apropos"};
+        if (QWidget *menu = deroulant(Menus[i]); menu && menu->isVisible() && pile(50)) {
+            const auto parties = menu->findChildren<vestrel::Cellule *>();
+            if (!parties.isEmpty()) {
+                QWidget *p = parties[entier(parties.size())];
+                QTest::mouseMove(p);
+                detail += QStringLiteral(", over ") + p->objectName();
+            }
+        }
+        noter(QStringLiteral("menu-hover"), detail);
+    }
+
+    void aPropos()
+    {
+        QTest::mouseClick(enfant(QStringLiteral("MNU(2)")), Qt::LeftButton);
+        QWidget *menu = deroulant("Mnu_Apropos");
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("about"), QStringLiteral("menu did not open"));
+            return;
+        }
+        const int avant = fermeur.aPropos;
+        // Modal: the closer clicks the picture from its timer.
+        QTest::mouseClick(menu->findChild<QWidget *>(QStringLiteral("Mnu_apropos_1(0)")), Qt::LeftButton);
+        noter(QStringLiteral("about"), fermeur.aPropos > avant ? QStringLiteral("opened and closed")
+                                                             : QStringLiteral("did not open"));
+    }
+
+    void survoler()
+    {
+        const QPoint p(entier(qMax(1, m_f.width())), entier(qMax(1, m_f.height())));
+        QTest::mouseMove(&m_f, p);
+        noter(QStringLiteral("hover"), QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
+    }
+
+    void cliquerFond()
+    {
+        QWidget *cadre = enfant(QStringLiteral("Frame2"));
+        QTest::mouseClick(cadre, Qt::LeftButton, {}, QPoint(3, cadre->height() - 3));
+        noter(QStringLiteral("background"), QStringLiteral("Frame2"));
+    }
+
+    Principale &m_f;
+    std::mt19937_64 m_alea;
+    int m_faites = 0;
+};
+
+} // namespace
+
+class TestSinge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void marche();
+};
+
+void TestSinge::marche()
+{
+    const qulonglong graine = variable("VESTREL_SINGE_GRAINE", 20261207);
+    const int actions = static_cast<int>(variable("VESTREL_SINGE_ACTIONS", 20000));
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    Singe singe(f, graine);
+    // VESTREL_SINGE_EXPLORER=1 reports each kind of finding once and walks on.
+    const bool explorer = variable("VESTREL_SINGE_EXPLORER", 0) != 0;
+    QSet<QString> vus;
+
+    QElapsedTimer chrono;
+    chrono.start();
+    for (int n = 1; n <= actions;) {
+        if (!singe.agir())
+            continue;
+        ++n;
+        QStringList problemes = fiab::incoherences(f, singe.suivi);
+        if (!singe.journal.isEmpty() && singe.journal.last().startsWith(QStringLiteral("!!")))
+            problemes << singe.journal.last();
+        if (!problemes.isEmpty() && explorer) {
+            // Each kind of finding once (numbers and quoted texts aside), and on.
+            QString genre = problemes.first();
+            genre.replace(QRegularExpression(QStringLiteral("\"[^\"]*\"|[-0-9.]+")), QStringLiteral("#"));
+            if (!vus.contains(genre)) {
+                vus.insert(genre);
+                std::fprintf(stderr, "finding after action %d:\n    %s\n  found:\n    %s\n", n - 1,
+                             qPrintable(singe.journal.mid(singe.journal.size() - 12).join(QStringLiteral("\n    "))),
+                             qPrintable(problemes.join(QStringLiteral("\n    "))));
+            }
+            continue;
+        }
+        if (!problemes.isEmpty()) {
+            QFAIL(qPrintable(QStringLiteral("seed %1, after action %2 of %3\n  last actions:\n    %4\n  found:\n    %5")
+                                 .arg(graine)
+                                 .arg(n - 1)
+                                 .arg(actions)
+                                 .arg(singe.journal.join(QStringLiteral("\n    ")),
+                                      problemes.join(QStringLiteral("\n    ")))));
+        }
+    }
+    QString genres;
+    for (const auto &[genre, nombre] : singe.parGenre)
+        genres += QStringLiteral(" %1=%2").arg(genre).arg(nombre);
+    // Printed past QtTest's message limit, which the platform's warnings fill.
+    std::fprintf(stderr, "monkey: seed %llu, %d actions in %lld ms, %d warnings and %d about boxes closed;%s\n",
+                 graine, actions, static_cast<long long>(chrono.elapsed()), singe.fermeur.avertissements,
+                 singe.fermeur.aPropos, qPrintable(genres));
+}
+
+QTEST_MAIN(TestSinge)
+#include "tst_singe.moc"
