@@ -13,37 +13,17 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "aide_menus.h"
+
 using namespace vestrel;
 
 namespace {
 
 const char *const NomsMenus[] = {"Mnu_File", "Mnu_Select", "Mnu_Apropos"};
 
-QWidget *menu(const char *nom)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(nom))
-            return w;
-    }
-    return nullptr;
-}
-
-template<typename T = QWidget>
-T *enfant(QWidget *parent, const QString &nom)
-{
-    return parent ? parent->findChild<T *>(nom) : nullptr;
-}
-
 QColor fond(QWidget *w)
 {
     return w->property("backColor").value<QColor>();
-}
-
-// Moves the pointer over `w` through its own window: the offscreen platform
-// gives a moved cursor to the first window under it, not the topmost one.
-void survoler(QWidget *w, QPoint pos)
-{
-    QTest::mouseMove(w->window()->windowHandle(), w->mapTo(w->window(), pos));
 }
 
 } // namespace

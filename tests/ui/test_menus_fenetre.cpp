@@ -9,33 +9,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "aide_menus.h"
+
 using namespace vestrel;
-
-namespace {
-
-QWidget *menu(const char *nom)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(nom))
-            return w;
-    }
-    return nullptr;
-}
-
-template<typename T = QWidget>
-T *enfant(QWidget *parent, const QString &nom)
-{
-    return parent ? parent->findChild<T *>(nom) : nullptr;
-}
-
-// Moves the pointer over `w` through its own window: the offscreen platform
-// gives a moved cursor to the first window under it, not the topmost one.
-void survoler(QWidget *w, QPoint pos)
-{
-    QTest::mouseMove(w->window()->windowHandle(), w->mapTo(w->window(), pos));
-}
-
-} // namespace
 
 // The menu bar inside the main window: the Selection menu drives the option
 // buttons, and the window's activation closes the menus.
