@@ -65,6 +65,21 @@ void livrerEvenements(benchmark::State &state, std::size_t n)
     }
 }
 
+// Two editable lists set up as the window's class lists are, shown.
+std::array<QComboBox *, 2> paireNue(QWidget &fenetre)
+{
+    std::array<QComboBox *, 2> listes{new QComboBox(&fenetre), new QComboBox(&fenetre)};
+    for (QComboBox *l : listes) {
+        l->setEditable(true);
+        l->setInsertPolicy(QComboBox::NoInsert);
+        l->setCompleter(nullptr);
+    }
+    listes[1]->move(0, 40);
+    fenetre.show();
+    QCoreApplication::processEvents();
+    return listes;
+}
+
 void BM_Principale_changerDiametre(benchmark::State &state)
 {
     Principale fenetre;
@@ -93,15 +108,7 @@ BENCHMARK(BM_Principale_changerDiametre);
 void BM_PaireNue_remplir(benchmark::State &state)
 {
     QWidget fenetre;
-    std::array<QComboBox *, 2> listes{new QComboBox(&fenetre), new QComboBox(&fenetre)};
-    for (QComboBox *l : listes) {
-        l->setEditable(true);
-        l->setInsertPolicy(QComboBox::NoInsert);
-        l->setCompleter(nullptr);
-    }
-    listes[1]->move(0, 40);
-    fenetre.show();
-    QCoreApplication::processEvents();
+    const std::array<QComboBox *, 2> listes = paireNue(fenetre);
     const auto &v = diametres();
     std::size_t n = 0;
     for (auto _ : state) {
@@ -121,14 +128,7 @@ BENCHMARK(BM_PaireNue_remplir);
 void BM_PaireNue_remplirParElement(benchmark::State &state)
 {
     QWidget fenetre;
-    std::array<QComboBox *, 2> listes{new QComboBox(&fenetre), new QComboBox(&fenetre)};
-    for (QComboBox *l : listes) {
-        l->setEditable(true);
-        l->setInsertPolicy(QComboBox::NoInsert);
-        l->setCompleter(nullptr);
-    }
-    fenetre.show();
-    QCoreApplication::processEvents();
+    const std::array<QComboBox *, 2> listes = paireNue(fenetre);
     const auto &v = diametres();
     std::size_t n = 0;
     for (auto _ : state) {
