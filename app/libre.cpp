@@ -2,6 +2,7 @@
 // clearances computed without the tolerance tables.
 #include "app/principale.h"
 
+#include "tables/ajustement.h"
 #include "tables/nombres.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
@@ -113,5 +114,5 @@ void Principale::Calcul_Libre()
     al.tailleMin->setText(vestrel::texteNombreLocal(alMin));
     ar.tailleMax->setText(vestrel::texteNombreLocal(arMax));
     ar.tailleMin->setText(vestrel::texteNombreLocal(arMin));
-    afficherJeux(alMax - arMin, alMin - arMax);
+    afficherJeux(vestrel::calculerJeux(alMax, alMin, arMax, arMin));
 }

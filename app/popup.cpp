@@ -1,6 +1,7 @@
 #include "app/principale.h"
 
 #include "app/liste_classes.h"
+#include "tables/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/nombres.h"
 #include "tables/offerts.h"
@@ -22,8 +23,6 @@ namespace couleurs = vestrel::couleurs;
 
 namespace {
 
-constexpr double DiametreMin = 1;   // excluded
-constexpr double DiametreMax = 500; // included
 // Diameters from 1 to 24 mm have no T or t class.
 constexpr double DiametreSansT = 24;
 
@@ -118,7 +117,7 @@ void Principale::diametreChange()
 void Principale::activerCellulesT()
 {
     const double d = m_etat.Dia_Nominal;
-    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+    m_barre->activerT(d <= vestrel::DiametreMin || d > DiametreSansT);
 }
 
 void Principale::viderResultats()
@@ -166,12 +165,12 @@ void Principale::Filtrer(Cote cote)
 bool Principale::diametreRetabli()
 {
     bool retabli = false;
-    if (!(m_etat.Dia_Nominal > DiametreMin)) {
+    if (!(m_etat.Dia_Nominal > vestrel::DiametreMin)) {
         retablirDefaut();
         retabli = true;
     }
     // The first reset leaves 2 mm, so a diameter never gets two warnings.
-    if (m_etat.Dia_Nominal > DiametreMax) {
+    if (m_etat.Dia_Nominal > vestrel::DiametreMax) {
         retablirDefaut();
         retabli = true;
     }
@@ -273,21 +272,15 @@ void Principale::Calcul_Jeu()
     auto lu = [](const QLabel *etiquette) { return vestrel::lireNombreLocal(etiquette->text()); };
     const Volet &al = volet(Cote::Alesage);
     const Volet &ar = volet(Cote::Arbre);
-    afficherJeux(lu(al.tailleMax) - lu(ar.tailleMin), lu(al.tailleMin) - lu(ar.tailleMax));
+    afficherJeux(vestrel::calculerJeux(lu(al.tailleMax), lu(al.tailleMin), lu(ar.tailleMax), lu(ar.tailleMin)));
 }
 
-// Each clearance is written with 15 significant digits, then with four
-// decimals; the kind of fit is decided on the four-decimal texts.
-void Principale::afficherJeux(double jeuMax, double jeuMin)
+void Principale::afficherJeux(const vestrel::Jeux &jeux)
 {
-    auto lu = [](const QLabel *etiquette) { return vestrel::lireNombreLocal(etiquette->text()); };
-    const QString texteMax = vestrel::texteNombreLocal(jeuMax);
-    m_jMax->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(texteMax)));
-    const QString texteMin = vestrel::texteNombreLocal(jeuMin);
-    m_jMin->setText(vestrel::texteJeuLocal(vestrel::lireNombreLocal(texteMin)));
-
+    m_jMax->setText(vestrel::texteJeuLocal(jeux.max.valeur));
+    m_jMin->setText(vestrel::texteJeuLocal(jeux.min.valeur));
     QColor couleur = couleurs::Incertain;
-    switch (vestrel::natureAjustement(lu(m_jMax), lu(m_jMin))) {
+    switch (jeux.nature) {
     case vestrel::Nature::Serrage: couleur = couleurs::Serrage; break;
     case vestrel::Nature::Jeu: couleur = couleurs::Jeu; break;
     case vestrel::Nature::Incertain: break;

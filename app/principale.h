@@ -16,6 +16,7 @@ class QMouseEvent;
 class QRadioButton;
 
 namespace vestrel {
+struct Jeux;
 class BarreMenus;
 class BarreOutils;
 class Cellule;
@@ -153,7 +154,7 @@ private:
     void activerCellulesT();
     // Shows the two clearances with four decimals, coloured by the kind of
     // fit.
-    void afficherJeux(double jeuMax, double jeuMin);
+    void afficherJeux(const vestrel::Jeux &jeux);
 
     void connecterLibre();
     bool filtreLibre(QObject *objet, QEvent *event);

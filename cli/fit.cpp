@@ -1,5 +1,6 @@
 #include "cli/fit.h"
 
+#include "tables/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
@@ -109,7 +110,7 @@ double lireDiametre(std::string_view texte)
         throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
     if (negatif)
         d = -d;
-    if (!dansIntervalle(d, 1, 500))
+    if (!diametreValide(d))
         throw horsLimites;
     return d;
 }
@@ -169,9 +170,11 @@ std::string ajustement(std::span<const std::string> positionnels, bool json)
     const Resultat ar = chercher(Arbre, positionnels[2], d, texteD);
     // Clearances come from the limit sizes as shown, like in the window, so
     // both give the same four decimals and the same kind of fit.
-    const std::string jeuMax = texteJeu(lireNombre(texteNombre(lireNombre(al.max) - lireNombre(ar.min))));
-    const std::string jeuMin = texteJeu(lireNombre(texteNombre(lireNombre(al.min) - lireNombre(ar.max))));
-    const std::string_view nature = texteNature(natureAjustement(lireNombre(jeuMax), lireNombre(jeuMin)));
+    const Jeux jeux = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
+                                   lireTexteNombre(ar.min));
+    const std::string &jeuMax = jeux.max.texte;
+    const std::string &jeuMin = jeux.min.texte;
+    const std::string_view nature = texteNature(jeux.nature);
 
     std::ostringstream o;
     if (json) {

@@ -82,10 +82,31 @@ std::string texteNombre(double v)
     return r;
 }
 
+double lireTexteNombre(std::string_view texte)
+{
+    const bool negatif = texte.starts_with('-');
+    const std::string_view corps = texte.substr(negatif ? 1 : 0);
+    double v = 0;
+    const auto [fin, erreur] = std::from_chars(corps.data(), corps.data() + corps.size(), v, std::chars_format::fixed);
+    if (corps.empty() || erreur != std::errc() || fin != corps.data() + corps.size() || !std::isfinite(v))
+        return lireNombre(texte);
+    return negatif && v != 0 ? -v : v;
+}
+
 std::string texteJeu(double v)
 {
     if (!std::isfinite(v))
         return texteNombre(v);
+    // When the 15 significant digits end within four decimals, the text is
+    // those digits padded with zeros.
+    std::string general = texteNombre(v);
+    const std::size_t point = general.find('.');
+    const std::size_t decimales = point == std::string::npos ? 0 : general.size() - point - 1;
+    if (decimales <= 4) {
+        general += point == std::string::npos ? "." : "";
+        general.append(4 - decimales, '0');
+        return general;
+    }
     // Fixed notation of the largest double has 309 digits before the point.
     std::array<char, 320> tampon{};
     const auto res = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v, std::chars_format::fixed, 4);
@@ -93,15 +114,6 @@ std::string texteJeu(double v)
     if (r == "-0.0000")
         r = "0.0000";
     return r;
-}
-
-Nature natureAjustement(double jeuMax, double jeuMin)
-{
-    if (jeuMax < 0 && jeuMin <= 0)
-        return Nature::Serrage;
-    if (jeuMax > 0 && jeuMin >= 0)
-        return Nature::Jeu;
-    return Nature::Incertain;
 }
 
 bool caractereAccepte(Filtre filtre, char32_t c)

@@ -21,15 +21,17 @@ double lireNombre(std::string_view texte);
 // negatives, no "+". Zero (also -0) is "0".
 std::string texteNombre(double v);
 
-// Clearance text, pattern "##0.0000": four decimals, "." as separator.
-// A value that rounds to zero is "0.0000", never "-0.0000".
-std::string texteJeu(double v);
+// Reads a text written by texteNombre or texteJeu back whole, whatever its
+// length (a shown size may have more digits than typing can give). Anything
+// else is read as lireNombre reads it.
+double lireTexteNombre(std::string_view texte);
 
-// Kind of fit from the maximum clearance M and the minimum m: serrage
-// (interference, red) when M < 0 and m <= 0; else jeu (clearance, blue) when
-// M > 0 and m >= 0; else incertain (transition, black).
-enum class Nature { Jeu, Incertain, Serrage };
-Nature natureAjustement(double jeuMax, double jeuMin);
+// Clearance text, pattern "##0.0000": four decimals, "." as separator.
+// A value that rounds to zero is "0.0000", never "-0.0000". The text never
+// shows more significant digits than the general number text of the value:
+// from about 1e11 on, the digits past the fifteenth are zeros, not those of
+// the binary value.
+std::string texteJeu(double v);
 
 // Keys accepted while typing: the diameter and the two sizes take "." and
 // digits; the four deviations also take "-". Backspace (8) is always accepted.

@@ -4,8 +4,6 @@
 
 #include <QLocale>
 
-#include <charconv>
-#include <cmath>
 
 namespace vestrel {
 
@@ -47,13 +45,7 @@ double lireNombreLocal(const QString &texte)
     // Shown texts are read whole: typing is read only up to
     // LongueurNombreMax characters, but a typed 40-digit number can round up
     // to a 41-digit text, and sums of typed numbers grow longer still.
-    const std::string t = s.toStdString();
-    const bool negatif = t.starts_with('-');
-    double v = 0;
-    const auto [fin, erreur] = std::from_chars(t.data() + negatif, t.data() + t.size(), v, std::chars_format::fixed);
-    if (erreur != std::errc() || !std::isfinite(v))
-        return lireNombre(t);
-    return negatif && v != 0 ? -v : v;
+    return lireTexteNombre(s.toStdString());
 }
 
 double lireSaisie(const QString &texte)

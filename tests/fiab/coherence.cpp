@@ -1,5 +1,6 @@
 #include "tests/fiab/coherence.h"
 
+#include "tables/ajustement.h"
 #include "tables/ecarts.h"
 #include "tables/nombres.h"
 #include "tables/offerts.h"
@@ -100,11 +101,11 @@ struct Verificateur {
         }
     }
 
-    // Clearance text as the window writes it: the difference with 15
-    // significant digits, then four decimals.
-    static QString jeu(double difference)
+    // Clearance texts of the fit rule, in the locale's notation.
+    static std::pair<QString, QString> jeux(double alMax, double alMin, double arMax, double arMin)
     {
-        return vestrel::texteJeuLocal(*lireAffiche(vestrel::texteNombreLocal(difference)));
+        const vestrel::Jeux j = vestrel::calculerJeux(alMax, alMin, arMax, arMin);
+        return {vestrel::texteJeuLocal(j.max.valeur), vestrel::texteJeuLocal(j.min.valeur)};
     }
 
     void cote(Cote c, int methode, Origine origine, const std::optional<ValeursLibres> &libres)
@@ -194,10 +195,10 @@ struct Verificateur {
             if (!libres)
                 return;
             const ValeursLibres &l = *libres;
-            egal("J_Max", jeu((l.Val_Dia1 + l.Val_Ec_Sup_Dia1) - (l.Val_Dia2 + l.Val_Ec_Inf_Dia2)),
-                 QStringLiteral("free calculator"));
-            egal("J_Min", jeu((l.Val_Ec_Inf_Dia1 + l.Val_Dia1) - (l.Val_Dia2 + l.Val_Ec_Sup_Dia2)),
-                 QStringLiteral("free calculator"));
+            const auto [jMax, jMin] = jeux(l.Val_Dia1 + l.Val_Ec_Sup_Dia1, l.Val_Ec_Inf_Dia1 + l.Val_Dia1,
+                                           l.Val_Dia2 + l.Val_Ec_Sup_Dia2, l.Val_Dia2 + l.Val_Ec_Inf_Dia2);
+            egal("J_Max", jMax, QStringLiteral("free calculator"));
+            egal("J_Min", jMin, QStringLiteral("free calculator"));
         } else {
             const auto alMax = lireAffiche(texte(f, "Res_Al_Max")), alMin = lireAffiche(texte(f, "Res_Al_Min"));
             const auto arMax = lireAffiche(texte(f, "Res_Ar_Max")), arMin = lireAffiche(texte(f, "Res_Ar_Min"));
@@ -206,8 +207,9 @@ struct Verificateur {
                              .arg(texte(f, "J_Max"), texte(f, "J_Min")));
                 return;
             }
-            egal("J_Max", jeu(*alMax - *arMin), QStringLiteral("bore max - shaft min as shown"));
-            egal("J_Min", jeu(*alMin - *arMax), QStringLiteral("bore min - shaft max as shown"));
+            const auto [jMax, jMin] = jeux(*alMax, *alMin, *arMax, *arMin);
+            egal("J_Max", jMax, QStringLiteral("bore max - shaft min as shown"));
+            egal("J_Min", jMin, QStringLiteral("bore min - shaft max as shown"));
         }
         couleurJeu();
     }

@@ -101,17 +101,6 @@ TEST(TexteJeu, DisplayedDifferenceOfDisplayedSizes)
     EXPECT_EQ(grand.substr(grand.size() - 5), ".0000");
 }
 
-TEST(NatureAjustement, ColourRuleOrder)
-{
-    EXPECT_EQ(natureAjustement(0.026, 0.006), Nature::Jeu);
-    EXPECT_EQ(natureAjustement(0.016, 0), Nature::Jeu);
-    EXPECT_EQ(natureAjustement(-0.004, -0.02), Nature::Serrage);
-    EXPECT_EQ(natureAjustement(-0.004, 0), Nature::Serrage);
-    EXPECT_EQ(natureAjustement(0.01, -0.006), Nature::Incertain);
-    EXPECT_EQ(natureAjustement(0, 0), Nature::Incertain);
-    EXPECT_EQ(natureAjustement(0, -0.01), Nature::Incertain);
-}
-
 TEST(CaractereAccepte, KeysPerField)
 {
     for (char32_t c : U"0123456789.") {

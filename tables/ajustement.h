@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vestrel {
+
+// Nominal diameters the tables cover: 1 < D <= 500 mm.
+inline constexpr double DiametreMin = 1;   // excluded
+inline constexpr double DiametreMax = 500; // included
+constexpr bool diametreValide(double d) { return d > DiametreMin && d <= DiametreMax; }
+
+// The fit the window opens on, and comes back to after a diameter outside
+// the range: 2 mm, H7/f7.
+inline constexpr std::string_view TexteDiametreDefaut = "2";
+inline constexpr double DiametreDefaut = 2;
+inline constexpr std::string_view ClasseDefautAlesage = "H7";
+inline constexpr std::string_view ClasseDefautArbre = "f7";
+
+// Kind of fit from the maximum clearance M and the minimum m: serrage
+// (interference, red) when M < 0 and m <= 0; else jeu (clearance, blue) when
+// M > 0 and m >= 0; else incertain (transition, black).
+enum class Nature { Jeu, Incertain, Serrage };
+Nature natureAjustement(double jeuMax, double jeuMin);
+
+// One clearance as shown: its four-decimal text with "." as separator, and
+// the value of that text.
+struct Jeu {
+    double valeur = 0;
+    std::string texte;
+};
+
+// The clearances of a fit from its four limit sizes (mm). Each difference is
+// first rounded to 15 significant digits, so 2.01 - 1.984 gives 0.0260 and not
+// the binary rounding error; the kind of fit is decided on the four-decimal
+// texts. The mean clearance is the middle of the two 15-digit clearances.
+struct Jeux {
+    Jeu max;
+    Jeu min;
+    Jeu moyen;
+    Nature nature = Nature::Incertain;
+};
+Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
+
+} // namespace vestrel
