@@ -7,6 +7,7 @@
 #include "tables/nombres.h"
 #include "tables/offerts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <sstream>
@@ -23,8 +24,8 @@ constexpr std::string_view Aide =
        vestrel-fit --help | --version
 
 Limit deviations, limit sizes and clearances of an ISO 286 fit between a bore
-and a shaft of nominal diameter D (mm, 1 < D <= 500, written like 25 or 12.5
-with "." as separator). Class texts are exact and case-sensitive: upper case
+and a shaft of nominal diameter D (mm, 1 < D <= 500, written like 25, 12.5 or
+12,5: "." or "," as separator). Class texts are exact and case-sensitive: upper case
 for bores (H7, JS9, E11*), lower case for shafts (g6, js8, e10*); the classes
 outside the DIN standard keep their star.
 
@@ -94,7 +95,7 @@ double lireDiametre(std::string_view texte)
     for (char c : corps) {
         if (c >= '0' && c <= '9')
             chiffre = true;
-        else if (c == '.')
+        else if (c == '.' || c == ',')
             ++points;
         else
             valide = false;
@@ -102,11 +103,14 @@ double lireDiametre(std::string_view texte)
     if (!valide || !chiffre || points > 1)
         throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
     const MauvaiseEntree horsLimites{"diameter " + cite(texte) + " is outside 1 < D <= 500 mm"};
+    // "12,5" is read as 12.5, as in the window.
+    std::string point(corps);
+    std::replace(point.begin(), point.end(), ',', '.');
     double d = 0;
-    const auto [fin, erreur] = std::from_chars(corps.data(), corps.data() + corps.size(), d, std::chars_format::fixed);
+    const auto [fin, erreur] = std::from_chars(point.data(), point.data() + point.size(), d, std::chars_format::fixed);
     if (erreur == std::errc::result_out_of_range) // hundreds of digits, or a tiny fraction
         throw horsLimites;
-    if (erreur != std::errc() || fin != corps.data() + corps.size())
+    if (erreur != std::errc() || fin != point.data() + point.size())
         throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
     if (negatif)
         d = -d;

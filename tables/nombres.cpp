@@ -27,11 +27,11 @@ double lireNombre(std::string_view texte)
         const char c = texte[i];
         if (c >= '0' && c <= '9')
             chiffre = true;
-        else if (c == '.' && !point)
+        else if ((c == '.' || c == ',') && !point)
             point = true;
         else
             break;
-        nombre[n++] = c;
+        nombre[n++] = c == ',' ? '.' : c;
     }
     if (!chiffre)
         return 0;

@@ -5,14 +5,15 @@
 
 namespace vestrel {
 
-// Reads the leading number of a text, with "." as decimal separator: optional
-// blanks (spaces, tabs), an optional sign, digits with at most one ".".
+// Reads the leading number of a text, with "." or "," as decimal separator
+// (a French user types a comma): optional blanks (spaces, tabs), an optional
+// sign, digits with at most one separator; a second one ends the number.
 // Reading stops at the first character that cannot continue the number, and
 // after at most LongueurNombreMax characters of digits and ".": further
 // digits are ignored, so the value stays below 1e40 and is never infinite.
 // A text without a leading number reads as 0 (never -0). Exponents,
-// hexadecimal, "nan", "inf", "," and non-ASCII digits are not part of a
-// number ("1e400" reads 1, "25,4" reads 25, "0x10" reads 0).
+// hexadecimal, "nan", "inf" and non-ASCII digits are not part of a number
+// ("1e400" reads 1, "25,4" reads 25.4, "12,5.3" reads 12.5, "0x10" reads 0).
 inline constexpr int LongueurNombreMax = 40;
 double lireNombre(std::string_view texte);
 

@@ -36,6 +36,15 @@ TEST(Fit, PrintsBothSidesClearancesAndKind)
     EXPECT_EQ(s.err, "");
 }
 
+TEST(Fit, DiameterWithADecimalComma)
+{
+    // A French user writes 12,5: the same fit as 12.5, not 125 nor 12.
+    const Sortie virgule = lancer({"12,5", "H7", "g6"});
+    ASSERT_EQ(virgule.code, 0) << virgule.err;
+    EXPECT_EQ(virgule.out, lancer({"12.5", "H7", "g6"}).out);
+    EXPECT_NE(virgule.out.find("max=12.518 min=12.5\n"), std::string::npos) << virgule.out;
+}
+
 struct Nature_ {
     std::vector<std::string> args;
     std::string jeu;
@@ -148,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{{"25abc", "H7", "g6"}}, Arguments{{"", "H7", "g6"}},
                     Arguments{{"nan", "H7", "g6"}}, Arguments{{"inf", "H7", "g6"}},
                     Arguments{{"1e400", "H7", "g6"}}, Arguments{{"2.5e1", "H7", "g6"}},
-                    Arguments{{"25,4", "H7", "g6"}}, Arguments{{" 25", "H7", "g6"}},
+                    Arguments{{"25,4,1", "H7", "g6"}}, Arguments{{"12,5.3", "H7", "g6"}}, Arguments{{" 25", "H7", "g6"}},
                     Arguments{{"0x19", "H7", "g6"}}, Arguments{{"12.5.3", "H7", "g6"}},
                     Arguments{{".", "H7", "g6"}}, Arguments{{"2\xFF", "H7", "g6"}},
                     Arguments{{"\xEF\xBC\x92\xEF\xBC\x95", "H7", "g6"}},

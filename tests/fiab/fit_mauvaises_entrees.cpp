@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Cas{"negative", {"-25", "H7", "g6"}}, Cas{"minus_zero", {"-0", "H7", "g6"}},
                     Cas{"above_500", {"500.5", "H7", "g6"}}, Cas{"huge", {Chiffres, "H7", "g6"}},
                     Cas{"tiny", {Fraction, "H7", "g6"}}, Cas{"exponent", {"1e400", "H7", "g6"}},
-                    Cas{"hexadecimal", {"0x10", "H7", "g6"}}, Cas{"comma", {"25,4", "H7", "g6"}},
+                    Cas{"hexadecimal", {"0x10", "H7", "g6"}}, Cas{"two commas", {"25,4,1", "H7", "g6"}},
                     Cas{"two_points", {"12.5.3", "H7", "g6"}}, Cas{"letters", {"abc", "H7", "g6"}},
                     Cas{"nan", {"nan", "H7", "g6"}}, Cas{"inf", {"inf", "H7", "g6"}},
                     Cas{"empty", {"", "H7", "g6"}}, Cas{"blanks", {" 25 ", "H7", "g6"}},

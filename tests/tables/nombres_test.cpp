@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
     Textes, LireNombre,
     testing::Values(Lecture{"25", 25}, Lecture{"2.5", 2.5}, Lecture{"  12.5", 12.5}, Lecture{"\t-0.03", -0.03},
                     Lecture{"+4", 4}, Lecture{".5", 0.5}, Lecture{"5.", 5}, Lecture{"12.5.3", 12.5},
-                    Lecture{"25,4", 25}, Lecture{"25abc", 25}, Lecture{"1e400", 1}, Lecture{"0x10", 0},
+                    Lecture{"25,4", 25.4}, Lecture{"12,5.3", 12.5}, Lecture{"12.5,3", 12.5},
+                    Lecture{",5", 0.5}, Lecture{"-0,025", -0.025}, Lecture{"1,,5", 1}, Lecture{"25abc", 25}, Lecture{"1e400", 1}, Lecture{"0x10", 0},
                     Lecture{"-0", 0}, Lecture{"", 0}, Lecture{".", 0}, Lecture{"-", 0}, Lecture{"--5", 0},
                     Lecture{"abc", 0}, Lecture{"nan", 0}, Lecture{"inf", 0}, Lecture{"-inf", 0},
                     Lecture{"\xEF\xBC\x92\xEF\xBC\x95", 0}, // full-width "25"
