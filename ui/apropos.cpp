@@ -2,6 +2,7 @@
 
 #include "ui/couleurs.h"
 #include "ui/images.h"
+#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
 
@@ -55,6 +56,7 @@ BoiteApropos::BoiteApropos(QWidget *parent)
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral(" A propos"));
     setModal(true);
+    appliquerPalette(this);
     colorer(this, couleurs::Gris);
     setFixedSize(tailleTwips(LargeurClient, HauteurClient));
 
