@@ -1,10 +1,16 @@
 #include "app/principale.h"
+#include "ui/palette.h"
 
 #include <QApplication>
+#include <QToolTip>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Desktops link the running window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vestrel.Vestrel"));
+    // The lists' tool tips keep the program's light look too.
+    QToolTip::setPalette(vestrel::paletteProgramme());
     Principale fenetre;
     fenetre.show();
     return app.exec();

@@ -349,5 +349,5 @@ void Principale::completerSaisie(Cote cote, int touche)
     champ->setSelection(int(debut), int(champ->text().size() - debut));
 
     liste->setFond(liste->currentIndex() < 0 ? couleurs::SaisieInconnue
-                                             : QApplication::palette().color(QPalette::Base));
+                                             : palette().color(QPalette::Base));
 }

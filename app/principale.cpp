@@ -6,6 +6,7 @@
 #include "ui/couleurs.h"
 #include "ui/images.h"
 #include "ui/menus.h"
+#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
 
@@ -145,9 +146,7 @@ Principale::Principale(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Vestrel"));
     setWindowIcon(vestrel::iconeProgramme());
-    QPalette fond = palette();
-    fond.setColor(QPalette::Window, couleurs::Gris);
-    setPalette(fond);
+    vestrel::appliquerPalette(this);
     setAutoFillBackground(true);
 
     creerControles();
@@ -207,7 +206,7 @@ void Principale::creerControles()
         v.tailleMin = static_cast<QLabel *>(controle(n.tailleMin));
 
         v.liste->setToolTip(InfobulleListes);
-        v.liste->setFond(QApplication::palette().color(QPalette::Base));
+        v.liste->setFond(palette().color(QPalette::Base));
         connect(v.liste, &QComboBox::currentIndexChanged, this,
                 [this, cote](int position) { classeChoisie(cote, position); });
         connect(v.liste, &vestrel::ListeClasses::toucheRelachee, this,

@@ -72,20 +72,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The windows are drawn in Comic Neue when it is there; without it Qt falls
-# back to another face, so the font is recommended rather than required.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-comic-neue)
-
-# dpkg-shlibdeps (dpkg-dev) derives the exact library packages and versions
-# from the binaries. Without it, name the Qt runtime the program was built
-# against by hand, so that the package never claims to need nothing.
-find_program(VESTREL_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(VESTREL_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6, libc6")
-endif()
+# The windows are laid out for the Comic font; without it every text has to
+# shrink to fit, so the font is a dependency, not a recommendation.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-comic-neue)
+# dpkg-shlibdeps (dpkg-dev) adds the exact library packages and versions from
+# the binaries; cmake/paquet-deb.cmake stops cpack when it is missing.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/paquet-deb.cmake)
 
 set(CPACK_GENERATOR DEB)
 include(CPack)
@@ -96,4 +89,8 @@ if(VESTREL_BUILD_TESTS AND TARGET vestrel AND TARGET vestrel-fit)
   add_test(NAME installation
     COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../tests/paquet/installation
             ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/essai-installation)
+  # The package cpack builds from this folder, with its real Depends line.
+  add_test(NAME paquet_dependances
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../tests/paquet/dependances
+            ${CMAKE_CURRENT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/essai-paquet)
 endif()

@@ -2,6 +2,7 @@
 
 #include "ui/couleurs.h"
 #include "ui/images.h"
+#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
 
@@ -55,6 +56,7 @@ BoiteApropos::BoiteApropos(QWidget *parent)
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral(" A propos"));
     setModal(true);
+    appliquerPalette(this);
     colorer(this, couleurs::Gris);
     setFixedSize(tailleTwips(LargeurClient, HauteurClient));
 
@@ -63,7 +65,7 @@ BoiteApropos::BoiteApropos(QWidget *parent)
     m_image->setGeometry(rectTwips(30, 30, 4965, 2910));
     colorer(m_image, couleurs::Blanc);
     m_image->setAlignment(Qt::AlignCenter);
-    m_image->setPixmap(imageApropos());
+    m_image->setPixmap(imageApropos(devicePixelRatioF()));
     m_image->setCursor(curseurMain());
     m_image->installEventFilter(this);
 
@@ -71,7 +73,7 @@ BoiteApropos::BoiteApropos(QWidget *parent)
     icone->setObjectName(QStringLiteral("Image1"));
     icone->setGeometry(rectTwips(50, 3000, 350, 350));
     icone->setAlignment(Qt::AlignCenter);
-    icone->setPixmap(imageDecor());
+    icone->setPixmap(imageDecor(devicePixelRatioF()));
 
     for (const Case &c : Cases) {
         auto *boite = new QWidget(this);

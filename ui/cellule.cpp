@@ -1,5 +1,7 @@
 #include "ui/cellule.h"
 
+#include "ui/pixels.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,20 +46,18 @@ void Cellule::paintEvent(QPaintEvent *event)
         const QRect r = rect();
         p.fillRect(r, m_backColor);
         if (m_borderStyle == 1) {
+            using Bord = BordsPixels::Bord;
+            BordsPixels bords(p, r);
             if (m_appearance == 1) {
                 // Sunken 3D border, as a selected cell shows it.
-                p.setPen(palette().color(QPalette::Dark));
-                p.drawLine(r.topLeft(), r.topRight());
-                p.drawLine(r.topLeft(), r.bottomLeft());
-                p.setPen(palette().color(QPalette::Light));
-                p.drawLine(r.bottomLeft(), r.bottomRight());
-                p.drawLine(r.topRight(), r.bottomRight());
-                p.setPen(palette().color(QPalette::Shadow));
-                p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-                p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+                bords.ligne(Bord::Haut, 0, palette().color(QPalette::Dark));
+                bords.ligne(Bord::Gauche, 0, palette().color(QPalette::Dark));
+                bords.ligne(Bord::Bas, 0, palette().color(QPalette::Light));
+                bords.ligne(Bord::Droite, 0, palette().color(QPalette::Light));
+                bords.ligne(Bord::Haut, 1, palette().color(QPalette::Shadow));
+                bords.ligne(Bord::Gauche, 1, palette().color(QPalette::Shadow));
             } else {
-                p.setPen(Qt::black);
-                p.drawRect(r.adjusted(0, 0, -1, -1));
+                bords.cadre(Qt::black);
             }
         }
     }
@@ -92,8 +92,7 @@ void Forme::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_remplissage.isValid())
         p.fillRect(rect(), m_remplissage);
-    p.setPen(m_contour);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    BordsPixels(p, rect()).cadre(m_contour);
 }
 
 } // namespace vestrel

@@ -1,25 +1,56 @@
 #include "ui/images.h"
 
+#include <QImage>
+
+#include <cmath>
+
 namespace vestrel {
+
+namespace {
+
+// The pictures are drawn at scales 1 and 2 (name@2x.png). At any other
+// ratio the drawing at 2 is resampled once, smoothly, to the exact number
+// of device pixels: the painter then copies it pixel for pixel instead of
+// stretching a small picture on screen, which blurs it.
+QPixmap image(const char *nom, qreal ratio)
+{
+    const bool double_ = ratio > 1.01;
+    const qreal echelle = double_ ? 2 : 1;
+    QImage source(QStringLiteral(":/images/%1%2.png")
+                      .arg(QLatin1String(nom), double_ ? QStringLiteral("@2x") : QString()));
+    if (std::abs(ratio - echelle) > 0.01) {
+        const QSize appareil(qRound(source.width() / echelle * ratio),
+                             qRound(source.height() / echelle * ratio));
+        source = source.scaled(appareil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(source);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
 
 QIcon iconeProgramme()
 {
-    return QIcon(QStringLiteral(":/images/icone.png"));
+    QIcon icone;
+    icone.addFile(QStringLiteral(":/images/icone.png"));
+    icone.addFile(QStringLiteral(":/images/icone@2x.png"));
+    return icone;
 }
 
-QPixmap imageCoche()
+QPixmap imageCoche(qreal ratio)
 {
-    return QPixmap(QStringLiteral(":/images/coche.png"));
+    return image("coche", ratio);
 }
 
-QPixmap imageApropos()
+QPixmap imageApropos(qreal ratio)
 {
-    return QPixmap(QStringLiteral(":/images/apropos.png"));
+    return image("apropos", ratio);
 }
 
-QPixmap imageDecor()
+QPixmap imageDecor(qreal ratio)
 {
-    return QPixmap(QStringLiteral(":/images/decor.png"));
+    return image("decor", ratio);
 }
 
 QCursor curseurMain()

@@ -2,6 +2,7 @@
 
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
 
@@ -36,9 +37,7 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
     setObjectName(QLatin1String(description.nom));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
-    QPalette fond = palette();
-    fond.setColor(QPalette::Window, couleurs::Gris);
-    setPalette(fond);
+    appliquerPalette(this);
     setFixedSize(tailleTwips(description.width, description.height));
     setMouseTracking(true);
 

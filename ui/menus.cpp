@@ -104,7 +104,7 @@ BarreMenus::BarreMenus(QWidget *fenetre)
     m_pic = new QLabel(methodes);
     m_pic->setObjectName(QStringLiteral("PIC"));
     m_pic->setGeometry(rectTwips(PlacePic.left, PlacePic.top, PlacePic.width, PlacePic.height));
-    m_pic->setPixmap(imageCoche());
+    m_pic->setPixmap(imageCoche(m_pic->devicePixelRatioF()));
     m_pic->hide();
     // The program always starts in the "Popup" method.
     cocher(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace vestrel::polices {
 
@@ -11,5 +12,15 @@ QFont sans();
 QFont symbole();
 
 inline const QString SigneDiametre = QStringLiteral("\u2205");
+
+// What stands in for the Comic font: a Comic face at its own size when one
+// is installed; otherwise, of the sans serif faces installed, the one that
+// keeps the largest size while the narrowest texts of the windows still fit
+// their boxes, and the factor that takes 9.6 pt to that size.
+struct Remplacement {
+    QString famille;
+    qreal echelle = 1;
+};
+Remplacement remplacementComic(const QStringList &familles);
 
 } // namespace vestrel::polices

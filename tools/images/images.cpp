@@ -24,9 +24,14 @@ const QColor BleuClair{110, 155, 230};
 const QColor BleuFonce{25, 55, 140};
 const QColor Axe{200, 40, 40};
 
+// Every picture is drawn in its own pixel coordinates and written at scale
+// 1 (name.png) and 2 (name@2x.png), for screens of twice the density.
+qreal echelle = 1;
+
 QImage toile(int largeur, int hauteur, const QColor &fond = Qt::transparent)
 {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32);
+    QImage image(qRound(largeur * echelle), qRound(hauteur * echelle), QImage::Format_ARGB32);
+    image.setDevicePixelRatio(echelle);
     image.fill(fond);
     return image;
 }
@@ -234,19 +239,26 @@ int main(int argc, char *argv[])
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
     const struct {
         const char *nom;
-        QImage image;
+        QImage (*dessin)();
+        bool double_; // also drawn at scale 2
     } images[] = {
-        {"icone.png", iconeProgramme()},
-        {"coche.png", coche()},
-        {"decor.png", decor()},
-        {"main.png", curseurMain()},
-        {"apropos.png", apropos()},
+        {"icone", iconeProgramme, true},
+        {"coche", coche, true},
+        {"decor", decor, true},
+        {"main", curseurMain, false},
+        {"apropos", apropos, true},
     };
     for (const auto &i : images) {
-        const QString chemin = dossier.filePath(QString::fromLatin1(i.nom));
-        if (!i.image.save(chemin, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
-            return 1;
+        for (const qreal e : {1.0, 2.0}) {
+            if (e > 1 && !i.double_)
+                continue;
+            echelle = e;
+            const QString nom = QString::fromLatin1(i.nom) + (e > 1 ? QStringLiteral("@2x") : QString());
+            const QString chemin = dossier.filePath(nom + QStringLiteral(".png"));
+            if (!i.dessin().save(chemin, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(chemin));
+                return 1;
+            }
         }
     }
     return 0;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPalette>
+
+class QWidget;
+
+namespace vestrel {
+
+// The colours of the program's own windows, whatever the desktop's theme:
+// dark texts on the grey windows and on the white boxes and lists. Every
+// role of every colour group is set, so nothing of a dark desktop palette
+// shows through.
+QPalette paletteProgramme();
+
+// Gives a window (main window, drop-down, about box) the program's palette;
+// its controls inherit it.
+void appliquerPalette(QWidget *fenetre);
+
+// Contrast ratio of two colours, from 1 (same luminance) to 21 (black on
+// white), as accessibility guidelines measure it.
+double contraste(const QColor &a, const QColor &b);
+
+} // namespace vestrel
