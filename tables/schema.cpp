@@ -153,15 +153,16 @@ std::string manque(const AjustementAffiche &a, Cote c, std::string_view sep)
 std::string descriptionZone(const AjustementAffiche &a, Cote c, const ZoneSchema &z)
 {
     std::string t = nomCote(c);
+    t += ' ';
     if (!a.libre)
-        t += " " + a.cote(c).classe;
+        t.append(a.cote(c).classe);
     else
-        t += " " + z.titre.substr(z.titre.find(Diametre));
-    if (z.texteInf.empty())
-        t += " " + z.texteSup + std::string(Micro);
-    else
-        t += " de " + z.texteInf + " à " + z.texteSup + std::string(Micro);
-    return t + " (" + z.texteLargeur + ")";
+        t.append(std::string_view(z.titre).substr(z.titre.find(Diametre)));
+    if (!z.texteInf.empty())
+        t.append(" de ").append(z.texteInf).append(" à");
+    t.append(" ").append(z.texteSup).append(Micro);
+    t.append(" (").append(z.texteLargeur).append(")");
+    return t;
 }
 
 } // namespace
