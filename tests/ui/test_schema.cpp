@@ -1,5 +1,6 @@
 // The diagram window on its own, copying and exporting a fit.
 #include "tables/notation.h"
+#include "ui/couleurs.h"
 #include "ui/export.h"
 #include "ui/schema.h"
 
@@ -109,6 +110,15 @@ private slots:
         QVERIFY(s.isWindow());
         QCOMPARE(s.windowType(), Qt::Tool);
         QCOMPARE(s.windowModality(), Qt::NonModal);
+    }
+
+    // The diagram's colours of the kinds of fit are those of the clearance labels.
+    void couleursDesJeux()
+    {
+        auto qt = [](Couleur c) { return QColor(c.r, c.g, c.b); };
+        QCOMPARE(qt(couleurNature(Nature::Jeu)), couleurs::Jeu);
+        QCOMPARE(qt(couleurNature(Nature::Incertain)), couleurs::Incertain);
+        QCOMPARE(qt(couleurNature(Nature::Serrage)), couleurs::Serrage);
     }
 
     void descriptionAccessible_data()
