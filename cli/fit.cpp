@@ -5,7 +5,9 @@
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
 #include "tables/nombres.h"
+#include "tables/notation.h"
 #include "tables/offerts.h"
+#include "tables/schema.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,7 +20,7 @@ namespace vestrel {
 namespace {
 
 constexpr std::string_view Aide =
-    R"(Usage: vestrel-fit D BORE SHAFT [--json]
+    R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
        vestrel-fit --offered D
        vestrel-fit --table
        vestrel-fit --help | --version
@@ -44,6 +46,14 @@ four decimals; negative values are interference. The kind of fit is "jeu"
               "max":25.021,"min":25},"arbre":{"classe":"g6","es":-0.007,
               "ei":-0.02,"max":24.993,"min":24.98},"jeu":{"max":0.0410,
               "min":0.0070},"nature":"jeu"}
+  --drawing   the fit in drawing notation, as the window copies it ("."
+              as separator, deviations with their sign and three decimals):
+              Ajustement ∅25 H7/g6 : avec jeu
+              Alésage ∅25 H7 : ES +0.021 ; EI 0 ; maxi 25.021 ; mini 25
+              Arbre ∅25 g6 : es −0.007 ; ei −0.020 ; maxi 24.993 ; mini 24.98
+              Jeu maxi 0.0410 ; jeu mini 0.0070 ; jeu moyen 0.0240
+  --svg       the tolerance-zone diagram of the fit as an SVG document, the
+              drawing the window shows
   --offered D the classes offered at D, bore list then shaft list, one per
               line as bore,INDEX,CLASS or shaft,INDEX,CLASS (INDEX counts
               from 0 in that list)
@@ -56,7 +66,7 @@ four decimals; negative values are interference. The kind of fit is "jeu"
 Exit status: 0 on success, 2 on bad input (one line on stderr, nothing on
 stdout): a diameter that is not a number or lies outside 1 < D <= 500, a
 class that is not in the catalogue or has no deviations at D, missing or
-extra arguments, an unknown option.
+extra arguments, an unknown option, two of --json, --drawing and --svg.
 )";
 
 struct MauvaiseEntree {
@@ -153,7 +163,7 @@ Resultat chercher(const Cote_ &c, std::string_view classe, double d, std::string
             texteNombre(d + e->inf)};
 }
 
-std::string_view texteNature(Nature n)
+std::string_view motNature(Nature n)
 {
     switch (n) {
     case Nature::Jeu:
@@ -166,7 +176,10 @@ std::string_view texteNature(Nature n)
     return "incertain";
 }
 
-std::string ajustement(std::span<const std::string> positionnels, bool json)
+// The output forms of a fit.
+enum class Forme { Lignes, Json, Dessin, Svg };
+
+std::string ajustement(std::span<const std::string> positionnels, Forme forme)
 {
     const double d = lireDiametre(positionnels[0]);
     const std::string texteD = texteNombre(d);
@@ -178,10 +191,16 @@ std::string ajustement(std::span<const std::string> positionnels, bool json)
                                    lireTexteNombre(ar.min));
     const std::string &jeuMax = jeux.max.texte;
     const std::string &jeuMin = jeux.min.texte;
-    const std::string_view nature = texteNature(jeux.nature);
+    const std::string_view nature = motNature(jeux.nature);
 
+    if (forme == Forme::Dessin || forme == Forme::Svg) {
+        const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe);
+        if (forme == Forme::Dessin)
+            return notationTexte(a, ".");
+        return svgSchema(construireSchema(a, "."));
+    }
     std::ostringstream o;
-    if (json) {
+    if (forme == Forme::Json) {
         auto cote = [&](const Cote_ &c, const Resultat &r) {
             o << '"' << c.sortie << "\":{\"classe\":\"" << r.classe << "\",\"" << c.sup << "\":" << r.sup
               << ",\"" << c.inf << "\":" << r.inf << ",\"max\":" << r.max << ",\"min\":" << r.min << '}';
@@ -238,17 +257,21 @@ bool estOption(std::string_view a)
 
 std::string executer(std::span<const std::string> args)
 {
-    bool json = false;
+    // The forms of a fit exclude one another.
+    std::optional<std::string_view> forme;
+    Forme choisie = Forme::Lignes;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (!estOption(a)) {
             positionnels.push_back(a);
-        } else if (a == "--json") {
-            if (json)
-                throw MauvaiseEntree{"--json is given twice"};
-            json = true;
+        } else if (a == "--json" || a == "--drawing" || a == "--svg") {
+            if (forme)
+                throw MauvaiseEntree{*forme == a ? a + " is given twice"
+                                                 : a + " cannot be combined with " + std::string(*forme)};
+            forme = a;
+            choisie = a == "--json" ? Forme::Json : a == "--drawing" ? Forme::Dessin : Forme::Svg;
         } else if (a == "--help" || a == "--version" || a == "--table" || a == "--offered") {
             if (seule)
                 throw MauvaiseEntree{std::string(a) + " cannot be combined with " + std::string(*seule)};
@@ -259,8 +282,8 @@ std::string executer(std::span<const std::string> args)
     }
 
     if (seule) {
-        if (json)
-            throw MauvaiseEntree{"--json goes with D BORE SHAFT only, not with " + std::string(*seule)};
+        if (forme)
+            throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only, not with " + std::string(*seule)};
         if (*seule == "--offered") {
             if (args.size() != 2 || args[0] != "--offered")
                 throw MauvaiseEntree{"usage: vestrel-fit --offered D"};
@@ -278,7 +301,7 @@ std::string executer(std::span<const std::string> args)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return ajustement(positionnels, json);
+    return ajustement(positionnels, choisie);
 }
 
 } // namespace

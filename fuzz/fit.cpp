@@ -23,6 +23,7 @@ namespace {
 constexpr std::array Diametres{"25", "2", "1", "500", "500.5", "110", "20", "12.5", "-0", "0", "", "--offered"};
 constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table"};
 constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version"};
+constexpr std::array Formes{"--json", "--drawing", "--svg"};
 
 std::string jeton(FuzzedDataProvider &fdp, int position)
 {
@@ -50,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int n = fdp.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < n; ++i)
         args.push_back(jeton(fdp, i));
-    if (fdp.ConsumeBool())
-        args.insert(args.begin() + fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args)), "--json");
+    for (int i = fdp.ConsumeIntegralInRange(0, 2); i > 0; --i)
+        args.insert(args.begin() + fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args)),
+                    fdp.PickValueInArray(Formes));
 
     std::ostringstream out, err;
     const int code = vestrel::executerFit(args, out, err);
@@ -66,7 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     verifier(err.str().empty() && !out.str().empty(), "results on stdout only", entree);
     const std::string r = out.str();
-    if (r.starts_with("alesage") || r.starts_with("{")) {
+    if (r.starts_with("<?xml"))
+        verifier(r.ends_with("</svg>\n") && r.find("nan") == std::string::npos && r.find("inf\"") == std::string::npos,
+                 "the diagram is one whole SVG document of plain numbers", r);
+    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("{")) {
         static const std::regex exposant("[0-9][eE][-+0-9]");
         verifier(r.find("inf") == std::string::npos && r.find("nan") == std::string::npos
                      && !std::regex_search(r, exposant),

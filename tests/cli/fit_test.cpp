@@ -82,6 +82,36 @@ TEST(Fit, JsonCarriesTheSameTexts)
               std::string::npos);
 }
 
+TEST(Fit, DrawingNotationWithAPoint)
+{
+    const Sortie s = lancer({"25", "H7", "g6", "--drawing"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.err, "");
+    EXPECT_EQ(s.out, "Ajustement \u220525 H7/g6 : avec jeu\n"
+                     "Alésage \u220525 H7 : ES +0.021 ; EI 0 ; maxi 25.021 ; mini 25\n"
+                     "Arbre \u220525 g6 : es \u22120.007 ; ei \u22120.020 ; maxi 24.993 ; mini 24.98\n"
+                     "Jeu maxi 0.0410 ; jeu mini 0.0070 ; jeu moyen 0.0240\n");
+    // The option may stand anywhere, and the starred classes keep their star.
+    const Sortie e = lancer({"--drawing", "500", "E11*", "e11*"});
+    EXPECT_EQ(e.code, 0);
+    EXPECT_EQ(e.out.rfind("Ajustement \u2205500 E11*/e11* : avec jeu\n", 0), 0u) << e.out;
+}
+
+TEST(Fit, SvgIsTheDiagramOfTheFit)
+{
+    const Sortie s = lancer({"25", "H7", "s6", "--svg"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.err, "");
+    EXPECT_EQ(s.out.rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(s.out.ends_with("</svg>\n"));
+    EXPECT_NE(s.out.find("width=\"560\" height=\"400\""), std::string::npos);
+    for (const char *t : {">Ajustement avec serrage</text>", ">+48</text>", ">+35</text>", ">H7</text>", ">s6</text>",
+                          ">\u221214 \u00B5m</text>", "fill=\"#ff0000\""})
+        EXPECT_NE(s.out.find(t), std::string::npos) << t;
+    // "." whatever the locale: no comma in any number.
+    EXPECT_EQ(lancer({"12.5", "JS9", "js9", "--svg"}).out.find("21,5"), std::string::npos);
+}
+
 TEST(Fit, TableListsEveryCellInMicrometres)
 {
     const Sortie s = lancer({"--table"});
@@ -114,6 +144,8 @@ TEST(Fit, HelpAndVersion)
     const Sortie aide = lancer({"--help"});
     EXPECT_EQ(aide.code, 0);
     EXPECT_NE(aide.out.find("kind,class,lo,hi,upper_um,lower_um"), std::string::npos);
+    EXPECT_NE(aide.out.find("--drawing"), std::string::npos);
+    EXPECT_NE(aide.out.find("--svg"), std::string::npos);
     EXPECT_EQ(lancer({"--version"}).out, "1.1\n");
 }
 
@@ -174,6 +206,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{{"--table", "25"}}, Arguments{{"--table", "--json"}},
                     Arguments{{"--help", "--version"}}, Arguments{{"--offered"}},
                     Arguments{{"--offered", "600"}}, Arguments{{"--offered", "2", "3"}},
-                    Arguments{{"--offered", "abc"}}, Arguments{{"25", "--offered"}}));
+                    Arguments{{"--offered", "abc"}}, Arguments{{"25", "--offered"}},
+                    Arguments{{"25", "H7", "g6", "--svg", "--svg"}}, Arguments{{"25", "H7", "g6", "--drawing", "--svg"}},
+                    Arguments{{"25", "H7", "g6", "--json", "--drawing"}}, Arguments{{"--svg"}},
+                    Arguments{{"--drawing", "25", "H7"}}, Arguments{{"--table", "--svg"}},
+                    Arguments{{"--offered", "25", "--drawing"}}, Arguments{{"110", "P9", "h6", "--svg"}},
+                    Arguments{{"20", "H7", "t6", "--drawing"}}, Arguments{{"0", "H7", "g6", "--svg"}},
+                    Arguments{{"25", "h7", "g6", "--drawing"}}, Arguments{{"25", "H7", "g6", "--svgg"}}));
 
 } // namespace

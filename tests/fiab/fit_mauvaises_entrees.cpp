@@ -133,6 +133,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Cas{"table_and_json", {"--table", "--json"}},
                     Cas{"option_not_utf8", {"--\xFF", "25", "H7", "g6"}}));
 
+// The drawing and the diagram take the same input as the plain results, and
+// refuse it the same way: never a partial drawing on stdout.
+INSTANTIATE_TEST_SUITE_P(
+    Dessins, MauvaiseEntree,
+    testing::Values(Cas{"drawing_alone", {"--drawing"}}, Cas{"svg_alone", {"--svg"}},
+                    Cas{"drawing_no_shaft", {"25", "H7", "--drawing"}}, Cas{"svg_twice", {"25", "H7", "g6", "--svg", "--svg"}},
+                    Cas{"drawing_and_svg", {"--drawing", "25", "H7", "g6", "--svg"}},
+                    Cas{"json_and_svg", {"25", "H7", "g6", "--json", "--svg"}},
+                    Cas{"svg_and_table", {"--svg", "--table"}}, Cas{"drawing_and_offered", {"--drawing", "--offered", "25"}},
+                    Cas{"svg_no_deviations", {"110", "P9", "h6", "--svg"}},
+                    Cas{"drawing_no_deviations", {"20", "H7", "t6", "--drawing"}},
+                    Cas{"svg_bad_diameter", {"500.5", "H7", "g6", "--svg"}},
+                    Cas{"drawing_bad_class", {"25", "H7", "G6", "--drawing"}},
+                    Cas{"svg_misspelt", {"25", "H7", "g6", "--SVG"}}));
+
 TEST(Fit, GoodInputStillAnswers)
 {
     // The same harness on a valid command, so that a broken harness cannot
@@ -141,6 +156,10 @@ TEST(Fit, GoodInputStillAnswers)
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.err, "");
     EXPECT_EQ(s.out.rfind("alesage H7 ES=0.021 EI=0 max=25.021 min=25\n", 0), 0u) << s.out;
+    const Sortie svg = lancer({"25", "H7", "g6", "--svg"});
+    EXPECT_EQ(svg.code, 0);
+    EXPECT_TRUE(svg.out.starts_with("<?xml") && svg.out.ends_with("</svg>\n")) << svg.out.substr(0, 80);
+    EXPECT_EQ(lancer({"25", "H7", "g6", "--drawing"}).out.rfind("Ajustement \u220525 H7/g6 : avec jeu\n", 0), 0u);
 }
 
 } // namespace

@@ -1,0 +1,139 @@
+// Cost of redrawing the tolerance-zone diagram after a class choice, beside
+// the class choice itself in the main window. Both are measured with their
+// painting done at once (repaint), since the diagram's cost is mostly paint:
+// the diagram is built from the tables, written as SVG, parsed by Qt SVG and
+// painted at the window's size, which is all the window Schema does when the
+// fit changes. The figures without painting are printed beside them.
+
+#include "bench/rapport.h"
+
+#include "app/principale.h"
+#include "tables/schema.h"
+#include "ui/schema.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+namespace {
+
+using namespace vestrel;
+
+// Two bore classes chosen in turn, so that every step changes the fit.
+constexpr const char *Classes[] = {"H7", "G7"};
+
+void livrerEvenements(benchmark::State &state, std::size_t n)
+{
+    if (n % 25 == 0) {
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void choixClasse(benchmark::State &state, bool peindre)
+{
+    Principale fenetre;
+    fenetre.show();
+    QCoreApplication::processEvents();
+    auto *alesage = fenetre.findChild<QComboBox *>(QStringLiteral("Aj_Alesage"));
+    const int positions[] = {alesage ? alesage->findText(QLatin1String(Classes[0])) : -1,
+                             alesage ? alesage->findText(QLatin1String(Classes[1])) : -1};
+    if (positions[0] < 0 || positions[1] < 0) {
+        state.SkipWithError("Aj_Alesage or its classes not found");
+        return;
+    }
+    std::size_t n = 0;
+    for (auto _ : state) {
+        alesage->setCurrentIndex(positions[n % 2]);
+        if (peindre)
+            fenetre.repaint();
+        livrerEvenements(state, ++n);
+    }
+    if (fenetre.etat().Cl_Alesage != Classes[(n - 1) % 2])
+        state.SkipWithError("the class choice did not reach the fit state");
+}
+void BM_Principale_choixClasse(benchmark::State &state) { choixClasse(state, false); }
+void BM_Principale_choixClasseEtPeinture(benchmark::State &state) { choixClasse(state, true); }
+BENCHMARK(BM_Principale_choixClasse);
+BENCHMARK(BM_Principale_choixClasseEtPeinture);
+
+// The window Schema given the new fit and painted at its default size.
+void BM_Schema_montrer(benchmark::State &state)
+{
+    Schema schema;
+    schema.show();
+    QCoreApplication::processEvents();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        schema.montrer(ajustementClasses(2, Classes[n++ % 2], "f7"));
+        schema.repaint();
+        livrerEvenements(state, n);
+    }
+    if (schema.modele().zone(Cote::Alesage)->titre != Classes[(n - 1) % 2])
+        state.SkipWithError("the diagram does not show the last fit");
+}
+BENCHMARK(BM_Schema_montrer);
+
+void BM_Schema_redessiner(benchmark::State &state)
+{
+    QImage image(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema), QImage::Format_ARGB32_Premultiplied);
+    QSvgRenderer rendu;
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const ModeleSchema m = construireSchema(ajustementClasses(2, Classes[n++ % 2], "f7"), ".");
+        const std::string svg = svgSchema(m, image.width(), image.height());
+        rendu.load(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        rendu.render(&p, QRectF(image.rect()));
+    }
+    if (!rendu.isValid())
+        state.SkipWithError("the diagram's SVG did not parse");
+}
+BENCHMARK(BM_Schema_redessiner);
+
+// The part of the redraw before Qt: model and SVG text only.
+void BM_Schema_modeleEtSvg(benchmark::State &state)
+{
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const ModeleSchema m = construireSchema(ajustementClasses(2, Classes[n++ % 2], "f7"), ".");
+        benchmark::DoNotOptimize(svgSchema(m));
+    }
+}
+BENCHMARK(BM_Schema_modeleEtSvg);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    vestrel::bench::Rapport rapport;
+    benchmark::RunSpecifiedBenchmarks(&rapport);
+
+    const double choix = rapport.ns("BM_Principale_choixClasse");
+    const double choixPeint = rapport.ns("BM_Principale_choixClasseEtPeinture");
+    const double fenetre = rapport.ns("BM_Schema_montrer");
+    const double image = rapport.ns("BM_Schema_redessiner");
+    const double svg = rapport.ns("BM_Schema_modeleEtSvg");
+    std::printf("\n(e) schéma redessiné après un choix de classe (temps CPU)\n");
+    std::printf("    choix de classe, Principale repeinte : %.1f us (sans peinture : %.1f us)\n", choixPeint / 1e3,
+                choix / 1e3);
+    std::printf("    Schema montré et repeint : %.1f us ; dans une image 560 x 400 : %.1f us ; modèle + SVG seuls : %.1f us\n",
+                fenetre / 1e3, image / 1e3, svg / 1e3);
+    vestrel::bench::cible("(e) Schema repeint / choix de classe repeint",
+                          choixPeint > 0 && fenetre > 0 ? fenetre / choixPeint : -1, "x", 0.5);
+    vestrel::bench::cible("(e) modèle + SVG / choix de classe sans peinture", choix > 0 && svg > 0 ? svg / choix : -1,
+                          "x", 0.5);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "tables/ajustement_affiche.h"
+
+#include "tables/nombres.h"
+
+namespace vestrel {
+
+AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<struct Ecarts> alesage,
+                                   std::string_view classeArbre, std::optional<struct Ecarts> arbre)
+{
+    AjustementAffiche a;
+    a.diametre = d;
+    a.diametreArbre = d;
+    // Numbers belong to a class: a side without one shows none.
+    a.cotes[0] = {std::string(classeAlesage), classeAlesage.empty() ? std::nullopt : alesage};
+    a.cotes[1] = {std::string(classeArbre), classeArbre.empty() ? std::nullopt : arbre};
+    return a;
+}
+
+AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre)
+{
+    return ajustementTables(d, classeAlesage, chercherEcarts(Cote::Alesage, classeAlesage, d), classeArbre,
+                            chercherEcarts(Cote::Arbre, classeArbre, d));
+}
+
+AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,
+                                  double infArbre)
+{
+    AjustementAffiche a;
+    a.libre = true;
+    a.diametre = dia1;
+    a.diametreArbre = dia2;
+    a.cotes[0].ecarts = vestrel::Ecarts{supAlesage, infAlesage};
+    a.cotes[1].ecarts = vestrel::Ecarts{supArbre, infArbre};
+    return a;
+}
+
+std::optional<Tailles> tailles(const AjustementAffiche &a, Cote c)
+{
+    const auto &e = a.cote(c).ecarts;
+    if (!e)
+        return std::nullopt;
+    const double d = a.taille(c);
+    if (a.libre)
+        return Tailles{d + e->sup, e->inf + d};
+    return Tailles{lireTexteNombre(texteNombre(d + e->sup)), lireTexteNombre(texteNombre(d + e->inf))};
+}
+
+std::optional<Jeux> jeux(const AjustementAffiche &a)
+{
+    const auto al = tailles(a, Cote::Alesage);
+    const auto ar = tailles(a, Cote::Arbre);
+    if (!al || !ar)
+        return std::nullopt;
+    return calculerJeux(al->max, al->min, ar->max, ar->min);
+}
+
+std::string localiserTexte(std::string texte, std::string_view separateur)
+{
+    std::string r;
+    r.reserve(texte.size() + 4);
+    for (char c : texte) {
+        if (c == '.')
+            r += separateur;
+        else if (c == '-')
+            r += "\u2212";
+        else
+            r += c;
+    }
+    return r;
+}
+
+} // namespace vestrel

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "tables/ajustement.h"
+#include "tables/cote.h"
+#include "tables/ecarts.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestrel {
+
+// One side of the fit as the main window shows it: its class (empty in the
+// free calculator, or when none is chosen) and its deviations in mm, present
+// only when the window shows numbers for that side.
+struct CoteAffichee {
+    std::string classe;
+    std::optional<struct Ecarts> ecarts;
+};
+
+// The fit the main window shows, in whichever method: from the tables (a
+// nominal diameter and two sides), or from the free calculator (a size and
+// two typed deviations per side).
+struct AjustementAffiche {
+    bool libre = false;
+    double diametre = 0;      // nominal diameter; in "Libre" the bore size Dia1
+    double diametreArbre = 0; // the shaft size Dia2 in "Libre", else the nominal
+    std::array<CoteAffichee, 2> cotes;
+
+    const CoteAffichee &cote(Cote c) const { return cotes[static_cast<int>(c)]; }
+    // The size a side's deviations are measured from.
+    double taille(Cote c) const { return c == Cote::Alesage ? diametre : diametreArbre; }
+};
+
+// A fit from the tables with what the window shows for each side: a side
+// whose labels are empty is given without deviations.
+AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<struct Ecarts> alesage,
+                                   std::string_view classeArbre, std::optional<struct Ecarts> arbre);
+// The same with both classes looked up at d.
+AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre);
+// The free calculator's six values (mm).
+AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,
+                                  double infArbre);
+
+// A side's maximum and minimum size as the window computes them: from the
+// tables, the sizes as shown (15 significant digits, which is what the
+// clearances are read from); in "Libre", the plain sums.
+struct Tailles {
+    double max = 0;
+    double min = 0;
+};
+std::optional<Tailles> tailles(const AjustementAffiche &a, Cote c);
+
+// The clearances of the fit, when both sides have numbers: the same values
+// the window shows (calculerJeux on the sizes above).
+std::optional<Jeux> jeux(const AjustementAffiche &a);
+
+// A number text written by texteNombre or texteJeu ("." and "-") with the
+// given decimal separator and the typographic minus U+2212.
+std::string localiserTexte(std::string texte, std::string_view separateur);
+
+} // namespace vestrel

@@ -1,0 +1,152 @@
+#include "tables/notation.h"
+
+#include "tables/nombres.h"
+
+#include <vector>
+
+namespace vestrel {
+
+std::string texteEcartNotation(double mm, std::string_view separateur)
+{
+    std::string t = texteNombre(mm);
+    if (t == "0")
+        return t;
+    const std::size_t point = t.find('.');
+    const std::size_t decimales = point == std::string::npos ? 0 : t.size() - point - 1;
+    if (decimales < 3) {
+        if (point == std::string::npos)
+            t += '.';
+        t.append(3 - decimales, '0');
+    }
+    if (t[0] != '-')
+        t.insert(t.begin(), '+');
+    return localiserTexte(std::move(t), separateur);
+}
+
+namespace {
+
+constexpr std::string_view Diametre = "\u2205";
+
+// What one side shows, as texts.
+struct Ligne {
+    Cote cote;
+    std::string nom;   // "Alésage ∅25 H7"
+    std::string taille, classe;
+    std::string sup, inf; // inf empty: sup is "±…"
+    std::string max, min;
+};
+
+std::string nombre(double v, std::string_view sep) { return localiserTexte(texteNombre(v), sep); }
+
+std::vector<Ligne> lignes(const AjustementAffiche &a, std::string_view sep)
+{
+    std::vector<Ligne> r;
+    for (Cote c : {Cote::Alesage, Cote::Arbre}) {
+        const CoteAffichee &cote = a.cote(c);
+        const auto t = tailles(a, c);
+        if (!t)
+            continue;
+        Ligne l{c, {}, nombre(a.taille(c), sep), cote.classe, {}, {}, nombre(t->max, sep), nombre(t->min, sep)};
+        l.nom = std::string(c == Cote::Alesage ? "Alésage " : "Arbre ") + std::string(Diametre) + l.taille;
+        if (!l.classe.empty())
+            l.nom += " " + l.classe;
+        const struct Ecarts &e = *cote.ecarts;
+        if (e.sup > 0 && e.sup == -e.inf) {
+            l.sup = "\u00B1" + texteEcartNotation(e.sup, sep).substr(1);
+        } else {
+            l.sup = texteEcartNotation(e.sup, sep);
+            l.inf = texteEcartNotation(e.inf, sep);
+        }
+        r.push_back(std::move(l));
+    }
+    return r;
+}
+
+std::string_view motNature(Nature n)
+{
+    switch (n) {
+    case Nature::Jeu: return "avec jeu";
+    case Nature::Serrage: return "avec serrage";
+    case Nature::Incertain: break;
+    }
+    return "incertain";
+}
+
+std::string titre(const AjustementAffiche &a, const Jeux &j, std::string_view sep)
+{
+    std::string t = "Ajustement ";
+    if (a.libre)
+        t += "libre";
+    else
+        t += std::string(Diametre) + nombre(a.diametre, sep) + " " + a.cote(Cote::Alesage).classe + "/"
+             + a.cote(Cote::Arbre).classe;
+    return t + " : " + std::string(motNature(j.nature));
+}
+
+std::string jeu(const Jeu &j, std::string_view sep) { return localiserTexte(j.texte, sep); }
+
+std::string echapper(std::string_view t)
+{
+    std::string r;
+    for (char c : t) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+std::string notationTexte(const AjustementAffiche &a, std::string_view sep)
+{
+    const auto j = jeux(a);
+    std::string t;
+    if (j)
+        t += titre(a, *j, sep) + "\n";
+    for (const Ligne &l : lignes(a, sep)) {
+        const bool al = l.cote == Cote::Alesage;
+        t += l.nom + " : ";
+        if (l.inf.empty())
+            t += "écarts " + l.sup;
+        else
+            t += std::string(al ? "ES " : "es ") + l.sup + " ; " + (al ? "EI " : "ei ") + l.inf;
+        t += " ; maxi " + l.max + " ; mini " + l.min + "\n";
+    }
+    if (j)
+        t += "Jeu maxi " + jeu(j->max, sep) + " ; jeu mini " + jeu(j->min, sep) + " ; jeu moyen " + jeu(j->moyen, sep)
+             + "\n";
+    return t;
+}
+
+std::string notationHtml(const AjustementAffiche &a, std::string_view sep)
+{
+    const std::vector<Ligne> ls = lignes(a, sep);
+    if (ls.empty())
+        return {};
+    const auto j = jeux(a);
+    std::string h = "<html><head><meta charset=\"utf-8\"></head><body>\n"
+                    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
+    if (j)
+        h += "<tr><th colspan=\"7\">" + echapper(titre(a, *j, sep)) + "</th></tr>\n";
+    h += "<tr><th></th><th>\u2205</th><th>Classe</th><th>ES / es</th><th>EI / ei</th><th>Maxi</th><th>Mini</th></tr>\n";
+    for (const Ligne &l : ls) {
+        h += "<tr><th>" + std::string(l.cote == Cote::Alesage ? "Alésage" : "Arbre") + "</th><td>" + l.taille
+             + "</td><td>" + echapper(l.classe) + "</td>";
+        if (l.inf.empty())
+            h += "<td colspan=\"2\">" + l.sup + "</td>";
+        else
+            h += "<td>" + l.sup + "</td><td>" + l.inf + "</td>";
+        h += "<td>" + l.max + "</td><td>" + l.min + "</td></tr>\n";
+    }
+    if (j)
+        h += "<tr><th>Jeu</th><td colspan=\"2\">maxi " + jeu(j->max, sep) + "</td><td colspan=\"2\">mini "
+             + jeu(j->min, sep) + "</td><td colspan=\"2\">moyen " + jeu(j->moyen, sep) + "</td></tr>\n";
+    h += "</table>\n</body></html>\n";
+    return h;
+}
+
+} // namespace vestrel

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "tables/ajustement.h"
+#include "tables/ajustement_affiche.h"
+#include "tables/cote.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestrel {
+
+// Colours of the drawing, red in the first byte.
+struct Couleur {
+    unsigned char r = 0, g = 0, b = 0;
+    friend bool operator==(const Couleur &, const Couleur &) = default;
+};
+
+// The kind of fit in the colour of the clearance labels.
+inline constexpr Couleur CouleurJeu{0, 0, 255};
+inline constexpr Couleur CouleurIncertain{0, 0, 0};
+inline constexpr Couleur CouleurSerrage{255, 0, 0};
+Couleur couleurNature(Nature n);
+// "Ajustement avec jeu", "Ajustement incertain", "Ajustement avec serrage".
+std::string_view texteNature(Nature n);
+
+// The vertical scale, in micrometres from the zero line (the nominal size).
+struct Echelle {
+    double min = 0;
+    double max = 0;
+    double pas = 0;                    // between two ticks: 1, 2 or 5 times a power of ten
+    std::vector<double> graduations;   // from min to max, zero among them
+};
+
+// The zone of one side, in micrometres on the scale. In "Libre" the shaft
+// zone is moved by Dia2 - Dia1, its own deviations stay those typed.
+struct ZoneSchema {
+    double haut = 0;  // position of the upper deviation
+    double bas = 0;   // position of the lower deviation
+    double reference = 0;             // position of the side's own size (0 but for the moved shaft)
+    std::string titre;                // "H7", or "Alésage ∅ 12,3" in "Libre"
+    std::string texteSup, texteInf;   // "+21", "0", "−7"; symmetric: texteSup "±12,5", texteInf empty
+    std::string texteLargeur;         // "IT7 = 21 µm" ("T = 10 µm" without a class)
+    std::string texteReference;       // "∅ 12,2" when the reference is not the zero line
+};
+
+// A dimension between an edge of the bore and an edge of the shaft.
+struct CotationSchema {
+    double alesage = 0; // position of the bore edge, µm
+    double arbre = 0;   // position of the shaft edge, µm
+    double valeur = 0;  // the clearance, µm (as shown by the window, four decimals in mm)
+    std::string texte;  // "41 µm", "−4 µm"
+};
+
+// Everything the diagram shows, without geometry: the scale, the zones, the
+// clearances and every text, numbers written with the caller's separator.
+struct ModeleSchema {
+    Echelle echelle;
+    std::vector<std::string> textesGraduations;     // one per tick, "0" at the zero line
+    std::string texteDiametre;                       // "∅ 25" at the zero line
+    std::array<std::optional<ZoneSchema>, 2> zones;  // by Cote; empty: side left out
+    std::optional<CotationSchema> jeuMax, jeuMin;
+    std::optional<Nature> nature;
+    std::string titre;                               // the kind of fit in words
+    std::string legende;                             // "Jeu maxi 41 µm ; jeu mini 7 µm ; jeu moyen 24 µm"
+    std::vector<std::string> manques;                // "Choisissez une classe d'alésage"
+    std::string description;                         // all of it as one line of text
+
+    const std::optional<ZoneSchema> &zone(Cote c) const { return zones[static_cast<int>(c)]; }
+};
+
+ModeleSchema construireSchema(const AjustementAffiche &a, std::string_view separateur);
+
+// The scale for values from lo to hi (µm, lo <= 0 <= hi): round ticks, with
+// a margin beyond both ends.
+Echelle echelleSchema(double lo, double hi);
+
+// A micrometre value as shown on the drawing: 15 significant digits, no
+// trailing zeros, the separator given, U+2212 for negatives, and "+" before
+// positives when `signe` is set.
+std::string texteMicrons(double microns, std::string_view separateur, bool signe);
+
+// The drawing laid out at a size in pixels: what every renderer draws.
+struct Point {
+    double x = 0, y = 0;
+};
+struct Segment {
+    Point a, b;
+};
+struct Rectangle {
+    double x = 0, y = 0, largeur = 0, hauteur = 0;
+};
+enum class Ancre { Debut, Milieu, Fin };
+struct TextePlace {
+    Point position; // baseline point at the anchor
+    std::string texte;
+    Ancre ancre = Ancre::Debut;
+    double taille = 12;
+    bool gras = false;
+    Couleur couleur;
+    // A text over lines is written on a white box of about its size.
+    std::optional<Rectangle> fond;
+};
+struct FlechePlacee {
+    Segment trait;
+    std::vector<std::array<Point, 3>> pointes;
+    Couleur couleur;
+};
+
+inline constexpr double LargeurSchema = 560; // default size, px
+inline constexpr double HauteurSchema = 400;
+
+struct PlanSchema {
+    double largeur = 0, hauteur = 0;
+    double xAxe = 0;
+    double yHaut = 0, yBas = 0;        // where the scale's max and min fall
+    double valeurHaut = 0, valeurBas = 0; // the scale's max and min, µm
+    double yZero = 0;
+    Segment ligneZero;
+    std::vector<Segment> graduations;
+    std::array<std::optional<Rectangle>, 2> zones; // by Cote
+    std::vector<Segment> hachures;     // inside the bore zone
+    std::vector<Segment> rappels;      // extension lines of the dimensions, and moved references
+    std::vector<FlechePlacee> fleches; // maximum then minimum clearance
+    std::vector<TextePlace> textes;
+
+    // Vertical position of a value of the scale.
+    double y(double microns) const;
+};
+
+PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur);
+
+// The diagram as an SVG document (SVG Tiny 1.2, which Qt SVG renders).
+std::string svgSchema(const ModeleSchema &m, double largeur = LargeurSchema, double hauteur = HauteurSchema);
+
+} // namespace vestrel

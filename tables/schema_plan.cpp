@@ -1,0 +1,305 @@
+// The diagram laid out at a size, and written as SVG.
+#include "tables/schema.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vestrel {
+
+namespace {
+
+constexpr Couleur Encre{32, 32, 32};
+constexpr Couleur Gris{96, 96, 96};
+
+// Horizontal places, as fractions of the width: the scale on the left, the
+// bore zone, the two dimensions between the zones, the shaft zone, its
+// deviations on the right.
+constexpr double XAxe = 0.10;
+constexpr double XAlesage = 0.22;
+constexpr double XArbre = 0.66;
+constexpr double LargeurZone = 0.14;
+constexpr double XJeuMax = 0.47;
+constexpr double XJeuMin = 0.55;
+constexpr double XFin = 0.97;
+
+// Code points of a UTF-8 text, to size the white box behind it.
+double longueur(const std::string &t)
+{
+    return static_cast<double>(std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// Lines at 45 degrees across a rectangle, `ecart` apart.
+void hachurer(const Rectangle &r, double ecart, std::vector<Segment> &sortie)
+{
+    const double x0 = r.x, x1 = r.x + r.largeur, y0 = r.y, y1 = r.y + r.hauteur;
+    for (double c = x0 + y0 + ecart / 2; c < x1 + y1; c += ecart) {
+        const double xa = std::max(x0, c - y1);
+        const double xb = std::min(x1, c - y0);
+        if (xb > xa)
+            sortie.push_back({{xa, c - xa}, {xb, c - xb}});
+    }
+}
+
+// A vertical dimension from ya to yb at x: arrowheads inside when there is
+// room for them, outside (pointing in) when the two edges are close.
+FlechePlacee fleche(double x, double ya, double yb, double echelle, Couleur couleur)
+{
+    FlechePlacee f;
+    f.couleur = couleur;
+    const double longueurPointe = 7 * echelle, demiLargeur = 3 * echelle;
+    const double sens = yb >= ya ? 1 : -1;
+    const bool dedans = std::abs(yb - ya) >= 2.2 * longueurPointe;
+    auto pointe = [&](double y, double versBase) {
+        f.pointes.push_back({Point{x, y}, Point{x - demiLargeur, y + versBase * longueurPointe},
+                             Point{x + demiLargeur, y + versBase * longueurPointe}});
+    };
+    if (dedans) {
+        f.trait = {{x, ya}, {x, yb}};
+        pointe(ya, sens);
+        pointe(yb, -sens);
+    } else {
+        f.trait = {{x, ya - sens * 2.2 * longueurPointe}, {x, yb + sens * 2.2 * longueurPointe}};
+        pointe(ya, -sens);
+        pointe(yb, sens);
+    }
+    return f;
+}
+
+} // namespace
+
+double PlanSchema::y(double microns) const
+{
+    return yHaut + (valeurHaut - microns) / (valeurHaut - valeurBas) * (yBas - yHaut);
+}
+
+PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
+{
+    PlanSchema p;
+    p.largeur = largeur;
+    p.hauteur = hauteur;
+    const double e = std::clamp(std::min(largeur / LargeurSchema, hauteur / HauteurSchema), 0.5, 4.0);
+    const double police = 12 * e, petite = 11 * e, grande = 14 * e;
+    const double lignes = (m.legende.empty() ? 0 : 1) + static_cast<double>(m.manques.size());
+
+    const double yTitre = 8 * e + grande;
+    p.yHaut = yTitre + 2.6 * police;
+    p.yBas = std::max(hauteur - 8 * e - lignes * 1.5 * police - 1.9 * police, p.yHaut + 20 * e);
+    const Echelle &ech = m.echelle;
+    p.valeurHaut = ech.max;
+    p.valeurBas = ech.min;
+    auto y = [&](double v) { return p.y(v); };
+    p.yZero = y(0);
+    p.xAxe = XAxe * largeur;
+
+    auto texte = [&](Point pos, std::string t, Ancre ancre, double taille, bool gras, Couleur c) {
+        p.textes.push_back({pos, std::move(t), ancre, taille, gras, c, std::nullopt});
+    };
+
+    if (!m.titre.empty())
+        texte({largeur / 2, yTitre}, m.titre, Ancre::Milieu, grande, true, couleurNature(*m.nature));
+
+    // The scale: its axis, a tick and a value per graduation, the unit on top.
+    p.graduations.push_back({{p.xAxe, p.yHaut}, {p.xAxe, p.yBas}});
+    for (std::size_t i = 0; i < ech.graduations.size(); ++i) {
+        const double yg = y(ech.graduations[i]);
+        p.graduations.push_back({{p.xAxe - 5 * e, yg}, {p.xAxe, yg}});
+        const bool zero = ech.graduations[i] == 0;
+        texte({p.xAxe - 7 * e, yg + 0.35 * petite}, m.textesGraduations[i], Ancre::Fin, petite, zero, zero ? Encre : Gris);
+    }
+    texte({p.xAxe - 7 * e, p.yHaut - 1.1 * police}, "\u00B5m", Ancre::Fin, petite, false, Gris);
+
+    p.ligneZero = {{p.xAxe, p.yZero}, {XFin * largeur, p.yZero}};
+    texte({XFin * largeur, p.yZero - 4 * e}, m.texteDiametre, Ancre::Fin, police, false, Encre);
+
+    for (Cote c : {Cote::Alesage, Cote::Arbre}) {
+        const auto &z = m.zone(c);
+        if (!z)
+            continue;
+        const bool alesage = c == Cote::Alesage;
+        const double haut = std::max(z->haut, z->bas), bas = std::min(z->haut, z->bas);
+        Rectangle r{(alesage ? XAlesage : XArbre) * largeur, y(haut), LargeurZone * largeur, 0};
+        r.hauteur = std::max(y(bas) - r.y, 1.0);
+        p.zones[static_cast<int>(c)] = r;
+        if (alesage)
+            hachurer(r, 6 * e, p.hachures);
+        const double milieu = r.x + r.largeur / 2;
+        texte({milieu, r.y - 0.6 * police}, z->titre, Ancre::Milieu, police, true, Encre);
+        texte({milieu, r.y + r.hauteur + 1.3 * petite}, z->texteLargeur, Ancre::Milieu, petite, false, Encre);
+
+        // Deviations beside the zone's outer side, kept a line apart when
+        // the zone is thinner than a line.
+        const double xTexte = alesage ? r.x - 5 * e : r.x + r.largeur + 5 * e;
+        const Ancre ancre = alesage ? Ancre::Fin : Ancre::Debut;
+        const double decalage = 0.35 * police;
+        if (z->texteInf.empty()) {
+            texte({xTexte, y((z->haut + z->bas) / 2) + decalage}, z->texteSup, ancre, police, false, Encre);
+        } else {
+            double ySup = y(z->haut) + decalage, yInf = y(z->bas) + decalage;
+            if (std::abs(ySup - yInf) < 1.1 * police) {
+                const double mi = (ySup + yInf) / 2, s = z->haut >= z->bas ? 1 : -1;
+                ySup = mi - s * 0.55 * police;
+                yInf = mi + s * 0.55 * police;
+            }
+            texte({xTexte, ySup}, z->texteSup, ancre, police, false, Encre);
+            texte({xTexte, yInf}, z->texteInf, ancre, police, false, Encre);
+        }
+        if (!z->texteReference.empty()) {
+            const double yr = y(z->reference);
+            p.rappels.push_back({{(XArbre - 0.06) * largeur, yr}, {XFin * largeur, yr}});
+            texte({XFin * largeur, yr - 4 * e}, z->texteReference, Ancre::Fin, police, false, Encre);
+        }
+    }
+
+    const auto &al = p.zones[0];
+    const auto &ar = p.zones[1];
+    if (m.jeuMax && m.jeuMin && al && ar && m.nature) {
+        const Couleur couleur = couleurNature(*m.nature);
+        const double droiteAlesage = al->x + al->largeur, gaucheArbre = ar->x;
+        for (const bool maxi : {true, false}) {
+            const CotationSchema &cot = maxi ? *m.jeuMax : *m.jeuMin;
+            const double x = (maxi ? XJeuMax : XJeuMin) * largeur;
+            const double ya = y(cot.alesage), yb = y(cot.arbre);
+            p.rappels.push_back({{droiteAlesage, ya}, {x + 4 * e, ya}});
+            p.rappels.push_back({{gaucheArbre, yb}, {x - 4 * e, yb}});
+            p.fleches.push_back(fleche(x, ya, yb, e, couleur));
+            const double yt = (ya + yb) / 2 + 0.35 * petite;
+            const double xt = maxi ? x - 5 * e : x + 5 * e;
+            texte({xt, yt}, cot.texte, maxi ? Ancre::Fin : Ancre::Debut, petite, true, couleur);
+            const double l = 0.62 * petite * longueur(cot.texte) + 2 * e;
+            p.textes.back().fond = Rectangle{maxi ? xt - l : xt - 2 * e, yt - 0.95 * petite, l + 2 * e, 1.25 * petite};
+        }
+    }
+
+    double yLigne = hauteur - 8 * e - (lignes - 1) * 1.5 * police;
+    if (!m.legende.empty()) {
+        texte({largeur / 2, yLigne}, m.legende, Ancre::Milieu, police, false, couleurNature(*m.nature));
+        yLigne += 1.5 * police;
+    }
+    for (const std::string &t : m.manques) {
+        texte({largeur / 2, yLigne}, t, Ancre::Milieu, police, false, Gris);
+        yLigne += 1.5 * police;
+    }
+    return p;
+}
+
+namespace {
+
+std::string nombre(double v)
+{
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::round(v * 100) / 100, std::chars_format::fixed, 2);
+    std::string s(tampon, r.ptr);
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+std::string couleur(Couleur c)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string s = "#";
+    for (unsigned char v : {c.r, c.g, c.b}) {
+        s += Hex[v >> 4];
+        s += Hex[v & 15];
+    }
+    return s;
+}
+
+std::string echapper(std::string_view t)
+{
+    std::string r;
+    for (char c : t) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        case '"': r += "&quot;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+void ligne(std::string &s, const Segment &g)
+{
+    s += "<line x1=\"" + nombre(g.a.x) + "\" y1=\"" + nombre(g.a.y) + "\" x2=\"" + nombre(g.b.x) + "\" y2=\""
+         + nombre(g.b.y) + "\"/>\n";
+}
+
+void rectangle(std::string &s, const Rectangle &r, std::string_view attributs)
+{
+    s += "<rect x=\"" + nombre(r.x) + "\" y=\"" + nombre(r.y) + "\" width=\"" + nombre(r.largeur) + "\" height=\""
+         + nombre(r.hauteur) + "\" " + std::string(attributs) + "/>\n";
+}
+
+} // namespace
+
+std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
+{
+    const PlanSchema p = planSchema(m, largeur, hauteur);
+    const double e = std::clamp(std::min(largeur / LargeurSchema, hauteur / HauteurSchema), 0.5, 4.0);
+    const std::string l = nombre(largeur), h = nombre(hauteur);
+    std::string s;
+    s.reserve(8192);
+    s += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" + l
+         + "\" height=\"" + h + "\" viewBox=\"0 0 " + l + " " + h + "\">\n";
+    s += "<title>Schéma des tolérances</title>\n<desc>" + echapper(m.description) + "</desc>\n";
+    s += "<rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\" stroke=\"none\"/>\n";
+
+    s += "<g id=\"echelle\" stroke=\"" + couleur(Gris) + "\" stroke-width=\"" + nombre(e) + "\">\n";
+    for (const Segment &g : p.graduations)
+        ligne(s, g);
+    s += "</g>\n";
+
+    const std::string trait = "stroke=\"" + couleur(Encre) + "\" stroke-width=\"" + nombre(1.2 * e) + "\"";
+    if (const auto &r = p.zones[0]) {
+        rectangle(s, *r, "id=\"zone-alesage\" fill=\"#ffffff\" " + trait);
+        s += "<g id=\"hachures\" stroke=\"#505050\" stroke-width=\"" + nombre(0.8 * e) + "\">\n";
+        for (const Segment &g : p.hachures)
+            ligne(s, g);
+        s += "</g>\n";
+        rectangle(s, *r, "fill=\"none\" " + trait);
+    }
+    if (const auto &r = p.zones[1])
+        rectangle(s, *r, "id=\"zone-arbre\" fill=\"#aabee1\" " + trait);
+
+    s += "<g id=\"rappels\" stroke=\"" + couleur(Gris) + "\" stroke-width=\"" + nombre(0.8 * e)
+         + "\" stroke-dasharray=\"" + nombre(4 * e) + "," + nombre(3 * e) + "\">\n";
+    for (const Segment &g : p.rappels)
+        ligne(s, g);
+    s += "</g>\n";
+    s += "<line id=\"zero\" x1=\"" + nombre(p.ligneZero.a.x) + "\" y1=\"" + nombre(p.ligneZero.a.y) + "\" x2=\""
+         + nombre(p.ligneZero.b.x) + "\" y2=\"" + nombre(p.ligneZero.b.y) + "\" stroke=\"" + couleur(Encre)
+         + "\" stroke-width=\"" + nombre(1.8 * e) + "\"/>\n";
+
+    static constexpr const char *Noms[] = {"jeu-maxi", "jeu-mini"};
+    for (std::size_t i = 0; i < p.fleches.size(); ++i) {
+        const FlechePlacee &f = p.fleches[i];
+        const std::string c = couleur(f.couleur);
+        s += "<g id=\"" + std::string(Noms[i % 2]) + "\" stroke=\"" + c + "\" fill=\"" + c + "\" stroke-width=\""
+             + nombre(1.2 * e) + "\">\n";
+        ligne(s, f.trait);
+        for (const auto &t : f.pointes)
+            s += "<polygon stroke=\"none\" points=\"" + nombre(t[0].x) + "," + nombre(t[0].y) + " " + nombre(t[1].x)
+                 + "," + nombre(t[1].y) + " " + nombre(t[2].x) + "," + nombre(t[2].y) + "\"/>\n";
+        s += "</g>\n";
+    }
+
+    s += "<g font-family=\"DejaVu Sans\">\n";
+    for (const TextePlace &t : p.textes) {
+        if (t.fond)
+            rectangle(s, *t.fond, "fill=\"#ffffff\" stroke=\"none\"");
+        const char *ancre = t.ancre == Ancre::Debut ? "start" : t.ancre == Ancre::Milieu ? "middle" : "end";
+        s += "<text x=\"" + nombre(t.position.x) + "\" y=\"" + nombre(t.position.y) + "\" font-size=\""
+             + nombre(t.taille) + "\" text-anchor=\"" + ancre + "\" fill=\"" + couleur(t.couleur) + "\""
+             + (t.gras ? " font-weight=\"bold\"" : "") + ">" + echapper(t.texte) + "</text>\n";
+    }
+    s += "</g>\n</svg>\n";
+    return s;
+}
+
+} // namespace vestrel

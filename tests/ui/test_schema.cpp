@@ -1,0 +1,424 @@
+// The diagram window on its own, copying and exporting a fit.
+#include "tables/notation.h"
+#include "ui/couleurs.h"
+#include "ui/export.h"
+#include "ui/schema.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vestrel;
+
+namespace {
+
+const QLocale Francais(QLocale::French, QLocale::France);
+
+struct Svg {
+    bool valide = false;
+    int rectangles = 0, textes = 0;
+    QStringList ids;
+    QStringList contenus;
+    QString largeur;
+};
+
+// Reads an SVG document the way any consumer would: as XML.
+Svg lireSvg(const QByteArray &donnees)
+{
+    Svg s;
+    QXmlStreamReader xml(donnees);
+    bool racine = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (!racine) {
+            racine = xml.name() == QLatin1String("svg");
+            s.largeur = xml.attributes().value(QLatin1String("width")).toString();
+        }
+        if (xml.attributes().hasAttribute(QLatin1String("id")))
+            s.ids << xml.attributes().value(QLatin1String("id")).toString();
+        if (xml.name() == QLatin1String("rect"))
+            ++s.rectangles;
+        if (xml.name() == QLatin1String("text")) {
+            ++s.textes;
+            s.contenus << xml.readElementText();
+        }
+    }
+    s.valide = racine && !xml.hasError();
+    return s;
+}
+
+// How many pixels of an image are (nearly) of a colour.
+int pixels(const QImage &image, QColor c)
+{
+    int n = 0;
+    const QImage i = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < i.height(); ++y)
+        for (int x = 0; x < i.width(); ++x) {
+            const QColor p = i.pixelColor(x, y);
+            n += std::abs(p.red() - c.red()) < 40 && std::abs(p.green() - c.green()) < 40
+                 && std::abs(p.blue() - c.blue()) < 40;
+        }
+    return n;
+}
+
+QString pdfTexte(const QString &chemin)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QStringLiteral("pdftotext failed: ") + QString::fromLocal8Bit(p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString &chemin)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {chemin});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestSchema : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void fenetreOutilNonModale()
+    {
+        QWidget principale;
+        Schema s(&principale);
+        QCOMPARE(s.objectName(), QStringLiteral("Schema"));
+        QCOMPARE(s.windowTitle(), QStringLiteral("Schéma des tolérances"));
+        QVERIFY(s.isWindow());
+        QCOMPARE(s.windowType(), Qt::Tool);
+        QCOMPARE(s.windowModality(), Qt::NonModal);
+    }
+
+    // The diagram's colours of the kinds of fit are those of the clearance labels.
+    void couleursDesJeux()
+    {
+        auto qt = [](Couleur c) { return QColor(c.r, c.g, c.b); };
+        QCOMPARE(qt(couleurNature(Nature::Jeu)), couleurs::Jeu);
+        QCOMPARE(qt(couleurNature(Nature::Incertain)), couleurs::Incertain);
+        QCOMPARE(qt(couleurNature(Nature::Serrage)), couleurs::Serrage);
+    }
+
+    void descriptionAccessible_data()
+    {
+        QTest::addColumn<bool>("francais");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("C") << false << QStringLiteral("arbre js9 \u00B121.5 \u00B5m (IT9 = 43 \u00B5m)");
+        QTest::newRow("fr") << true << QStringLiteral("arbre js9 \u00B121,5 \u00B5m (IT9 = 43 \u00B5m)");
+    }
+    void descriptionAccessible()
+    {
+        QFETCH(bool, francais);
+        QFETCH(QString, attendu);
+        if (francais)
+            QLocale::setDefault(Francais);
+        Schema s;
+        s.montrer(ajustementClasses(12.5, "H7", "js9"));
+        QVERIFY2(s.accessibleDescription().contains(attendu), qPrintable(s.accessibleDescription()));
+        QCOMPARE(s.accessibleDescription(), QString::fromStdString(s.modele().description));
+        QVERIFY(s.accessibleDescription().startsWith(francais ? QStringLiteral("\u2205 12,5 H7/js9")
+                                                              : QStringLiteral("\u2205 12.5 H7/js9")));
+        // Each new fit replaces the text, nothing of the previous one stays.
+        s.montrer(ajustementClasses(25, "H7", ""));
+        QVERIFY(!s.accessibleDescription().contains(QStringLiteral("js9")));
+        QVERIFY(s.accessibleDescription().contains(QStringLiteral("Choisissez une classe d'arbre")));
+    }
+
+    void dessinSuitLAjustement()
+    {
+        Schema s;
+        s.montrer(ajustementClasses(25, "H7", "g6"));
+        Svg svg = lireSvg(s.svg());
+        QVERIFY(svg.valide);
+        QVERIFY(svg.ids.contains(QStringLiteral("zone-alesage")));
+        QVERIFY(svg.ids.contains(QStringLiteral("zone-arbre")));
+        QVERIFY(svg.ids.contains(QStringLiteral("jeu-maxi")));
+        QVERIFY(svg.contenus.contains(QStringLiteral("Ajustement avec jeu")));
+        QVERIFY(svg.contenus.contains(QStringLiteral("\u22127")));
+
+        s.montrer(ajustementClasses(25, "", "g6"));
+        svg = lireSvg(s.svg());
+        QVERIFY(svg.valide);
+        QVERIFY(!svg.ids.contains(QStringLiteral("zone-alesage")));
+        QVERIFY(!svg.ids.contains(QStringLiteral("jeu-maxi")));
+        QVERIFY(svg.contenus.contains(QStringLiteral("Choisissez une classe d'alésage")));
+        QVERIFY(!svg.contenus.contains(QStringLiteral("Ajustement avec jeu")));
+    }
+
+    // The drawing really reaches the screen, in the fit's colour.
+    void peintDansLaCouleurDeLAjustement_data()
+    {
+        QTest::addColumn<QString>("arbre");
+        QTest::addColumn<QColor>("couleur");
+        QTest::addColumn<QColor>("absente");
+        QTest::newRow("jeu") << QStringLiteral("g6") << QColor(0, 0, 255) << QColor(255, 0, 0);
+        QTest::newRow("serrage") << QStringLiteral("s6") << QColor(255, 0, 0) << QColor(0, 0, 255);
+    }
+    void peintDansLaCouleurDeLAjustement()
+    {
+        QFETCH(QString, arbre);
+        QFETCH(QColor, couleur);
+        QFETCH(QColor, absente);
+        Schema s;
+        s.montrer(ajustementClasses(25, "H7", arbre.toStdString()));
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        const QImage image = s.grab().toImage();
+        QVERIFY(pixels(image, couleur) > 200);
+        QCOMPARE(pixels(image, absente), 0);
+        QVERIFY(pixels(image, Qt::white) > image.width() * image.height() / 2);
+    }
+
+    void redimensionneLeDessin()
+    {
+        Schema s;
+        s.montrer(ajustementClasses(25, "H7", "g6"));
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        s.resize(900, 640);
+        QTRY_COMPARE_WITH_TIMEOUT(lireSvg(s.svg()).largeur, QStringLiteral("900"), 2000);
+        QVERIFY(lireSvg(s.svg()).valide);
+        const QImage image = s.grab().toImage();
+        QCOMPARE(image.width(), 900);
+        // The drawing fills the larger window: blue down to its lower part.
+        int basBleu = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); x += 3)
+                if (image.pixelColor(x, y) == QColor(0, 0, 255))
+                    basBleu = y;
+        QVERIFY2(basBleu > 560, qPrintable(QString::number(basBleu)));
+    }
+
+    void fermerCacheSeulement()
+    {
+        QWidget principale;
+        auto *s = new Schema(&principale);
+        QPointer<Schema> garde(s);
+        QSignalSpy ferme(s, &Schema::ferme);
+        s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        QVERIFY(s->close());
+        QVERIFY(garde);
+        QVERIFY(!s->isVisible());
+        QCOMPARE(ferme.count(), 1);
+        // A window hidden by the program is no closing by the user.
+        s->show();
+        s->hide();
+        QCOMPARE(ferme.count(), 1);
+    }
+
+    void paletteClaireQuelQueSoitLeTheme()
+    {
+        const QPalette avant = QApplication::palette();
+        QPalette sombre(QColor(230, 230, 230), QColor(40, 40, 40));
+        sombre.setColor(QPalette::Window, QColor(30, 30, 30));
+        sombre.setColor(QPalette::Base, QColor(20, 20, 20));
+        QApplication::setPalette(sombre);
+        Schema s;
+        const QPalette p = s.palette();
+        QApplication::setPalette(avant);
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QVERIFY(p.color(g, QPalette::Window).lightness() > 200);
+            QVERIFY(p.color(g, QPalette::Base).lightness() > 200);
+            QVERIFY(p.color(g, QPalette::WindowText).lightness() < 80);
+            QVERIFY(p.color(g, QPalette::Text).lightness() < 80);
+        }
+    }
+
+    void suitLaFenetrePrincipale()
+    {
+        QWidget principale;
+        principale.setGeometry(100, 120, 400, 300);
+        principale.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principale));
+        Schema s(&principale);
+        s.suivre(&principale);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        auto contre = [&] {
+            return s.frameGeometry().left() == principale.frameGeometry().right() + 1
+                && s.frameGeometry().top() == principale.frameGeometry().top();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(contre(), 2000);
+        principale.move(300, 50);
+        QTRY_VERIFY_WITH_TIMEOUT(contre(), 2000);
+        principale.resize(600, 350);
+        QTRY_VERIFY_WITH_TIMEOUT(contre(), 2000);
+        QCOMPARE(s.size().width() >= 320, true);
+    }
+
+    void copie_data()
+    {
+        QTest::addColumn<bool>("francais");
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("cellule");
+        QTest::newRow("C") << false << QStringLiteral("Alésage \u220525 H7 : ES +0.021 ; EI 0 ; maxi 25.021 ; mini 25\n")
+                           << QStringLiteral("<td>\u22120.007</td><td>\u22120.020</td><td>24.993</td><td>24.98</td>");
+        QTest::newRow("fr") << true << QStringLiteral("Alésage \u220525 H7 : ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25\n")
+                            << QStringLiteral("<td>\u22120,007</td><td>\u22120,020</td><td>24,993</td><td>24,98</td>");
+    }
+    void copie()
+    {
+        QFETCH(bool, francais);
+        QFETCH(QString, ligne);
+        QFETCH(QString, cellule);
+        if (francais)
+            QLocale::setDefault(Francais);
+        const AjustementAffiche a = ajustementClasses(25, "H7", "g6");
+        copierAjustement(a);
+        const QMimeData *d = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(d && d->hasText() && d->hasHtml());
+        QCOMPARE(d->text(), QString::fromStdString(notationTexte(a, francais ? "," : ".")));
+        QVERIFY2(d->text().contains(ligne), qPrintable(d->text()));
+        QVERIFY2(d->html().contains(cellule), qPrintable(d->html()));
+        QVERIFY(d->html().contains(QStringLiteral("<table")));
+    }
+
+    void nomsEtFormats()
+    {
+        QCOMPARE(nomExport(ajustementClasses(25, "H7", "g6")), QStringLiteral("ajustement-25-H7-g6.pdf"));
+        QCOMPARE(nomExport(ajustementClasses(12.5, "E11*", "e10*"), FormatExport::Png),
+                 QStringLiteral("ajustement-12.5-E11-e10.png"));
+        QCOMPARE(nomExport(ajustementClasses(25, "H7", ""), FormatExport::Svg), QStringLiteral("ajustement-25-H7.svg"));
+        QCOMPARE(nomExport(ajustementLibre(12.3, 0.03, 0.02, 12.2, 0.03, 0.02)),
+                 QStringLiteral("ajustement-libre-12.3-12.2.pdf"));
+        // The extension typed wins over the filter, else the filter decides.
+        QCOMPARE(formatExport(QStringLiteral("/t/a.svg"), QStringLiteral("PDF (*.pdf)")), FormatExport::Svg);
+        QCOMPARE(formatExport(QStringLiteral("/t/a.PNG"), QStringLiteral("PDF (*.pdf)")), FormatExport::Png);
+        QCOMPARE(formatExport(QStringLiteral("/t/a"), QStringLiteral("PNG (*.png)")), FormatExport::Png);
+        QCOMPARE(formatExport(QStringLiteral("/t/a.txt"), QStringLiteral("SVG (*.svg)")), FormatExport::Svg);
+        QCOMPARE(cheminExport(QStringLiteral("/t/a"), FormatExport::Png), QStringLiteral("/t/a.png"));
+        QCOMPARE(cheminExport(QStringLiteral("/t/a.PDF"), FormatExport::Pdf), QStringLiteral("/t/a.PDF"));
+        QCOMPARE(cheminExport(QStringLiteral("/t/a.txt"), FormatExport::Svg), QStringLiteral("/t/a.txt.svg"));
+        const QStringList filtres = filtresExport().split(QStringLiteral(";;"));
+        QCOMPARE(filtres.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(formatExport(QStringLiteral("x"), filtres[i]), static_cast<FormatExport>(i));
+    }
+
+    void exportPdf()
+    {
+        QLocale::setDefault(Francais);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("ajustement-25-H7-g6.pdf"));
+        const QDateTime date(QDate(2026, 3, 14), QTime(9, 30));
+        QCOMPARE(exporter(ajustementClasses(25, "H7", "g6"), chemin, FormatExport::Pdf, date), QString());
+        const QString info = pdfInfo(chemin);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+        const QString texte = pdfTexte(chemin).simplified();
+        for (const QString &attendu :
+             {QStringLiteral("Fiche d'ajustement"), QStringLiteral("14 mars 2026"), QStringLiteral("Ajustement \u220525 H7/g6 : avec jeu"),
+              QStringLiteral("ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25"), QStringLiteral("maxi 24,993 ; mini 24,98"),
+              QStringLiteral("Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240")})
+            QVERIFY2(texte.contains(attendu), qPrintable(attendu + QStringLiteral("\n---\n") + texte));
+        // The diagram is drawn as vectors: the page holds no picture.
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), chemin});
+        QVERIFY(images.waitForFinished(20000) && images.exitCode() == 0);
+        const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 2); // the header and its underline, no image
+        QVERIFY(QFileInfo(chemin).size() > 5000);
+    }
+
+    void exportSvgEtPng()
+    {
+        QTemporaryDir dossier;
+        const AjustementAffiche a = ajustementClasses(25, "H7", "s6");
+        const QString svg = dossier.filePath(QStringLiteral("a.svg"));
+        QCOMPARE(exporter(a, svg, FormatExport::Svg), QString());
+        QFile f(svg);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const Svg lu = lireSvg(f.readAll());
+        QVERIFY(lu.valide);
+        QVERIFY(lu.contenus.contains(QStringLiteral("Ajustement avec serrage")));
+        QVERIFY(lu.ids.contains(QStringLiteral("zone-arbre")));
+        QVERIFY(QSvgRenderer(svg).isValid());
+
+        const QString png = dossier.filePath(QStringLiteral("a.png"));
+        QCOMPARE(exporter(a, png, FormatExport::Png), QString());
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(2 * 560, 2 * 400));
+        QVERIFY(pixels(image, QColor(255, 0, 0)) > 400);
+        QCOMPARE(pixels(image, QColor(0, 0, 255)), 0);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // A file that cannot be written is reported in French, and nothing is
+    // left behind: neither the file nor a piece of it.
+    void echecSansFichierPartiel_data()
+    {
+        QTest::addColumn<QString>("relatif");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("dossier absent") << QStringLiteral("absent/a.pdf") << QStringLiteral("n'existe pas");
+        QTest::newRow("sous un fichier") << QStringLiteral("fichier/a.svg") << QStringLiteral("n'existe pas");
+        QTest::newRow("un dossier") << QStringLiteral("dossier.png") << QStringLiteral("c'est un dossier");
+    }
+    void echecSansFichierPartiel()
+    {
+        QFETCH(QString, relatif);
+        QFETCH(QString, raison);
+        QTemporaryDir dossier;
+        QFile fichier(dossier.filePath(QStringLiteral("fichier")));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.close();
+        QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("dossier.png")));
+        const QString chemin = dossier.filePath(relatif);
+        const QString r = exporter(ajustementClasses(25, "H7", "g6"), chemin, formatExport(chemin, {}));
+        QVERIFY2(r.startsWith(QStringLiteral("Le fichier « ")), qPrintable(r));
+        QVERIFY2(r.contains(raison), qPrintable(r));
+        QStringList restes;
+        QDirIterator it(dossier.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            restes << QDir(dossier.path()).relativeFilePath(it.next());
+        restes.sort();
+        QCOMPARE(restes, (QStringList{QStringLiteral("dossier.png"), QStringLiteral("fichier")}));
+    }
+
+    void echecLaisseLAncienFichier()
+    {
+        // A folder without write permission (not for root, who may write anywhere).
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("a.svg"));
+        QFile ancien(chemin);
+        QVERIFY(ancien.open(QIODevice::WriteOnly));
+        ancien.write("ancien");
+        ancien.close();
+        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(dossier.path()).isWritable()) {
+            QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QSKIP("running with rights that ignore folder permissions");
+        }
+        const QString r = exporter(ajustementClasses(25, "H7", "g6"), chemin, FormatExport::Svg);
+        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY2(r.contains(QStringLiteral("n'est pas accessible en écriture")), qPrintable(r));
+        QVERIFY(ancien.open(QIODevice::ReadOnly));
+        QCOMPARE(ancien.readAll(), QByteArray("ancien"));
+    }
+};
+
+QTEST_MAIN(TestSchema)
+#include "test_schema.moc"

@@ -1,0 +1,224 @@
+#include "ui/export.h"
+
+#include "tables/nombres.h"
+#include "tables/notation.h"
+#include "ui/schema.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+
+namespace vestrel {
+
+namespace {
+
+QString versQt(const std::string &s) { return QString::fromStdString(s); }
+
+QByteArray svgDe(const ModeleSchema &m)
+{
+    const std::string s = svgSchema(m);
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr const char *Extensions[] = {"pdf", "svg", "png"};
+
+QString extension(FormatExport f) { return QString::fromLatin1(Extensions[static_cast<int>(f)]); }
+
+// A class text in a file name: the star of the classes outside the DIN
+// standard is no character for a file name.
+QString pourNom(const std::string &t)
+{
+    QString s = versQt(t);
+    s.remove(QLatin1Char('*'));
+    return s;
+}
+
+// The fit sheet on one A4 page. Positions are written in points (1/72 in)
+// and converted to the writer's pixels; fonts are sized in points already.
+bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date)
+{
+    constexpr int Resolution = 300;
+    constexpr double k = Resolution / 72.0;
+    QPdfWriter pdf(sortie);
+    pdf.setResolution(Resolution);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    pdf.setTitle(QStringLiteral("Fiche d'ajustement"));
+    pdf.setCreator(QStringLiteral("Vestrel"));
+    QPainter p;
+    if (!p.begin(&pdf))
+        return false;
+    const double largeur = pdf.width() / k;
+    auto ligne = [&](double y, double hauteur, const QString &t) {
+        p.drawText(QRectF(0, y * k, largeur * k, hauteur * k), Qt::AlignLeft | Qt::AlignTop, t);
+    };
+
+    QFont titre(QStringLiteral("DejaVu Sans"));
+    titre.setPointSizeF(18);
+    titre.setBold(true);
+    QFont texte(QStringLiteral("DejaVu Sans"));
+    texte.setPointSizeF(10);
+
+    p.setPen(Qt::black);
+    p.setFont(titre);
+    ligne(0, 30, QStringLiteral("Fiche d'ajustement"));
+    p.setFont(texte);
+    const QLocale locale;
+    ligne(32, 16, QStringLiteral("Établie le %1 à %2")
+                      .arg(locale.toString(date.date(), QLocale::LongFormat),
+                           locale.toString(date.time(), QLocale::ShortFormat)));
+    double y = 64;
+    const std::string sep = separateurLocal();
+    for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        ligne(y, 16, l);
+        y += 17;
+    }
+    y += 20;
+    // The diagram as vectors, the page's width at the drawing's proportions.
+    QSvgRenderer rendu(svgDe(construireSchema(a, sep)));
+    rendu.render(&p, QRectF(0, y * k, largeur * k, largeur * k * HauteurSchema / LargeurSchema));
+    return p.end();
+}
+
+QString raison(const QString &chemin, const QSaveFile &fichier, bool ouvert)
+{
+    const QFileInfo info(chemin);
+    const QString nom = QDir::toNativeSeparators(chemin);
+    const QString dossier = QDir::toNativeSeparators(info.absolutePath());
+    QString pourquoi;
+    if (ouvert)
+        pourquoi = QStringLiteral("l'écriture a échoué (disque plein ?).");
+    else if (info.isDir())
+        pourquoi = QStringLiteral("c'est un dossier.");
+    else if (!QFileInfo(info.absolutePath()).isDir())
+        pourquoi = QStringLiteral("le dossier « %1 » n'existe pas.").arg(dossier);
+    else if (!QFileInfo(info.absolutePath()).isWritable())
+        pourquoi = QStringLiteral("le dossier « %1 » n'est pas accessible en écriture.").arg(dossier);
+    else if (info.exists() && !info.isWritable())
+        pourquoi = QStringLiteral("le fichier est protégé en écriture.");
+    else
+        pourquoi = QStringLiteral("le fichier ne peut pas être créé (%1).").arg(fichier.errorString());
+    return QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2").arg(nom, pourquoi);
+}
+
+} // namespace
+
+QMimeData *donneesAjustement(const AjustementAffiche &a)
+{
+    const std::string sep = separateurLocal();
+    auto *donnees = new QMimeData;
+    donnees->setText(versQt(notationTexte(a, sep)));
+    donnees->setHtml(versQt(notationHtml(a, sep)));
+    return donnees;
+}
+
+void copierAjustement(const AjustementAffiche &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
+
+QString nomExport(const AjustementAffiche &a, FormatExport format)
+{
+    QStringList parties{QStringLiteral("ajustement")};
+    if (a.libre) {
+        parties << QStringLiteral("libre") << versQt(texteNombre(a.diametre)) << versQt(texteNombre(a.diametreArbre));
+    } else {
+        parties << versQt(texteNombre(a.diametre));
+        for (const CoteAffichee &c : a.cotes)
+            if (!c.classe.empty())
+                parties << pourNom(c.classe);
+    }
+    return parties.join(QLatin1Char('-')) + QLatin1Char('.') + extension(format);
+}
+
+QString filtresExport()
+{
+    return QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)");
+}
+
+FormatExport formatExport(const QString &chemin, const QString &filtre)
+{
+    const QString suffixe = QFileInfo(chemin).suffix().toLower();
+    for (int i = 0; i < 3; ++i)
+        if (suffixe == QLatin1String(Extensions[i]))
+            return static_cast<FormatExport>(i);
+    for (int i = 0; i < 3; ++i)
+        if (filtre.contains(QStringLiteral("*.") + QLatin1String(Extensions[i])))
+            return static_cast<FormatExport>(i);
+    return FormatExport::Pdf;
+}
+
+QString cheminExport(const QString &chemin, FormatExport format)
+{
+    if (QFileInfo(chemin).suffix().toLower() == extension(format))
+        return chemin;
+    return chemin + QLatin1Char('.') + extension(format);
+}
+
+QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
+{
+    QImage image(taille * facteur, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    const std::string s = svgSchema(m, taille.width(), taille.height());
+    QSvgRenderer rendu(QByteArray(s.data(), static_cast<qsizetype>(s.size())));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    rendu.render(&p, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    return image;
+}
+
+QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date)
+{
+    QSaveFile fichier(chemin);
+    if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
+        return raison(chemin, fichier, false);
+    bool ecrit = false;
+    switch (format) {
+    case FormatExport::Pdf:
+        ecrit = peindrePdf(&fichier, a, date);
+        break;
+    case FormatExport::Svg: {
+        const QByteArray svg = svgDe(construireSchema(a, separateurLocal()));
+        ecrit = fichier.write(svg) == svg.size();
+        break;
+    }
+    case FormatExport::Png: {
+        const QSize taille(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
+        ecrit = imageSchema(construireSchema(a, separateurLocal()), taille, 2).save(&fichier, "PNG");
+        break;
+    }
+    }
+    if (!ecrit) {
+        fichier.cancelWriting();
+        return raison(chemin, fichier, true);
+    }
+    if (!fichier.commit())
+        return raison(chemin, fichier, true);
+    return {};
+}
+
+QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
+{
+    QString filtre = QStringLiteral("PDF (*.pdf)");
+    const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
+                                                        QDir::home().filePath(nomExport(a)), filtresExport(), &filtre);
+    if (choisi.isEmpty())
+        return {};
+    const FormatExport format = formatExport(choisi, filtre);
+    const QString chemin = cheminExport(choisi, format);
+    const QString erreur = exporter(a, chemin, format);
+    if (!erreur.isEmpty()) {
+        QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
+        return {};
+    }
+    return chemin;
+}
+
+} // namespace vestrel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "tables/ajustement_affiche.h"
+#include "tables/schema.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+class QMimeData;
+class QWidget;
+
+namespace vestrel {
+
+// Copying and exporting the fit the main window shows.
+
+// The fit in drawing notation for the clipboard: text/plain and text/html,
+// numbers with the separator of QLocale(). The caller owns the result.
+QMimeData *donneesAjustement(const AjustementAffiche &a);
+void copierAjustement(const AjustementAffiche &a);
+
+enum class FormatExport { Pdf, Svg, Png };
+
+// The file name the save dialog offers, such as "ajustement-25-H7-g6.pdf".
+QString nomExport(const AjustementAffiche &a, FormatExport format = FormatExport::Pdf);
+// The dialog's filters, in the order of FormatExport.
+QString filtresExport();
+// The format of a chosen file: from its extension, else from the filter
+// selected in the dialog; and the name with the extension of that format.
+FormatExport formatExport(const QString &chemin, const QString &filtre);
+QString cheminExport(const QString &chemin, FormatExport format);
+
+// Writes the fit to `chemin`, whole or not at all: a PDF fit sheet (one A4
+// page: title, date, the values in drawing notation, the diagram as
+// vectors), or the diagram alone as SVG or as PNG at twice its size. Returns
+// an empty text on success, else the reason in French, for one message box.
+QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format,
+                 const QDateTime &date = QDateTime::currentDateTime());
+
+// The diagram painted into an image of `taille` times `facteur` pixels.
+QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
+
+// "Exporter…": the save dialog, then the file; a failure is shown in one
+// message box. Returns the path written, or an empty text.
+QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a);
+
+} // namespace vestrel
