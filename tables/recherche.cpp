@@ -140,6 +140,38 @@ bool plusProche(const AjustementTrouve &a, const AjustementTrouve &b, double mil
     return avant(a, b, milieu);
 }
 
+// Sorts in the order of avant(), each key computed once and packed into one
+// integer, since thousands of fits may match a wide range: recommended
+// first, larger sum of grades, distance of the mean in picometres, then the
+// two catalogue indexes. A distance beyond 2^43 pm (8.7 m) does not fit the
+// key; such wanted ranges take the comparison of avant().
+void trier(std::vector<AjustementTrouve> &trouves, double milieu)
+{
+    constexpr double DistanceMax = double(std::uint64_t(1) << 43);
+    std::vector<std::uint64_t> cles(trouves.size());
+    for (std::size_t i = 0; i < trouves.size(); ++i) {
+        const AjustementTrouve &t = trouves[i];
+        const double pm = std::round(std::abs(t.jeuMoyen - milieu) * 1e9);
+        if (!(pm < DistanceMax)) {
+            std::sort(trouves.begin(), trouves.end(),
+                      [milieu](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(a, b, milieu); });
+            return;
+        }
+        cles[i] = std::uint64_t(t.recommande < 0) << 63 | std::uint64_t(63 - t.qualites) << 57
+                  | static_cast<std::uint64_t>(pm) << 14 | std::uint64_t(t.alesage) << 7 | std::uint64_t(t.arbre);
+    }
+    std::sort(cles.begin(), cles.end());
+    // Each pair is found once: its two indexes lead back to it.
+    std::vector<std::uint16_t> position(128 * 128);
+    for (std::size_t i = 0; i < trouves.size(); ++i)
+        position[static_cast<std::size_t>(trouves[i].alesage * 128 + trouves[i].arbre)] = static_cast<std::uint16_t>(i);
+    std::vector<AjustementTrouve> tries;
+    tries.reserve(trouves.size());
+    for (const std::uint64_t c : cles)
+        tries.push_back(trouves[position[c & 0x3FFF]]);
+    trouves.swap(tries);
+}
+
 AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const Valeurs &v)
 {
     AjustementTrouve t;
@@ -227,8 +259,7 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
         }
     }
     if (!trouves.empty()) {
-        std::sort(trouves.begin(), trouves.end(),
-                  [milieu](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(a, b, milieu); });
+        trier(trouves, milieu);
         return resultat;
     }
 
