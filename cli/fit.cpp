@@ -8,6 +8,8 @@
 #include "tables/notation.h"
 #include "tables/offerts.h"
 #include "tables/schema.h"
+#include "tables/recherche.h"
+#include "tables/recommandes.h"
 
 #include <algorithm>
 #include <charconv>
@@ -21,6 +23,8 @@ namespace {
 
 constexpr std::string_view Aide =
     R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
+       vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]
+       vestrel-fit --preferred D [--json]
        vestrel-fit --offered D
        vestrel-fit --table
        vestrel-fit --help | --version
@@ -54,6 +58,26 @@ four decimals; negative values are interference. The kind of fit is "jeu"
               Jeu maxi 0.0410 ; jeu mini 0.0070 ; jeu moyen 0.0240
   --svg       the tolerance-zone diagram of the fit as an SVG document, the
               drawing the window shows
+  --find D MIN:MAX
+              the fits at D whose whole clearance range lies in MIN:MAX
+              (mm, negative for interference, e.g. 0.01:0.04 or -0.05:-0.02):
+              min clearance >= MIN and max clearance <= MAX. Every pair of
+              classes offered at D is searched, one fit per line:
+                H7/g6 max=0.0410 min=0.0070 nature jeu
+              recommended fits first, then the coarsest (larger sum of the
+              two grades, cheaper to make), then the mean clearance nearest
+              the middle of MIN:MAX. When none matches, the 10 nearest fits
+              (least widening of MIN:MAX to hold them) end with " proche"
+              and the exit status is 1. With --json, one object whose
+              "ajustements" list also gives "moyen", "qualites",
+              "recommande" and, for the nearest, "ecart" (mm).
+  --basis B   with --find: hole (bore classes H only), shaft (shaft classes
+              h only) or any (the default)
+  --preferred with --find: the recommended fits only. Alone, --preferred D
+              lists the recommended fits offered at D (ten of the hole
+              basis, then ten of the shaft basis), one per line:
+                H7/g6 max=0.0410 min=0.0070 nature jeu basis=hole glissant
+              the description ending the line
   --offered D the classes offered at D, bore list then shaft list, one per
               line as bore,INDEX,CLASS or shaft,INDEX,CLASS (INDEX counts
               from 0 in that list)
@@ -63,14 +87,22 @@ four decimals; negative values are interference. The kind of fit is "jeu"
   --help      this text
   --version   the version
 
-Exit status: 0 on success, 2 on bad input (one line on stderr, nothing on
-stdout): a diameter that is not a number or lies outside 1 < D <= 500, a
-class that is not in the catalogue or has no deviations at D, missing or
-extra arguments, an unknown option, two of --json, --drawing and --svg.
+Exit status: 0 on success; 1 when --find finds no fit in MIN:MAX (the
+nearest are printed), or when the output cannot be written; 2 on bad input
+(one line on stderr, nothing on stdout): a diameter that is not a number or
+lies outside 1 < D <= 500, a class that is not in the catalogue or has no
+deviations at D, a malformed MIN:MAX or MIN greater than MAX, an unknown
+basis, missing or extra arguments, an unknown option, two of --json,
+--drawing and --svg.
 )";
 
 struct MauvaiseEntree {
     std::string message;
+};
+
+struct Sortie {
+    std::string texte;
+    int code = SortieOk;
 };
 
 // Arguments come from anywhere: quote them back with every byte that is not
@@ -93,10 +125,11 @@ std::string cite(std::string_view texte)
     return r + (texte.size() > Longueur ? "'..." : "'");
 }
 
-// Unlike the diameter box, which reads the leading number of its text, the
-// command takes only a whole plain decimal number: anything else is refused
-// rather than read as something the user did not write.
-double lireDiametre(std::string_view texte)
+enum class Lecture { Nombre, Malforme, HorsLimites };
+
+// A whole plain decimal number: an optional "-", digits with at most one
+// "." or "," as separator ("12,5" is 12.5, as in the window).
+Lecture lireDecimal(std::string_view texte, double &v)
 {
     const bool negatif = texte.starts_with('-');
     const std::string_view corps = texte.substr(negatif ? 1 : 0);
@@ -111,22 +144,53 @@ double lireDiametre(std::string_view texte)
             valide = false;
     }
     if (!valide || !chiffre || points > 1)
-        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
-    const MauvaiseEntree horsLimites{"diameter " + cite(texte) + " is outside 1 < D <= 500 mm"};
-    // "12,5" is read as 12.5, as in the window.
+        return Lecture::Malforme;
     std::string point(corps);
     std::replace(point.begin(), point.end(), ',', '.');
-    double d = 0;
-    const auto [fin, erreur] = std::from_chars(point.data(), point.data() + point.size(), d, std::chars_format::fixed);
+    const auto [fin, erreur] = std::from_chars(point.data(), point.data() + point.size(), v, std::chars_format::fixed);
     if (erreur == std::errc::result_out_of_range) // hundreds of digits, or a tiny fraction
-        throw horsLimites;
+        return Lecture::HorsLimites;
     if (erreur != std::errc() || fin != point.data() + point.size())
-        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
+        return Lecture::Malforme;
     if (negatif)
-        d = -d;
-    if (!diametreValide(d))
-        throw horsLimites;
+        v = -v;
+    return Lecture::Nombre;
+}
+
+// Unlike the diameter box, which reads the leading number of its text, the
+// command takes only a whole plain decimal number: anything else is refused
+// rather than read as something the user did not write.
+double lireDiametre(std::string_view texte)
+{
+    double d = 0;
+    const Lecture l = lireDecimal(texte, d);
+    if (l == Lecture::Malforme)
+        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
+    if (l == Lecture::HorsLimites || !diametreValide(d))
+        throw MauvaiseEntree{"diameter " + cite(texte) + " is outside 1 < D <= 500 mm"};
     return d;
+}
+
+// The wanted clearance range MIN:MAX, in mm.
+std::pair<double, double> lirePlage(std::string_view texte)
+{
+    const std::size_t deuxPoints = texte.find(':');
+    const MauvaiseEntree malforme{cite(texte) +
+                                  " is not a clearance range: write MIN:MAX in mm such as 0.01:0.04 or -0.05:-0.02"};
+    if (deuxPoints == std::string_view::npos)
+        throw malforme;
+    double bornes[2] = {0, 0};
+    const std::string_view textes[2] = {texte.substr(0, deuxPoints), texte.substr(deuxPoints + 1)};
+    for (int i = 0; i < 2; ++i) {
+        const Lecture l = lireDecimal(textes[i], bornes[i]);
+        if (l == Lecture::Malforme)
+            throw malforme;
+        if (l == Lecture::HorsLimites)
+            throw MauvaiseEntree{"clearance " + cite(textes[i]) + " is out of range"};
+    }
+    if (bornes[0] > bornes[1])
+        throw MauvaiseEntree{"minimum clearance " + cite(textes[0]) + " exceeds the maximum " + cite(textes[1])};
+    return {bornes[0], bornes[1]};
 }
 
 struct Cote_ {
@@ -249,19 +313,128 @@ std::string offertes(std::string_view texteD)
     return o.str();
 }
 
+struct Base_ {
+    Base base;
+    std::string_view nom;
+};
+constexpr Base_ Bases[] = {{Base::Alesage, "hole"}, {Base::Arbre, "shaft"}, {Base::Toutes, "any"}};
+
+Base lireBase(std::string_view texte)
+{
+    for (const Base_ &b : Bases)
+        if (b.nom == texte)
+            return b.base;
+    throw MauvaiseEntree{"unknown basis " + cite(texte) + ": write hole, shaft or any"};
+}
+
+std::string_view nomBase(Base base)
+{
+    for (const Base_ &b : Bases)
+        if (b.base == base)
+            return b.nom;
+    return "any";
+}
+
+std::string_view nomBase(Cote base) { return nomBase(base == Cote::Alesage ? Base::Alesage : Base::Arbre); }
+
+std::string nomAjustement(std::string_view alesage, std::string_view arbre)
+{
+    return std::string(alesage) + '/' + std::string(arbre);
+}
+
+// The fits whose clearances lie in MIN:MAX, one per line in the order of the
+// search; the nearest ones, marked "proche", when none does.
+Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json)
+{
+    if (positionnels.size() != 2)
+        throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"};
+    const double d = lireDiametre(positionnels[0]);
+    const auto [mini, maxi] = lirePlage(positionnels[1]);
+    const ResultatRecherche r = rechercherAjustements({d, mini, maxi, base, recommandes});
+    if (r.refus != RefusRecherche::Aucun) // already refused above; kept in step with the search
+        throw MauvaiseEntree{"the search refused D or MIN:MAX"};
+
+    std::ostringstream o;
+    const auto alesages = catalogue(Cote::Alesage);
+    const auto arbres = catalogue(Cote::Arbre);
+    if (json) {
+        o << "{\"diametre\":" << texteNombre(d) << ",\"jeu\":{\"mini\":" << texteNombre(mini)
+          << ",\"maxi\":" << texteNombre(maxi) << "},\"base\":\"" << nomBase(base)
+          << "\",\"recommandes\":" << (recommandes ? "true" : "false")
+          << ",\"proches\":" << (r.proches ? "true" : "false") << ",\"ajustements\":[";
+        for (std::size_t i = 0; i < r.ajustements.size(); ++i) {
+            const AjustementTrouve &t = r.ajustements[i];
+            o << (i ? "," : "") << "{\"alesage\":\"" << alesages[t.alesage] << "\",\"arbre\":\""
+              << arbres[t.arbre] << "\",\"max\":" << texteJeu(t.jeuMax) << ",\"min\":" << texteJeu(t.jeuMin)
+              << ",\"moyen\":" << texteJeu(t.jeuMoyen) << ",\"nature\":\"" << texteNature(t.nature)
+              << "\",\"qualites\":" << t.qualites << ",\"recommande\":" << (t.recommande >= 0 ? "true" : "false");
+            if (r.proches)
+                o << ",\"ecart\":" << texteNombre(t.ecart);
+            o << '}';
+        }
+        o << "]}\n";
+    } else {
+        for (const AjustementTrouve &t : r.ajustements)
+            o << nomAjustement(alesages[t.alesage], arbres[t.arbre]) << " max=" << texteJeu(t.jeuMax)
+              << " min=" << texteJeu(t.jeuMin) << " nature " << texteNature(t.nature) << (r.proches ? " proche" : "")
+              << '\n';
+    }
+    return {o.str(), r.ajustements.empty() || r.proches ? SortieAucunAjustement : SortieOk};
+}
+
+// The recommended fits offered at D, with the clearances of the four-line
+// output and their descriptions.
+std::string recommandes(const std::vector<std::string> &positionnels, bool json)
+{
+    if (positionnels.size() != 1)
+        throw MauvaiseEntree{"usage: vestrel-fit --preferred D [--json]"};
+    const double d = lireDiametre(positionnels[0]);
+    const std::string texteD = texteNombre(d);
+    std::ostringstream o;
+    if (json)
+        o << "{\"diametre\":" << texteD << ",\"recommandes\":[";
+    bool premier = true;
+    for (int i : recommandesOfferts(d)) {
+        const AjustementRecommande &a = ajustementsRecommandes()[i];
+        const Resultat al = chercher(Alesage, a.alesage, d, texteD);
+        const Resultat ar = chercher(Arbre, a.arbre, d, texteD);
+        const Jeux j = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
+                                    lireTexteNombre(ar.min));
+        if (json) {
+            o << (premier ? "" : ",") << "{\"alesage\":\"" << a.alesage << "\",\"arbre\":\"" << a.arbre
+              << "\",\"base\":\"" << nomBase(a.base) << "\",\"max\":" << j.max.texte << ",\"min\":" << j.min.texte
+              << ",\"nature\":\"" << texteNature(j.nature) << "\",\"description\":\"" << a.description << "\"}";
+        } else {
+            o << nomAjustement(a.alesage, a.arbre) << " max=" << j.max.texte << " min=" << j.min.texte << " nature "
+              << texteNature(j.nature) << " basis=" << nomBase(a.base) << ' ' << a.description << '\n';
+        }
+        premier = false;
+    }
+    if (json)
+        o << "]}\n";
+    return o.str();
+}
+
 bool estOption(std::string_view a)
 {
     // "-5" and "-.5" are (bad) diameters, not options.
     return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
 }
 
-std::string executer(std::span<const std::string> args)
+Sortie executer(std::span<const std::string> args)
 {
     // The forms of a fit exclude one another.
     std::optional<std::string_view> forme;
     Forme choisie = Forme::Lignes;
+    bool trouve = false, preferes = false;
+    std::optional<Base> base;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
+    auto unique = [](bool &drapeau, std::string_view option) {
+        if (drapeau)
+            throw MauvaiseEntree{std::string(option) + " is given twice"};
+        drapeau = true;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (!estOption(a)) {
@@ -272,6 +445,16 @@ std::string executer(std::span<const std::string> args)
                                                  : a + " cannot be combined with " + std::string(*forme)};
             forme = a;
             choisie = a == "--json" ? Forme::Json : a == "--drawing" ? Forme::Dessin : Forme::Svg;
+        } else if (a == "--find") {
+            unique(trouve, a);
+        } else if (a == "--preferred") {
+            unique(preferes, a);
+        } else if (a == "--basis") {
+            if (base)
+                throw MauvaiseEntree{"--basis is given twice"};
+            if (i + 1 == args.size())
+                throw MauvaiseEntree{"--basis needs hole, shaft or any"};
+            base = lireBase(args[++i]);
         } else if (a == "--help" || a == "--version" || a == "--table" || a == "--offered") {
             if (seule)
                 throw MauvaiseEntree{std::string(a) + " cannot be combined with " + std::string(*seule)};
@@ -281,42 +464,54 @@ std::string executer(std::span<const std::string> args)
         }
     }
 
+    const bool json = choisie == Forme::Json;
+    if ((trouve || preferes) && forme && !json)
+        throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only"};
+    if ((trouve || preferes) && seule)
+        throw MauvaiseEntree{std::string(trouve ? "--find" : "--preferred") + " cannot be combined with " +
+                             std::string(*seule)};
+    if (trouve)
+        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json);
+    if (base)
+        throw MauvaiseEntree{"--basis goes with --find only"};
+    if (preferes)
+        return {recommandes(positionnels, json)};
     if (seule) {
         if (forme)
             throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only, not with " + std::string(*seule)};
         if (*seule == "--offered") {
             if (args.size() != 2 || args[0] != "--offered")
                 throw MauvaiseEntree{"usage: vestrel-fit --offered D"};
-            return offertes(args[1]);
+            return {offertes(args[1])};
         }
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
         if (*seule == "--help")
-            return std::string(Aide);
+            return {std::string(Aide)};
         if (*seule == "--version")
-            return VESTREL_VERSION "\n";
-        return table();
+            return {VESTREL_VERSION "\n"};
+        return {table()};
     }
     if (positionnels.size() < 3)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return ajustement(positionnels, choisie);
+    return {ajustement(positionnels, choisie)};
 }
 
 } // namespace
 
 int executerFit(std::span<const std::string> args, std::ostream &out, std::ostream &err)
 {
-    std::string sortie;
+    Sortie sortie;
     try {
         sortie = executer(args);
     } catch (const MauvaiseEntree &e) {
         err << "vestrel-fit: " << e.message << '\n';
         return SortieMauvaiseEntree;
     }
-    out << sortie;
-    return out ? SortieOk : SortieEcriture;
+    out << sortie.texte;
+    return out ? sortie.code : SortieEcriture;
 }
 
 } // namespace vestrel

@@ -8,6 +8,7 @@ namespace vestrel {
 
 // Exit codes of vestrel-fit.
 inline constexpr int SortieOk = 0;
+inline constexpr int SortieAucunAjustement = 1; // --find: no fit matches, the nearest are printed
 inline constexpr int SortieEcriture = 1;   // the output could not be written
 inline constexpr int SortieMauvaiseEntree = 2;
 

@@ -1,5 +1,6 @@
 // vestrel-fit's argument handling with any arguments: it answers either with
-// results (status 0, nothing on stderr) or with status 2 and exactly one
+// results (status 0, nothing on stderr), with the nearest fits of --find
+// (status 1, every line marked "proche"), or with status 2 and exactly one
 // clean line on stderr and nothing on stdout; it never throws or crashes.
 #include "cli/fit.h"
 #include "fuzz/verifier.h"
@@ -20,9 +21,12 @@ namespace {
 
 // Pieces of well-formed command lines, by position, so that the fuzzer also
 // explores the paths behind a valid diameter and valid classes.
-constexpr std::array Diametres{"25", "2", "1", "500", "500.5", "110", "20", "12.5", "-0", "0", "", "--offered"};
-constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table"};
-constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version"};
+constexpr std::array Diametres{"25",  "2", "1",  "500", "500.5",     "110",         "20",
+                               "12.5", "-0", "0", "",   "--offered", "--preferred", "12,5"};
+constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table",
+                              "0.01:0.04", "-0.05:-0.02", "0.04:0.01", "5:6", "0:0", ":", "--find"};
+constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version",
+                            "--basis", "hole", "shaft", "any", "--preferred"};
 constexpr std::array Formes{"--json", "--drawing", "--svg"};
 
 std::string jeton(FuzzedDataProvider &fdp, int position)
@@ -60,7 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::string entree;
     for (const auto &a : args)
         entree += a + ' ';
-    verifier(code == vestrel::SortieOk || code == vestrel::SortieMauvaiseEntree, "status is 0 or 2", entree);
+    const bool recherche = std::find(args.begin(), args.end(), "--find") != args.end();
+    verifier(code == vestrel::SortieOk || code == vestrel::SortieMauvaiseEntree
+                 || (recherche && code == vestrel::SortieAucunAjustement),
+             "status is 0, 2, or 1 after --find", entree);
     if (code == vestrel::SortieMauvaiseEntree) {
         verifier(out.str().empty(), "nothing on stdout after bad input", entree);
         verifier(ligneUnique(err.str()), "one printable line on stderr", err.str());
@@ -71,10 +78,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (r.starts_with("<?xml"))
         verifier(r.ends_with("</svg>\n") && r.find("nan") == std::string::npos && r.find("inf\"") == std::string::npos,
                  "the diagram is one whole SVG document of plain numbers", r);
-    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("{")) {
+    if (code == vestrel::SortieAucunAjustement && !r.starts_with("{")) {
+        std::istringstream lignes(r);
+        int proches = 0;
+        for (std::string l; std::getline(lignes, l); ++proches)
+            verifier(l.ends_with(" proche"), "every nearest fit is marked", l);
+        verifier(proches > 0 && proches <= 10, "at most ten nearest fits", r);
+    }
+    const bool preferes = std::find(args.begin(), args.end(), "--preferred") != args.end();
+    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("{") || recherche || preferes) {
+        // Values follow "=" or ":"; words such as "tournant" may hold "nan".
         static const std::regex exposant("[0-9][eE][-+0-9]");
-        verifier(r.find("inf") == std::string::npos && r.find("nan") == std::string::npos
-                     && !std::regex_search(r, exposant),
+        static const std::regex infini("[=:]-?(inf|nan)");
+        verifier(!std::regex_search(r, infini) && !std::regex_search(r, exposant),
                  "results are plain numbers", r);
     }
     return 0;

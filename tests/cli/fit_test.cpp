@@ -149,6 +149,106 @@ TEST(Fit, HelpAndVersion)
     EXPECT_EQ(lancer({"--version"}).out, "1.1\n");
 }
 
+std::vector<std::string> lignes(const std::string &texte)
+{
+    std::vector<std::string> r;
+    std::istringstream in(texte);
+    for (std::string l; std::getline(in, l);)
+        r.push_back(l);
+    return r;
+}
+
+TEST(Fit, FindPrintsTheMatchingFitsInOrder)
+{
+    const Sortie s = lancer({"--find", "25", "0.005:0.045", "--basis", "hole"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.out, "H7/g6 max=0.0410 min=0.0070 nature jeu\n"
+                     "H7/g5 max=0.0370 min=0.0070 nature jeu\n"
+                     "H6/g6 max=0.0330 min=0.0070 nature jeu\n"
+                     "H6/g5 max=0.0290 min=0.0070 nature jeu\n");
+    EXPECT_EQ(s.err, "");
+    // Options in any order, and the decimal comma of the diameter also in
+    // the range.
+    EXPECT_EQ(lancer({"--basis", "hole", "--find", "25", "0,005:0,045"}).out, s.out);
+    // Shaft basis, recommended only: G7/h6, the twin of H7/g6.
+    EXPECT_EQ(lancer({"--find", "25", "0.005:0.045", "--basis", "shaft", "--preferred"}).out,
+              "G7/h6 max=0.0410 min=0.0070 nature jeu\n");
+}
+
+// Every line of --find shows the clearances of the four-line output of the
+// same fit, which are those of the window.
+TEST(Fit, FindAgreesWithTheFitItself)
+{
+    for (const char *d : {"25", "12,5", "3", "250.5", "500"}) {
+        const Sortie s = lancer({"--find", d, "-0.05:0.2", "--basis", "any"});
+        ASSERT_EQ(s.code, 0) << d;
+        const auto l = lignes(s.out);
+        ASSERT_GT(l.size(), 50u) << d;
+        for (const std::string &ligne : l) {
+            const std::size_t barre = ligne.find('/'), blanc = ligne.find(' ');
+            const Sortie f = lancer({d, ligne.substr(0, barre), ligne.substr(barre + 1, blanc - barre - 1)});
+            ASSERT_EQ(f.code, 0) << ligne;
+            const auto quatre = lignes(f.out);
+            EXPECT_EQ(ligne.substr(blanc), quatre[2].substr(3) + " " + quatre[3]) << d;
+        }
+    }
+}
+
+TEST(Fit, FindShowsTheNearestWhenNothingMatches)
+{
+    const Sortie s = lancer({"--find", "25", "5:6"});
+    EXPECT_EQ(s.code, 1);
+    EXPECT_EQ(s.err, "");
+    const auto l = lignes(s.out);
+    ASSERT_EQ(l.size(), 10u);
+    for (const std::string &ligne : l)
+        EXPECT_TRUE(ligne.ends_with(" nature jeu proche")) << ligne;
+    // A point range holds no fit either.
+    EXPECT_EQ(lancer({"--find", "25", "0.01:0.01", "--preferred"}).code, 1);
+}
+
+TEST(Fit, FindAsJson)
+{
+    const Sortie s = lancer({"--find", "25", "0.005:0.045", "--preferred", "--json"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.out, "{\"diametre\":25,\"jeu\":{\"mini\":0.005,\"maxi\":0.045},\"base\":\"any\","
+                     "\"recommandes\":true,\"proches\":false,\"ajustements\":["
+                     "{\"alesage\":\"G7\",\"arbre\":\"h6\",\"max\":0.0410,\"min\":0.0070,\"moyen\":0.0240,"
+                     "\"nature\":\"jeu\",\"qualites\":13,\"recommande\":true},"
+                     "{\"alesage\":\"H7\",\"arbre\":\"g6\",\"max\":0.0410,\"min\":0.0070,\"moyen\":0.0240,"
+                     "\"nature\":\"jeu\",\"qualites\":13,\"recommande\":true}]}\n");
+    const Sortie p = lancer({"--find", "25", "-1:-0.9", "--json", "--basis", "hole"});
+    EXPECT_EQ(p.code, 1);
+    EXPECT_NE(p.out.find("\"proches\":true"), std::string::npos);
+    EXPECT_NE(p.out.find("\"ecart\":"), std::string::npos);
+}
+
+TEST(Fit, PreferredListsTheTwentyFitsWithTheirClearances)
+{
+    const Sortie s = lancer({"--preferred", "25"});
+    EXPECT_EQ(s.code, 0);
+    const auto l = lignes(s.out);
+    ASSERT_EQ(l.size(), 20u);
+    EXPECT_EQ(l[0], "H11/c11 max=0.3700 min=0.1100 nature jeu basis=hole jeu libre large");
+    EXPECT_EQ(l[5], "H7/k6 max=0.0190 min=-0.0150 nature incertain basis=hole incertain, positionnement");
+    EXPECT_EQ(l[9], "H7/u6 max=-0.0270 min=-0.0610 nature serrage basis=hole serré fort");
+    EXPECT_EQ(l[15], "K7/h6 max=0.0190 min=-0.0150 nature incertain basis=shaft incertain, positionnement");
+    for (std::size_t i = 0; i < 10; ++i) {
+        // A shaft-basis fit has the description of its hole-basis twin.
+        const auto description = [](const std::string &ligne) {
+            return ligne.substr(ligne.find(' ', ligne.find("basis=")) + 1);
+        };
+        EXPECT_EQ(description(l[i]), description(l[i + 10])) << l[i];
+    }
+    const Sortie j = lancer({"--json", "--preferred", "2"});
+    EXPECT_EQ(j.code, 0);
+    EXPECT_EQ(j.out.rfind("{\"diametre\":2,\"recommandes\":[{\"alesage\":\"H11\",\"arbre\":\"c11\",\"base\":\"hole\","
+                          "\"max\":0.1800,\"min\":0.0600,\"nature\":\"jeu\",\"description\":\"jeu libre large\"},",
+                          0),
+              0u)
+        << j.out;
+}
+
 struct Arguments {
     std::vector<std::string> liste;
 };
@@ -213,5 +313,24 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{{"--offered", "25", "--drawing"}}, Arguments{{"110", "P9", "h6", "--svg"}},
                     Arguments{{"20", "H7", "t6", "--drawing"}}, Arguments{{"0", "H7", "g6", "--svg"}},
                     Arguments{{"25", "h7", "g6", "--drawing"}}, Arguments{{"25", "H7", "g6", "--svgg"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Recherche, MauvaiseEntree,
+    testing::Values(Arguments{{"--find"}}, Arguments{{"--find", "25"}}, Arguments{{"--find", "25", "0:1", "x"}},
+                    Arguments{{"--find", "600", "0:1"}}, Arguments{{"--find", "1", "0:1"}},
+                    Arguments{{"--find", "25", "0.04:0.01"}}, Arguments{{"--find", "25", "-0.01:-0.02"}},
+                    Arguments{{"--find", "25", "0.01"}}, Arguments{{"--find", "25", "0.01:"}},
+                    Arguments{{"--find", "25", ":0.04"}}, Arguments{{"--find", "25", "0:0.01:0.02"}},
+                    Arguments{{"--find", "25", "a:b"}}, Arguments{{"--find", "25", "1e-3:1"}},
+                    Arguments{{"--find", "25", "0.01-0.04"}}, Arguments{{"--find", "25", "0..1:2"}},
+                    Arguments{{"--find", "25", "0:" + std::string(5000, '9')}},
+                    Arguments{{"--find", "25", "0:1", "--basis"}}, Arguments{{"--find", "25", "0:1", "--basis", "both"}},
+                    Arguments{{"--find", "25", "0:1", "--basis", "HOLE"}},
+                    Arguments{{"--find", "25", "0:1", "--basis", "hole", "--basis", "hole"}},
+                    Arguments{{"--find", "--find", "25", "0:1"}}, Arguments{{"--find", "25", "0:1", "--table"}},
+                    Arguments{{"--find", "25", "0:1", "--preferred", "--preferred"}},
+                    Arguments{{"25", "H7", "g6", "--basis", "hole"}}, Arguments{{"--preferred"}},
+                    Arguments{{"--preferred", "600"}}, Arguments{{"--preferred", "25", "x"}},
+                    Arguments{{"--preferred", "25", "--basis", "hole"}}, Arguments{{"--preferred", "--offered", "25"}}));
 
 } // namespace

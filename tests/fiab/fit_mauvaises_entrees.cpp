@@ -147,6 +147,34 @@ INSTANTIATE_TEST_SUITE_P(
                     Cas{"svg_bad_diameter", {"500.5", "H7", "g6", "--svg"}},
                     Cas{"drawing_bad_class", {"25", "H7", "G6", "--drawing"}},
                     Cas{"svg_misspelt", {"25", "H7", "g6", "--SVG"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Recherche, MauvaiseEntree,
+    testing::Values(Cas{"find_alone", {"--find"}}, Cas{"find_without_range", {"--find", "25"}},
+                    Cas{"find_bad_d", {"--find", "500.5", "0:1"}}, Cas{"find_extra", {"--find", "25", "0:1", "2"}},
+                    Cas{"min_above_max", {"--find", "25", "0.04:0.01"}},
+                    Cas{"no_colon", {"--find", "25", "0.01"}}, Cas{"two_colons", {"--find", "25", "0:1:2"}},
+                    Cas{"empty_bound", {"--find", "25", ":1"}}, Cas{"exponent_bound", {"--find", "25", "1e-2:1"}},
+                    Cas{"huge_bound", {"--find", "25", "0:" + Chiffres}},
+                    Cas{"not_utf8_range", {"--find", "25", "0:\xFF"}},
+                    Cas{"basis_unknown", {"--find", "25", "0:1", "--basis", "all"}},
+                    Cas{"basis_missing", {"--find", "25", "0:1", "--basis"}},
+                    Cas{"basis_not_utf8", {"--find", "25", "0:1", "--basis", "\xC3\xA9"}},
+                    Cas{"basis_without_find", {"25", "H7", "g6", "--basis", "hole"}},
+                    Cas{"find_and_offered", {"--find", "25", "0:1", "--offered"}},
+                    Cas{"preferred_alone", {"--preferred"}}, Cas{"preferred_bad_d", {"--preferred", "0"}},
+                    Cas{"preferred_extra", {"--preferred", "25", "26"}}));
+
+TEST(Fit, FindTellsByItsStatusWhetherAFitMatches)
+{
+    const Sortie trouve = lancer({"--find", "25", "0.005:0.045"});
+    EXPECT_EQ(trouve.code, 0);
+    EXPECT_EQ(trouve.err, "");
+    EXPECT_NE(trouve.out.find("H7/g6 max=0.0410 min=0.0070 nature jeu\n"), std::string::npos) << trouve.out;
+    const Sortie proches = lancer({"--find", "25", "5:6", "--basis", "shaft"});
+    EXPECT_EQ(proches.code, 1);
+    EXPECT_EQ(proches.err, "");
+    EXPECT_EQ(std::count(proches.out.begin(), proches.out.end(), '\n'), 10) << proches.out;
+}
 
 TEST(Fit, GoodInputStillAnswers)
 {

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace vestrel {
+
+class Cellule;
+class ResultatsRecherche;
+
+// The window "Rechercher un ajustement": a diameter and a wanted clearance
+// range in, the fits whose whole clearance range lies inside out, found in
+// the tables at every change of an input. "Appliquer", Enter or a double
+// click on a row hands the chosen fit to whoever listens to appliquer(). A
+// tool window of its parent, never modal.
+class Recherche : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Opens on the diameter text `diametreTexte` (as the main window's box
+    // holds it), beside `fenetre` when one is given; `fenetre` is also the
+    // parent, so that the tool window stays over it.
+    explicit Recherche(QWidget *fenetre = nullptr, const QString &diametreTexte = QStringLiteral("2"));
+    ~Recherche() override;
+
+    // Sets the diameter text as if typed; the results follow.
+    void setDiametreTexte(const QString &texte);
+    // Moves the window beside `fenetre`: on its right when the screen has
+    // room, else on its left, always within the screen.
+    void placerACote(const QWidget *fenetre);
+
+signals:
+    // The fit chosen: the diameter as typed, the bore and shaft class texts.
+    void appliquer(const QString &diametreTexte, const QString &alesage, const QString &arbre);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    void creerControles();
+    void rechercher();
+    void appliquerLigne(int ligne);
+    void appliquerCourante();
+
+    QLineEdit *m_diametre = nullptr;
+    QLineEdit *m_jeuMini = nullptr;
+    QLineEdit *m_jeuMaxi = nullptr;
+    QComboBox *m_base = nullptr;
+    QCheckBox *m_preferes = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_message = nullptr;
+    Cellule *m_appliquer = nullptr;
+    ResultatsRecherche *m_resultats = nullptr;
+};
+
+} // namespace vestrel

@@ -1,0 +1,183 @@
+#include "ui/resultats_recherche.h"
+
+#include "tables/catalogue.h"
+#include "tables/recommandes.h"
+#include "ui/couleurs.h"
+#include "ui/textes.h"
+
+#include <QColor>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace vestrel {
+
+namespace {
+
+const char *const Titres[ResultatsRecherche::NbColonnes] = {
+    "Ajustement", "Jeu maxi", "Jeu mini", "Jeu moyen", "Nature", "Qualités", "Recommandé"};
+
+QString texte(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
+QString texteClasse(Cote cote, int index) { return texte(catalogue(cote)[static_cast<std::size_t>(index)]); }
+
+int grade(Cote cote, int index)
+{
+    int g = 0;
+    for (char c : catalogue(cote)[static_cast<std::size_t>(index)])
+        if (c >= '0' && c <= '9')
+            g = g * 10 + (c - '0');
+    return g;
+}
+
+QString texteNature(Nature n)
+{
+    switch (n) {
+    case Nature::Jeu: return QStringLiteral("Jeu");
+    case Nature::Serrage: return QStringLiteral("Serrage");
+    case Nature::Incertain: break;
+    }
+    return QStringLiteral("Incertain");
+}
+
+// The colours of the main window's clearance labels.
+QColor couleurNature(Nature n)
+{
+    switch (n) {
+    case Nature::Jeu: return couleurs::Jeu;
+    case Nature::Serrage: return couleurs::Serrage;
+    case Nature::Incertain: break;
+    }
+    return couleurs::Incertain;
+}
+
+// Whether a comes before b when `colonne` is sorted in rising order.
+bool avant(int colonne, const AjustementTrouve &a, const AjustementTrouve &b)
+{
+    using C = ResultatsRecherche;
+    switch (colonne) {
+    case C::Ajustement: return std::pair{a.alesage, a.arbre} < std::pair{b.alesage, b.arbre};
+    case C::JeuMaxi: return a.jeuMax < b.jeuMax;
+    case C::JeuMini: return a.jeuMin < b.jeuMin;
+    case C::JeuMoyen: return a.jeuMoyen < b.jeuMoyen;
+    case C::NatureFit: return static_cast<int>(a.nature) < static_cast<int>(b.nature);
+    case C::Qualites: return a.qualites < b.qualites;
+    case C::Recommande: {
+        // Recommended fits first, in the order of their table.
+        auto cle = [](const AjustementTrouve &t) { return t.recommande < 0 ? NbRecommandes : t.recommande; };
+        return cle(a) < cle(b);
+    }
+    default: break;
+    }
+    return false;
+}
+
+} // namespace
+
+ResultatsRecherche::ResultatsRecherche(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void ResultatsRecherche::afficher(const ResultatRecherche &resultat)
+{
+    beginResetModel();
+    m_recherche = resultat.ajustements;
+    m_proches = resultat.proches;
+    trier();
+    endResetModel();
+}
+
+int ResultatsRecherche::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_lignes.size());
+}
+
+int ResultatsRecherche::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : NbColonnes; }
+
+QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const AjustementTrouve &t = ajustement(index.row());
+    const int c = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (c) {
+        case Ajustement: return texteClasse(Cote::Alesage, t.alesage) + u'/' + texteClasse(Cote::Arbre, t.arbre);
+        case JeuMaxi: return texteJeuLocal(t.jeuMax);
+        case JeuMini: return texteJeuLocal(t.jeuMin);
+        case JeuMoyen: return texteJeuLocal(t.jeuMoyen);
+        case NatureFit: return texteNature(t.nature);
+        case Qualites:
+            return QLocale().toString(grade(Cote::Alesage, t.alesage)) + QStringLiteral(" + ")
+                   + QLocale().toString(grade(Cote::Arbre, t.arbre));
+        case Recommande:
+            if (t.recommande < 0)
+                return QString();
+            return texte(ajustementsRecommandes()[static_cast<std::size_t>(t.recommande)].description);
+        default: break;
+        }
+        break;
+    case Qt::ForegroundRole:
+        if (c >= JeuMaxi && c <= NatureFit)
+            return couleurNature(t.nature);
+        break;
+    case Qt::TextAlignmentRole:
+        if (c >= JeuMaxi && c <= JeuMoyen)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        if (m_proches)
+            return QStringLiteral("Hors des limites de %1 mm").arg(texteNombreLocal(t.ecart));
+        break;
+    default: break;
+    }
+    return {};
+}
+
+QVariant ResultatsRecherche::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < NbColonnes)
+        return QString::fromUtf8(Titres[section]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ResultatsRecherche::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The current and selected rows follow their fits.
+    const QModelIndexList avant = persistentIndexList();
+    std::vector<std::pair<int, int>> fits;
+    for (const QModelIndex &i : avant)
+        fits.emplace_back(ajustement(i.row()).alesage, ajustement(i.row()).arbre);
+    m_colonneTri = column >= 0 && column < NbColonnes ? column : -1;
+    m_ordreTri = order;
+    trier();
+    QModelIndexList apres;
+    for (qsizetype k = 0; k < avant.size(); ++k) {
+        const auto [al, ar] = fits[static_cast<std::size_t>(k)];
+        const auto it = std::find_if(m_lignes.begin(), m_lignes.end(),
+                                     [al = al, ar = ar](const AjustementTrouve &t) { return t.alesage == al && t.arbre == ar; });
+        apres << index(static_cast<int>(it - m_lignes.begin()), avant[k].column());
+    }
+    changePersistentIndexList(avant, apres);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// Ties keep the order of the search, in both directions.
+void ResultatsRecherche::trier()
+{
+    m_lignes = m_recherche;
+    if (m_colonneTri < 0)
+        return;
+    const int c = m_colonneTri;
+    if (m_ordreTri == Qt::AscendingOrder)
+        std::stable_sort(m_lignes.begin(), m_lignes.end(),
+                         [c](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(c, a, b); });
+    else
+        std::stable_sort(m_lignes.begin(), m_lignes.end(),
+                         [c](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(c, b, a); });
+}
+
+} // namespace vestrel
