@@ -366,7 +366,7 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
             const AjustementTrouve &t = r.ajustements[i];
             o << (i ? "," : "") << "{\"alesage\":\"" << alesages[t.alesage] << "\",\"arbre\":\""
               << arbres[t.arbre] << "\",\"max\":" << texteJeu(t.jeuMax) << ",\"min\":" << texteJeu(t.jeuMin)
-              << ",\"moyen\":" << texteJeu(t.jeuMoyen) << ",\"nature\":\"" << texteNature(t.nature)
+              << ",\"moyen\":" << texteJeu(t.jeuMoyen) << ",\"nature\":\"" << motNature(t.nature)
               << "\",\"qualites\":" << t.qualites << ",\"recommande\":" << (t.recommande >= 0 ? "true" : "false");
             if (r.proches)
                 o << ",\"ecart\":" << texteNombre(t.ecart);
@@ -376,7 +376,7 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
     } else {
         for (const AjustementTrouve &t : r.ajustements)
             o << nomAjustement(alesages[t.alesage], arbres[t.arbre]) << " max=" << texteJeu(t.jeuMax)
-              << " min=" << texteJeu(t.jeuMin) << " nature " << texteNature(t.nature) << (r.proches ? " proche" : "")
+              << " min=" << texteJeu(t.jeuMin) << " nature " << motNature(t.nature) << (r.proches ? " proche" : "")
               << '\n';
     }
     return {o.str(), r.ajustements.empty() || r.proches ? SortieAucunAjustement : SortieOk};
@@ -403,10 +403,10 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
         if (json) {
             o << (premier ? "" : ",") << "{\"alesage\":\"" << a.alesage << "\",\"arbre\":\"" << a.arbre
               << "\",\"base\":\"" << nomBase(a.base) << "\",\"max\":" << j.max.texte << ",\"min\":" << j.min.texte
-              << ",\"nature\":\"" << texteNature(j.nature) << "\",\"description\":\"" << a.description << "\"}";
+              << ",\"nature\":\"" << motNature(j.nature) << "\",\"description\":\"" << a.description << "\"}";
         } else {
             o << nomAjustement(a.alesage, a.arbre) << " max=" << j.max.texte << " min=" << j.min.texte << " nature "
-              << texteNature(j.nature) << " basis=" << nomBase(a.base) << ' ' << a.description << '\n';
+              << motNature(j.nature) << " basis=" << nomBase(a.base) << ' ' << a.description << '\n';
         }
         premier = false;
     }
