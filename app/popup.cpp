@@ -226,7 +226,7 @@ void Principale::Choisir_Classe(Cote cote, const QString &classe)
 bool Principale::Ecarts(Cote cote)
 {
     Volet &v = volet(cote);
-    v.trouve = vestrel::Ecarts(cote, m_etat);
+    v.trouve = vestrel::ecrireEcarts(cote, m_etat);
     v.classeTrouvee = classeDe(m_etat, cote);
     v.diametreTrouve = m_etat.Dia_Nominal;
     return v.trouve;

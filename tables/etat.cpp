@@ -4,7 +4,7 @@
 
 namespace vestrel {
 
-bool Ecarts(Cote cote, EtatAjustement &etat)
+bool ecrireEcarts(Cote cote, EtatAjustement &etat)
 {
     const bool alesage = cote == Cote::Alesage;
     const auto trouve = chercherEcarts(cote, alesage ? etat.Cl_Alesage : etat.Cl_Arbre, etat.Dia_Nominal);
@@ -15,8 +15,8 @@ bool Ecarts(Cote cote, EtatAjustement &etat)
     return true;
 }
 
-bool Ecarts_Alesage(EtatAjustement &etat) { return Ecarts(Cote::Alesage, etat); }
+bool Ecarts_Alesage(EtatAjustement &etat) { return ecrireEcarts(Cote::Alesage, etat); }
 
-bool Ecarts_Arbre(EtatAjustement &etat) { return Ecarts(Cote::Arbre, etat); }
+bool Ecarts_Arbre(EtatAjustement &etat) { return ecrireEcarts(Cote::Arbre, etat); }
 
 } // namespace vestrel

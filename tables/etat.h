@@ -23,7 +23,7 @@ struct EtatAjustement {
 // Looks up the side's class at Dia_Nominal and writes its two deviations into
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
-bool Ecarts(Cote cote, EtatAjustement &etat);
+bool ecrireEcarts(Cote cote, EtatAjustement &etat);
 bool Ecarts_Alesage(EtatAjustement &etat);
 bool Ecarts_Arbre(EtatAjustement &etat);
 

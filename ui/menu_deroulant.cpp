@@ -56,11 +56,11 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
     m_selection->hide();
 
     const auto creerPartie = [this](const QString &nom, const RectTwips &place,
-                                    const QColor &fond) {
+                                    const QColor &couleur) {
         auto *partie = new Cellule(QString(), this);
         partie->setObjectName(nom);
         partie->setGeometry(enPixels(place));
-        partie->setBackColor(fond);
+        partie->setBackColor(couleur);
         partie->installEventFilter(this);
         return partie;
     };
