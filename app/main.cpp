@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Principale fenetre;
+    vestrel::Principale fenetre;
     fenetre.show();
     return app.exec();
 }

@@ -13,6 +13,8 @@ namespace vestrel {
 struct PaireEcarts {
     double sup = 0;
     double inf = 0;
+
+    friend bool operator==(const PaireEcarts &, const PaireEcarts &) = default;
 };
 
 // One (class, sub-step) entry of a deviation table. Values are held in half

@@ -1,7 +1,6 @@
 #include "ui/barre_outils.h"
 
 #include "tables/catalogue.h"
-#include "tables/etat.h"
 #include "tables/offerts.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
@@ -81,8 +80,8 @@ QString texteGrade(Cote cote, int i)
 
 } // namespace
 
-BarreOutils::BarreOutils(const EtatAjustement &etat, QWidget *parent)
-    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent), m_etat(etat)
+BarreOutils::BarreOutils(QWidget *parent)
+    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent)
 {
     setObjectName(QStringLiteral("Toolbars"));
     setFont(polices::comic());
@@ -180,7 +179,7 @@ void BarreOutils::initialiser()
         grades.sel = d.grade - premierGrade(d.cote);
         lettres.survol = 0;
         grades.survol = 0;
-        if (const auto masque = gradesActifs(d.cote, d.lettre, m_etat.Dia_Nominal))
+        if (const auto masque = gradesActifs(d.cote, d.lettre, m_diametre))
             etatGrades(d.cote, *masque);
         Choisir_Element(lettres.cellules, int(lettres.cellules.size()) - 1, lettres.sel);
         Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
@@ -237,7 +236,7 @@ void BarreOutils::composer(Cote cote)
 void BarreOutils::activerGrades(Cote cote)
 {
     const Cote_ &choix = m_choix[indexCote(cote)];
-    const auto masque = gradesActifs(cote, choix.lettre, m_etat.Dia_Nominal);
+    const auto masque = gradesActifs(cote, choix.lettre, m_diametre);
     // Outside 1 < D <= 500 no range of the letter applies: the grade row, the
     // grade last picked and the enabled cells stay as they are.
     if (!masque)

@@ -10,7 +10,6 @@
 
 namespace vestrel {
 
-struct EtatAjustement;
 class Forme;
 
 // The frame "Toolbars" of the main window: a class is composed from a letter
@@ -24,8 +23,11 @@ public:
     // The two rows of a side: its letter codes and its grades.
     enum class Rang { Lettre, Grade };
 
-    // `etat` is the main window's fit state; the picker reads Dia_Nominal.
-    BarreOutils(const EtatAjustement &etat, QWidget *parent = nullptr);
+    explicit BarreOutils(QWidget *parent = nullptr);
+
+    // The nominal diameter whose grades the picker offers (0 until set).
+    void setDiametre(double d) { m_diametre = d; }
+    double diametre() const { return m_diametre; }
 
     // Start state: H7 / f7 selected, their grade cells enabled at the start
     // diameter.
@@ -85,7 +87,7 @@ private:
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 
-    const EtatAjustement &m_etat;
+    double m_diametre = 0;
     std::array<Ligne, 4> m_lignes;
     std::array<Cote_, 2> m_choix;
     Forme *m_cadreSel = nullptr;

@@ -33,7 +33,7 @@ private slots:
 private:
     QWidget *ouvrir(int titre);
 
-    Principale *m_fenetre = nullptr;
+    vestrel::Principale *m_fenetre = nullptr;
 };
 
 void TestMenusFenetre::initTestCase()
@@ -43,7 +43,7 @@ void TestMenusFenetre::initTestCase()
 
 void TestMenusFenetre::init()
 {
-    m_fenetre = new Principale;
+    m_fenetre = new vestrel::Principale;
     m_fenetre->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_fenetre));
 }
