@@ -2,6 +2,7 @@
 
 #include "app/controles.h"
 #include "app/liste_classes.h"
+#include "tables/ajustement.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"
@@ -56,9 +57,9 @@ private:
     int &m_compteur;
 };
 
-QString texteClasse(std::string_view classe)
+QString texte(std::string_view t)
 {
-    return QString::fromUtf8(classe.data(), qsizetype(classe.size()));
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 } // namespace
@@ -125,7 +126,7 @@ void PanneauPopup::Filtrer(Cote cote, double d)
     liste->clear();
     QStringList textes;
     for (const std::string_view classe : classesOffertes(cote, d))
-        textes.append(texteClasse(classe));
+        textes.append(texte(classe));
     liste->addItems(textes);
     // Qt selects the first item of a list filled from empty; the user chooses.
     liste->setCurrentIndex(-1);
@@ -136,6 +137,19 @@ void PanneauPopup::choisir(Cote cote, const QString &classe)
 {
     ListeClasses *liste = volet(cote).liste;
     liste->setCurrentIndex(liste->findText(classe, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void PanneauPopup::retablirDefaut()
+{
+    const QString defaut = texte(TexteDiametreDefaut);
+    // The same text changes nothing in the box, but the lists are rebuilt
+    // and the results emptied all the same.
+    if (m_diametre->text() == defaut)
+        emit diametreModifie();
+    else
+        m_diametre->setText(defaut);
+    choisir(Cote::Alesage, texte(ClasseDefautAlesage));
+    choisir(Cote::Arbre, texte(ClasseDefautArbre));
 }
 
 void PanneauPopup::montrerClasse(Cote cote, const QString &classe)

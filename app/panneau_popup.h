@@ -40,6 +40,9 @@ public:
     // Selects the class in the side's list as the user would: the choice is
     // reported by classeChoisie before this returns.
     void choisir(Cote cote, const QString &classe);
+    // The default fit: the diameter text "2", then H7 and f7 chosen, each
+    // reported as the user's change would be.
+    void retablirDefaut();
     // Shows the class in the side's list without reporting a choice; an
     // empty text leaves the list without selection and empty.
     void montrerClasse(Cote cote, const QString &classe);

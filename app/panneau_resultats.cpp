@@ -94,6 +94,16 @@ void PanneauResultats::afficherJeux(const Jeux &jeux)
     colorer(m_jMin, couleur);
 }
 
+Jeux PanneauResultats::afficherCalcul(double alesageMax, double alesageMin, double arbreMax,
+                                      double arbreMin)
+{
+    afficherTailles(Cote::Alesage, alesageMax, alesageMin);
+    afficherTailles(Cote::Arbre, arbreMax, arbreMin);
+    const Jeux jeux = calculerJeux(alesageMax, alesageMin, arbreMax, arbreMin);
+    afficherJeux(jeux);
+    return jeux;
+}
+
 void PanneauResultats::viderJeux()
 {
     m_jMax->clear();

@@ -31,6 +31,10 @@ public:
     // Shows two clearances with four decimals, coloured by the kind of fit.
     void afficherJeux(const Jeux &jeux);
     void viderJeux();
+    // The four sizes and the clearances computed from them in double
+    // precision (the free calculator: nothing is read back). Returns the
+    // clearances shown.
+    Jeux afficherCalcul(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
 
     // Every label of the frame emptied, sizes first.
     void vider();

@@ -2,6 +2,7 @@
 
 #include "app/controles.h"
 #include "app/panneau_libre.h"
+#include "app/panneau_methodes.h"
 #include "app/panneau_popup.h"
 #include "app/panneau_resultats.h"
 #include "ui/barre_outils.h"
@@ -13,10 +14,8 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QScreen>
 
 #include <initializer_list>
@@ -25,12 +24,6 @@ namespace vestrel {
 
 namespace {
 
-constexpr Controle ControlesFrame3[] = {
-    {"Frame3", Genre::Cadre, nullptr, 60, 450, 5350, 735, "Méthode de sélection", Police::Comic},
-    {"Ch_opt(0)", Genre::Option, "Frame3", 360, 315, 1995, 300, "Popup", Police::Comic},
-    {"Ch_opt(1)", Genre::Option, "Frame3", 1800, 360, 1995, 195, "Barre outil", Police::Comic},
-    {"Ch_opt(2)", Genre::Option, "Frame3", 3400, 360, 1500, 195, "Libre", Police::Comic},
-};
 // Takes the focus from pressed cells so that no caret shows in them; it lies
 // below the visible part of the window.
 constexpr Controle RecupCurseur[] = {
@@ -63,23 +56,6 @@ Cote autreCote(Cote cote)
 QString texte(std::string_view t)
 {
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
-std::string &classeDe(EtatAjustement &etat, Cote cote)
-{
-    return cote == Cote::Alesage ? etat.Cl_Alesage : etat.Cl_Arbre;
-}
-
-const std::string &classeDe(const EtatAjustement &etat, Cote cote)
-{
-    return cote == Cote::Alesage ? etat.Cl_Alesage : etat.Cl_Arbre;
-}
-
-PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
-{
-    if (cote == Cote::Alesage)
-        return {etat.Ec_Sup_Al, etat.Ec_Inf_Al};
-    return {etat.Ec_Sup_Ar, etat.Ec_Inf_Ar};
 }
 
 } // namespace
@@ -136,10 +112,7 @@ const QString &Principale::saisie(Cote cote) const { return m_popup->saisie(cote
 
 void Principale::creerPanneaux()
 {
-    const auto frame3 = creerControles(ControlesFrame3, this);
-    m_frame3 = controleDe<QGroupBox>(frame3, "Frame3");
-    for (int k = 0; k < 3; ++k)
-        m_chOpt[k] = static_cast<QRadioButton *>(frame3.value(QStringLiteral("Ch_opt(%1)").arg(k)));
+    m_methodes = new PanneauMethodes(this);
     m_popup = new PanneauPopup(this);
     m_libre = new PanneauLibre(this);
     m_resultats = new PanneauResultats(this);
@@ -152,11 +125,8 @@ void Principale::creerPanneaux()
     m_menus = new BarreMenus(this);
     // The Selection menu sets the option button, whose handling switches
     // the method as a click on it would.
-    connect(m_menus, &BarreMenus::methodeChoisie, this,
-            [this](int methode) { m_chOpt[methode]->setChecked(true); });
-
+    connect(m_menus, &BarreMenus::methodeChoisie, m_methodes, &PanneauMethodes::cocher);
     m_libre->hide();
-    m_chOpt[0]->setChecked(true);
 
     connect(m_popup, &PanneauPopup::diametreModifie, this, &Principale::diametreChange);
     connect(m_popup, &PanneauPopup::classeChoisie, this, &Principale::classeChoisie);
@@ -169,10 +139,11 @@ void Principale::demarrer()
         m_popup->setClasseBarre(cote, QString());
     setFixedSize(tailleTwips(LargeurFenetre, Dispositions[0].hauteurFenetre));
 
-    // Builds both lists for 2 mm and empties the results.
+    // Builds both lists for 2 mm, empties the results, then shows H7/f7.
     m_popup->setDiametre(texte(TexteDiametreDefaut));
     fixerDiametre(DiametreDefaut);
-    retablirClasses();
+    m_popup->choisir(Cote::Alesage, texte(ClasseDefautAlesage));
+    m_popup->choisir(Cote::Arbre, texte(ClasseDefautArbre));
 
     m_barre->initialiser();
     m_popup->setClasseBarre(Cote::Alesage, texte(ClasseDefautAlesage));
@@ -184,20 +155,13 @@ void Principale::demarrer()
 void Principale::connecter()
 {
     connect(m_libre, &PanneauLibre::calculPresse, this, &Principale::presseCalcul);
-    for (int k = 0; k < int(m_chOpt.size()); ++k) {
-        // Checking a button from code (the Selection menu does) switches too;
-        // the button being unchecked does nothing.
-        connect(m_chOpt[k], &QRadioButton::toggled, this, [this, k](bool coche) {
-            if (coche)
-                Changer_Methode(k);
-        });
-    }
+    connect(m_methodes, &PanneauMethodes::methodeChoisie, this, &Principale::Changer_Methode);
     connect(m_barre, &BarreOutils::classeChoisie, this, &Principale::classeBarre);
     connect(m_barre, &BarreOutils::survolFond, this, &Principale::Effacer_Survol);
 
     // The background surfaces: moving over them removes every hover look.
     setMouseTracking(true);
-    for (QWidget *surface : std::initializer_list<QWidget *>{m_popup, m_resultats, m_frame3, m_libre}) {
+    for (QWidget *surface : std::initializer_list<QWidget *>{m_popup, m_resultats, m_methodes, m_libre}) {
         surface->setMouseTracking(true);
         surface->installEventFilter(this);
     }
@@ -237,7 +201,7 @@ bool Principale::eventFilter(QObject *objet, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         if (objet == m_popup) {
             Effacer_Survol();
-        } else if (objet == m_resultats || objet == m_frame3) {
+        } else if (objet == m_resultats || objet == m_methodes) {
             Effacer_Survol();
             m_libre->blanchirCalcul();
         } else if (objet == m_libre) {
@@ -304,35 +268,14 @@ void Principale::viderResultats()
     m_affichage.jeux.reset();
 }
 
+// The reset leaves 2 mm, so a diameter never gets two warnings.
 bool Principale::Controle_Diametre()
 {
-    bool retabli = false;
-    if (!(m_etat.Dia_Nominal > DiametreMin)) {
-        retablirDefaut();
-        retabli = true;
-    }
-    // The first reset leaves 2 mm, so a diameter never gets two warnings.
-    if (m_etat.Dia_Nominal > DiametreMax) {
-        retablirDefaut();
-        retabli = true;
-    }
-    return retabli;
-}
-
-void Principale::retablirDefaut()
-{
+    if (diametreValide(m_etat.Dia_Nominal))
+        return false;
     Message_Diametre();
-    if (m_popup->diametre() == texte(TexteDiametreDefaut))
-        diametreChange();
-    else
-        m_popup->setDiametre(texte(TexteDiametreDefaut));
-    retablirClasses();
-}
-
-void Principale::retablirClasses()
-{
-    m_popup->choisir(Cote::Alesage, texte(ClasseDefautAlesage));
-    m_popup->choisir(Cote::Arbre, texte(ClasseDefautArbre));
+    m_popup->retablirDefaut();
+    return true;
 }
 
 void Principale::Message_Diametre()
@@ -432,13 +375,9 @@ void Principale::Calcul_Libre()
     const double alMin = v.Val_Ec_Inf_Dia1 + v.Val_Dia1;
     const double arMax = v.Val_Dia2 + v.Val_Ec_Sup_Dia2;
     const double arMin = v.Val_Dia2 + v.Val_Ec_Inf_Dia2;
-    m_resultats->afficherTailles(Cote::Alesage, alMax, alMin);
-    m_resultats->afficherTailles(Cote::Arbre, arMax, arMin);
-    const Jeux jeux = calculerJeux(alMax, alMin, arMax, arMin);
-    m_resultats->afficherJeux(jeux);
+    m_affichage.jeux = m_resultats->afficherCalcul(alMax, alMin, arMax, arMin);
     m_affichage.cotes = {CoteAffiche{true, {}, v.Val_Dia1, {v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1}, alMax, alMin},
                          CoteAffiche{true, {}, v.Val_Dia2, {v.Val_Ec_Sup_Dia2, v.Val_Ec_Inf_Dia2}, arMax, arMin}};
-    m_affichage.jeux = jeux;
 }
 
 void Principale::Changer_Methode(int k)

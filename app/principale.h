@@ -1,60 +1,27 @@
 #pragma once
 
+#include "app/affichage.h"
 #include "app/panneau_libre.h"
-#include "tables/ajustement.h"
 #include "tables/cote.h"
-#include "tables/ecarts.h"
 #include "tables/etat.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 #include <string>
 
-class QGroupBox;
 class QLineEdit;
 class QMouseEvent;
-class QRadioButton;
 
 namespace vestrel {
 
 class BarreMenus;
 class BarreOutils;
 class PanneauLibre;
+class PanneauMethodes;
 class PanneauPopup;
 class PanneauResultats;
-
-// What the results of the window show for one side.
-struct CoteAffiche {
-    // Whether the side's limit sizes are shown; every field below is
-    // meaningful only then.
-    bool montre = false;
-    // Its class; empty for the sizes of the free calculator.
-    QString classe;
-    // The nominal size and the deviations the sizes come from: Dia_Nominal
-    // and the class's deviations, or the size and deviations typed in the
-    // free calculator.
-    double nominal = 0;
-    PaireEcarts ecarts;
-    double max = 0;
-    double min = 0;
-
-    friend bool operator==(const CoteAffiche &, const CoteAffiche &) = default;
-};
-
-// What the window shows as results: the method, the diameter box's number,
-// each side, and the clearances once both sides are shown.
-struct Affichage {
-    int methode = 0; // 0 "Popup", 1 "Barre outil", 2 "Libre"
-    double diametre = 0;
-    std::array<CoteAffiche, 2> cotes;
-    std::optional<Jeux> jeux;
-
-    const CoteAffiche &cote(Cote c) const { return cotes[static_cast<int>(c)]; }
-    friend bool operator==(const Affichage &, const Affichage &) = default;
-};
 
 // The program's main window: the fit state, the switch between the three
 // selection methods, the menus, and the wiring between its panels (the
@@ -125,9 +92,6 @@ private:
     // default fit (2 mm, H7/f7); true when it had to.
     bool Controle_Diametre();
     void Message_Diametre();
-    void retablirDefaut();
-    // Selects H7 and f7 in the lists (positions 36 and 29 at 2 mm).
-    void retablirClasses();
     void classeChoisie(Cote cote, const QString &classe);
     // Looks up the side's class at Dia_Nominal and remembers whether, for
     // which class and at which diameter, deviations were found.
@@ -160,8 +124,7 @@ private:
     int m_operations = 0;
     Affichage m_avant;
 
-    QGroupBox *m_frame3 = nullptr;
-    std::array<QRadioButton *, 3> m_chOpt{};
+    PanneauMethodes *m_methodes = nullptr;
     PanneauPopup *m_popup = nullptr;
     PanneauLibre *m_libre = nullptr;
     PanneauResultats *m_resultats = nullptr;

@@ -1,13 +1,11 @@
 #include "tables/etat.h"
 
-#include "tables/ecarts.h"
-
 namespace vestrel {
 
 bool ecrireEcarts(Cote cote, EtatAjustement &etat)
 {
     const bool alesage = cote == Cote::Alesage;
-    const auto trouve = chercherEcarts(cote, alesage ? etat.Cl_Alesage : etat.Cl_Arbre, etat.Dia_Nominal);
+    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal);
     if (!trouve)
         return false;
     (alesage ? etat.Ec_Sup_Al : etat.Ec_Sup_Ar) = trouve->sup;
