@@ -519,4 +519,4 @@ void TestPopup::collage()
 }
 
 QTEST_MAIN(TestPopup)
-#include "tst_popup.moc"
+#include "test_popup.moc"

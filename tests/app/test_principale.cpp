@@ -238,4 +238,4 @@ void TestPrincipale::activation()
 }
 
 QTEST_MAIN(TestPrincipale)
-#include "tst_principale.moc"
+#include "test_principale.moc"

@@ -418,4 +418,4 @@ void TestSinge::marche()
 }
 
 QTEST_MAIN(TestSinge)
-#include "tst_singe.moc"
+#include "test_singe.moc"

@@ -350,4 +350,4 @@ void TestCatalogue::francais()
 }
 
 QTEST_MAIN(TestCatalogue)
-#include "tst_catalogue.moc"
+#include "test_catalogue.moc"
