@@ -192,8 +192,8 @@ void Principale::closeEvent(QCloseEvent *)
 
 void Principale::Effacer_Survol()
 {
-    m_barre->effacerSurvol();
-    m_menus->effacerSurvol();
+    m_barre->retirerSurvol();
+    m_menus->retirerSurvol();
 }
 
 bool Principale::eventFilter(QObject *objet, QEvent *event)

@@ -13,8 +13,4 @@ bool ecrireEcarts(Cote cote, EtatAjustement &etat)
     return true;
 }
 
-bool Ecarts_Alesage(EtatAjustement &etat) { return ecrireEcarts(Cote::Alesage, etat); }
-
-bool Ecarts_Arbre(EtatAjustement &etat) { return ecrireEcarts(Cote::Arbre, etat); }
-
 } // namespace vestrel

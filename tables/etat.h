@@ -40,7 +40,5 @@ inline PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
 bool ecrireEcarts(Cote cote, EtatAjustement &etat);
-bool Ecarts_Alesage(EtatAjustement &etat);
-bool Ecarts_Arbre(EtatAjustement &etat);
 
 } // namespace vestrel

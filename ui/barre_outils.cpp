@@ -170,7 +170,7 @@ void BarreOutils::initialiser()
         int grade;
     };
     for (const Depart &d : {Depart{Cote::Alesage, 7, 7}, Depart{Cote::Arbre, 5, 7}}) {
-        Cote_ &choix = m_choix[indexCote(d.cote)];
+        Choix &choix = m_choix[indexCote(d.cote)];
         choix.lettre = d.lettre;
         choix.grade = d.grade;
         Ligne &lettres = ligne(d.cote, Rang::Lettre);
@@ -203,7 +203,7 @@ QString BarreOutils::grade(Cote cote) const
 
 QString BarreOutils::classeComposee(Cote cote) const
 {
-    const Cote_ &choix = m_choix[indexCote(cote)];
+    const Choix &choix = m_choix[indexCote(cote)];
     return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade));
 }
 
@@ -235,7 +235,7 @@ void BarreOutils::composer(Cote cote)
 
 void BarreOutils::activerGrades(Cote cote)
 {
-    const Cote_ &choix = m_choix[indexCote(cote)];
+    const Choix &choix = m_choix[indexCote(cote)];
     const auto masque = gradesActifs(cote, choix.lettre, m_diametre);
     // Outside 1 < D <= 500 no range of the letter applies: the grade row, the
     // grade last picked and the enabled cells stay as they are.
@@ -261,26 +261,6 @@ void BarreOutils::etatGrades(Cote cote, unsigned masque)
         cellules[i]->setEnabled((masque >> (premierGrade(cote) + i)) & 1U);
 }
 
-void BarreOutils::Activer_Ql_Al()
-{
-    activerGrades(Cote::Alesage);
-}
-
-void BarreOutils::Activer_Ql_Ar()
-{
-    activerGrades(Cote::Arbre);
-}
-
-void BarreOutils::Etat_Ql_Al(unsigned masque)
-{
-    etatGrades(Cote::Alesage, masque);
-}
-
-void BarreOutils::Etat_Ql_Ar(unsigned masque)
-{
-    etatGrades(Cote::Arbre, masque);
-}
-
 void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &globalPos)
 {
     // The cell hovered before loses the hover colour, whichever row it is in
@@ -304,7 +284,7 @@ void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &global
     }
 }
 
-void BarreOutils::effacerSurvol()
+void BarreOutils::retirerSurvol()
 {
     for (Ligne &l : m_lignes) {
         if (l.survol != l.sel)

@@ -45,16 +45,10 @@ public:
     Forme *cadreSel() const { return m_cadreSel; }
 
     // Removes every hover effect of the four rows and hides the hover frame.
-    void effacerSurvol();
+    void retirerSurvol();
     // Enables or disables the "T" and "t" cells.
     void activerT(bool actif);
 
-    void Activer_Ql_Al();
-    void Activer_Ql_Ar();
-    // Bit g of `masque` enables the cell of grade g; every other grade cell
-    // of the side is disabled.
-    void Etat_Ql_Al(unsigned masque);
-    void Etat_Ql_Ar(unsigned masque);
 
 signals:
     // A press composed `classe` on side `cote`; the main window stores it,
@@ -72,7 +66,7 @@ private:
         int sel = 0;
         int survol = 0;
     };
-    struct Cote_ {
+    struct Choix {
         int lettre = 0;  // index of the letter code last picked
         int grade = 0;   // grade last picked, as a number
     };
@@ -89,7 +83,7 @@ private:
 
     double m_diametre = 0;
     std::array<Ligne, 4> m_lignes;
-    std::array<Cote_, 2> m_choix;
+    std::array<Choix, 2> m_choix;
     Forme *m_cadreSel = nullptr;
 };
 

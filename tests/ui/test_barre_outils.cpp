@@ -73,7 +73,7 @@ private slots:
         m_barre = std::make_unique<BarreOutils>();
         m_barre->setDiametre(2);
         m_barre->initialiser();
-        connect(m_barre.get(), &BarreOutils::survolFond, m_barre.get(), &BarreOutils::effacerSurvol);
+        connect(m_barre.get(), &BarreOutils::survolFond, m_barre.get(), &BarreOutils::retirerSurvol);
         m_barre->move(40, 40);
         m_barre->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_barre.get()));

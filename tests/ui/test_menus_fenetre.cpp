@@ -28,7 +28,7 @@ private slots:
     void choixMethode();
     void optionDeplaceLaCoche();
     void activationFermeLesMenus();
-    void effacerSurvol();
+    void retirerSurvol();
 
 private:
     QWidget *ouvrir(int titre);
@@ -137,7 +137,7 @@ void TestMenusFenetre::activationFermeLesMenus()
     QCOMPARE(calcul->backColor(), couleurs::Blanc);
 }
 
-void TestMenusFenetre::effacerSurvol()
+void TestMenusFenetre::retirerSurvol()
 {
     for (int i = 0; i < 3; ++i)
         survoler(enfant(m_fenetre, QStringLiteral("MNU(%1)").arg(i)), QPoint(2, 2));
