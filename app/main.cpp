@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vestrel.Vestrel"));
     // The lists' tool tips keep the program's light look too.
     QToolTip::setPalette(vestrel::paletteProgramme());
-    Principale fenetre;
+    vestrel::Principale fenetre;
     fenetre.show();
     return app.exec();
 }

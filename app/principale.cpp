@@ -1,158 +1,101 @@
 #include "app/principale.h"
 
-#include "app/liste_classes.h"
+#include "app/controles.h"
+#include "app/panneau_libre.h"
+#include "app/panneau_methodes.h"
+#include "app/panneau_popup.h"
+#include "app/panneau_resultats.h"
 #include "ui/barre_outils.h"
-#include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/images.h"
+#include "ui/cellule.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
 #include "ui/polices.h"
+#include "ui/textes.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QHash>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QMessageBox>
 #include <QScreen>
 
-using vestrel::Cote;
-namespace couleurs = vestrel::couleurs;
-namespace polices = vestrel::polices;
+#include <initializer_list>
+
+namespace vestrel {
 
 namespace {
 
-enum class Genre { Cadre, Etiquette, Signe, Saisie, Liste, Option, Bouton };
-enum class Police { Aucune, Comic, Sans, Symbole, Bouton };
-
-struct Controle {
-    const char *nom;
-    Genre genre;
-    const char *conteneur; // nullptr: the window itself
-    int gauche, haut, largeur, hauteur; // twips, inside the container
-    const char *texte;
-    Police police;
-};
-
-// The window's controls in creation order; a frame comes before its content
-// and a later control lies on top of an earlier one (the class lists cover
-// Aj_Ale and Aj_Arb).
-constexpr Controle Controles[] = {
-    {"Frame3", Genre::Cadre, nullptr, 60, 450, 5350, 735, "Méthode de sélection", Police::Comic},
-    {"Ch_opt(0)", Genre::Option, "Frame3", 360, 315, 1995, 300, "Popup", Police::Comic},
-    {"Ch_opt(1)", Genre::Option, "Frame3", 1800, 360, 1995, 195, "Barre outil", Police::Comic},
-    {"Ch_opt(2)", Genre::Option, "Frame3", 3400, 360, 1500, 195, "Libre", Police::Comic},
-
-    {"Popup", Genre::Cadre, nullptr, 60, 1170, 5350, 1875, "Choix de l'ajustement", Police::Comic},
-    {"Label5", Genre::Signe, "Popup", 420, 930, 255, 255, "", Police::Symbole},
-    {"Diametre", Genre::Saisie, "Popup", 645, 885, 1500, 315, "", Police::Sans},
-    {"Aj_Ale", Genre::Etiquette, "Popup", 2500, 620, 495, 540, "", Police::Comic},
-    {"Aj_Arb", Genre::Etiquette, "Popup", 2500, 1160, 500, 540, "", Police::Comic},
-    {"Aj_Alesage", Genre::Liste, "Popup", 2385, 525, 900, 315, "", Police::Sans},
-    {"Aj_Arbre", Genre::Liste, "Popup", 2385, 1065, 900, 315, "", Police::Sans},
-    {"Af_Ec_Sup_Al", Genre::Etiquette, "Popup", 3465, 300, 900, 195, "", Police::Sans},
-    {"Af_Ec_Inf_Al", Genre::Etiquette, "Popup", 3465, 645, 900, 195, "", Police::Sans},
-    {"Af_Ec_Sup_Ar", Genre::Etiquette, "Popup", 3465, 1185, 900, 195, "", Police::Sans},
-    {"Af_Ec_Inf_Ar", Genre::Etiquette, "Popup", 3465, 1530, 900, 195, "", Police::Sans},
-
-    {"Quelconque", Genre::Cadre, nullptr, 60, 1170, 5350, 1875, "Quelconque", Police::Comic},
-    {"Label14", Genre::Etiquette, "Quelconque", 210, 315, 1065, 330, "Alesage", Police::Comic},
-    {"Label15", Genre::Etiquette, "Quelconque", 2835, 315, 960, 225, "Arbre", Police::Comic},
-    {"Label12", Genre::Signe, "Quelconque", 105, 780, 255, 255, "", Police::Symbole},
-    {"Dia1", Genre::Saisie, "Quelconque", 330, 735, 1000, 315, "12.3", Police::Comic},
-    {"Ec_Sup_Dia1", Genre::Saisie, "Quelconque", 1470, 420, 900, 405, "0.03", Police::Comic},
-    {"Ec_Inf_Dia1", Genre::Saisie, "Quelconque", 1470, 945, 900, 405, "0.02", Police::Comic},
-    {"Label13", Genre::Signe, "Quelconque", 2730, 780, 255, 255, "", Police::Symbole},
-    {"Dia2", Genre::Saisie, "Quelconque", 2955, 735, 1000, 315, "12.2", Police::Comic},
-    {"Ec_Sup_Dia2", Genre::Saisie, "Quelconque", 4095, 315, 900, 405, "0.03", Police::Comic},
-    {"Ec_Inf_Dia2", Genre::Saisie, "Quelconque", 4095, 945, 900, 405, "0.02", Police::Comic},
-    {"Calcul", Genre::Bouton, "Quelconque", 2520, 1320, 1455, 465, "Calculer\n", Police::Bouton},
-
-    {"Frame2", Genre::Cadre, nullptr, 60, 3100, 5350, 2055, "Calcul des jeux", Police::Comic},
-    {"Label7", Genre::Etiquette, "Frame2", 180, 315, 1515, 195, "Alésage maxi :", Police::Sans},
-    {"Label3", Genre::Signe, "Frame2", 1455, 300, 255, 255, "", Police::Symbole},
-    {"Res_Al_Max", Genre::Etiquette, "Frame2", 1710, 315, 900, 195, "", Police::Sans},
-    {"Label8", Genre::Etiquette, "Frame2", 180, 720, 1575, 195, "Alésage mini :", Police::Sans},
-    {"Label4", Genre::Signe, "Frame2", 1455, 705, 255, 255, "", Police::Symbole},
-    {"Res_Al_Min", Genre::Etiquette, "Frame2", 1710, 720, 900, 195, "", Police::Sans},
-    {"Label9", Genre::Etiquette, "Frame2", 3000, 315, 1035, 195, "Arbre maxi :", Police::Sans},
-    {"Label6", Genre::Signe, "Frame2", 4050, 300, 255, 255, "", Police::Symbole},
-    {"Res_Ar_Max", Genre::Etiquette, "Frame2", 4305, 315, 900, 195, "", Police::Sans},
-    {"Label10", Genre::Etiquette, "Frame2", 3000, 720, 1035, 195, "Arbre mini :", Police::Sans},
-    {"Label11", Genre::Signe, "Frame2", 4050, 705, 255, 255, "", Police::Symbole},
-    {"Res_Ar_Min", Genre::Etiquette, "Frame2", 4305, 720, 900, 195, "", Police::Sans},
-    {"Label1", Genre::Etiquette, "Frame2", 1560, 1320, 915, 195, "Jeu maxi :", Police::Sans},
-    {"J_Max", Genre::Etiquette, "Frame2", 2580, 1320, 1995, 195, "", Police::Sans},
-    {"Label2", Genre::Etiquette, "Frame2", 1560, 1725, 855, 195, "Jeu mini :", Police::Sans},
-    {"J_Min", Genre::Etiquette, "Frame2", 2580, 1725, 1995, 195, "", Police::Sans},
-
-    // Takes the focus from pressed cells so that no caret shows in them; it
-    // lies below the visible part of the window.
+// Takes the focus from pressed cells so that no caret shows in them; it lies
+// below the visible part of the window.
+constexpr Controle RecupCurseur[] = {
     {"recup_curseur", Genre::Saisie, nullptr, 3990, 6000, 1170, 330, "", Police::Aucune},
 };
 
+// The window and the results frame for each way of working (twips).
+struct Disposition {
+    int hauteurFenetre;
+    int hautFrame2;
+};
 constexpr int LargeurFenetre = 5550;
-constexpr int HauteurFenetre = 5650;
+constexpr Disposition Dispositions[] = {
+    {5650, 3100}, // "Popup"
+    {8950, 6400}, // "Barre outil": the toolbar stands between Popup and Frame2
+    {5650, 3100}, // "Libre"
+};
+constexpr int HautToolbars = 3100;
 
-const QString InfobulleListes =
-    QStringLiteral("Les valeurs suivies d'une étoile ne sont pas comprises dans la norme DIN");
+// Diameters from 1 to 24 mm have no T or t class.
+constexpr double DiametreSansT = 24;
 
-QFont policeDe(Police p, const QFont &parDefaut)
+constexpr Cote Cotes[] = {Cote::Alesage, Cote::Arbre};
+
+Cote autreCote(Cote cote)
 {
-    switch (p) {
-    case Police::Comic: return polices::comic();
-    case Police::Sans: return polices::sans();
-    case Police::Symbole: return polices::symbole();
-    case Police::Bouton: return polices::comic(12, false);
-    case Police::Aucune: break;
-    }
-    return parDefaut;
+    return cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
 }
 
-QWidget *creer(const Controle &c, QWidget *parent)
+QString texte(std::string_view t)
 {
-    const QString texte = QString::fromUtf8(c.texte);
-    switch (c.genre) {
-    case Genre::Cadre: return new QGroupBox(texte, parent);
-    case Genre::Etiquette: {
-        // Captions sit at the top of their label: the class lists cover the
-        // top of Aj_Ale and Aj_Arb and, with it, their text.
-        auto *etiquette = new QLabel(texte, parent);
-        etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return etiquette;
-    }
-    case Genre::Signe: return new QLabel(polices::SigneDiametre, parent);
-    case Genre::Saisie: return new QLineEdit(texte, parent);
-    case Genre::Liste: return new vestrel::ListeClasses(parent);
-    case Genre::Option: return new QRadioButton(texte, parent);
-    case Genre::Bouton: {
-        auto *cellule = new vestrel::Cellule(texte, parent);
-        cellule->setAlignment(Qt::AlignCenter);
-        cellule->setBackColor(couleurs::Blanc);
-        return cellule;
-    }
-    }
-    return nullptr;
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 } // namespace
+
+// One action of the window, however deep it nests: when the outermost ends
+// and the results show something else, resultatsChanges is emitted once.
+class Principale::Operation
+{
+public:
+    explicit Operation(Principale &f) : m_f(f)
+    {
+        if (m_f.m_operations++ == 0)
+            m_f.m_avant = m_f.m_affichage;
+    }
+    ~Operation()
+    {
+        if (--m_f.m_operations == 0 && !(m_f.m_avant == m_f.m_affichage))
+            emit m_f.resultatsChanges();
+    }
+    Operation(const Operation &) = delete;
+    Operation &operator=(const Operation &) = delete;
+
+private:
+    Principale &m_f;
+};
 
 Principale::Principale(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("Vestrel"));
-    setWindowIcon(vestrel::iconeProgramme());
-    vestrel::appliquerPalette(this);
+    setWindowIcon(iconeProgramme());
+    appliquerPalette(this);
     setAutoFillBackground(true);
 
-    creerControles();
+    creerPanneaux();
     demarrer();
-    connecterLibre();
-    connecterMethodes();
+    connecter();
 
     if (const QScreen *ecran = screen()) {
         QRect r(QPoint(), size());
@@ -163,96 +106,66 @@ Principale::Principale(QWidget *parent)
 
 Principale::~Principale() = default;
 
-void Principale::creerControles()
+const ValeursLibres &Principale::valeursLibres() const { return m_libre->valeurs(); }
+
+const QString &Principale::saisie(Cote cote) const { return m_popup->saisie(cote); }
+
+void Principale::creerPanneaux()
 {
-    QHash<QString, QWidget *> parNom;
-    for (const Controle &c : Controles) {
-        QWidget *conteneur = c.conteneur ? parNom.value(QString::fromLatin1(c.conteneur)) : this;
-        QWidget *w = creer(c, conteneur);
-        w->setObjectName(QString::fromLatin1(c.nom));
-        w->setGeometry(vestrel::rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
-        w->setFont(policeDe(c.police, w->font()));
-        parNom.insert(w->objectName(), w);
-    }
-    auto controle = [&parNom](const char *nom) { return parNom.value(QString::fromLatin1(nom)); };
+    m_methodes = new PanneauMethodes(this);
+    m_popup = new PanneauPopup(this);
+    m_libre = new PanneauLibre(this);
+    m_resultats = new PanneauResultats(this);
+    m_recupCurseur = controleDe<QLineEdit>(creerControles(RecupCurseur, this), "recup_curseur");
 
-    m_frame3 = static_cast<QGroupBox *>(controle("Frame3"));
-    m_popup = static_cast<QGroupBox *>(controle("Popup"));
-    m_quelconque = static_cast<QGroupBox *>(controle("Quelconque"));
-    m_frame2 = static_cast<QGroupBox *>(controle("Frame2"));
-    for (int k = 0; k < 3; ++k)
-        m_chOpt[k] = static_cast<QRadioButton *>(parNom.value(QStringLiteral("Ch_opt(%1)").arg(k)));
-    m_diametre = static_cast<QLineEdit *>(controle("Diametre"));
-    m_jMax = static_cast<QLabel *>(controle("J_Max"));
-    m_jMin = static_cast<QLabel *>(controle("J_Min"));
-    m_calcul = static_cast<vestrel::Cellule *>(controle("Calcul"));
-    m_recupCurseur = static_cast<QLineEdit *>(controle("recup_curseur"));
-
-    struct NomsVolet {
-        const char *liste, *classeBarre, *ecartSup, *ecartInf, *tailleMax, *tailleMin;
-    };
-    constexpr NomsVolet Noms[] = {
-        {"Aj_Alesage", "Aj_Ale", "Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min"},
-        {"Aj_Arbre", "Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min"},
-    };
-    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
-        const NomsVolet &n = Noms[static_cast<int>(cote)];
-        Volet &v = volet(cote);
-        v.liste = static_cast<vestrel::ListeClasses *>(controle(n.liste));
-        v.classeBarre = static_cast<QLabel *>(controle(n.classeBarre));
-        v.ecartSup = static_cast<QLabel *>(controle(n.ecartSup));
-        v.ecartInf = static_cast<QLabel *>(controle(n.ecartInf));
-        v.tailleMax = static_cast<QLabel *>(controle(n.tailleMax));
-        v.tailleMin = static_cast<QLabel *>(controle(n.tailleMin));
-
-        v.liste->setToolTip(InfobulleListes);
-        v.liste->setFond(palette().color(QPalette::Base));
-        connect(v.liste, &QComboBox::currentIndexChanged, this,
-                [this, cote](int position) { classeChoisie(cote, position); });
-        connect(v.liste, &vestrel::ListeClasses::toucheRelachee, this,
-                [this, cote](int touche) { completerSaisie(cote, touche); });
-    }
-    volet(Cote::Alesage).liste->setFond(couleurs::Blanc);
-
-    // Pasted text is not filtered by the keys; a bounded length keeps any
-    // paste to a short text that reads as one finite number.
-    m_diametre->setMaxLength(24);
-    // Composed characters would bypass the key filter.
-    m_diametre->setAttribute(Qt::WA_InputMethodEnabled, false);
-    m_diametre->installEventFilter(this);
-    connect(m_diametre, &QLineEdit::textChanged, this, [this] { diametreChange(); });
-
-    m_barre = new vestrel::BarreOutils(m_etat, this);
-    m_barre->move(vestrel::pointTwips(60, 3100));
+    m_barre = new BarreOutils(this);
+    m_barre->move(pointTwips(60, HautToolbars));
     m_barre->hide();
 
-    m_menus = new vestrel::BarreMenus(this);
+    m_menus = new BarreMenus(this);
     // The Selection menu sets the option button, whose handling switches
     // the method as a click on it would.
-    connect(m_menus, &vestrel::BarreMenus::methodeChoisie, this,
-            [this](int methode) { m_chOpt[methode]->setChecked(true); });
+    connect(m_menus, &BarreMenus::methodeChoisie, m_methodes, &PanneauMethodes::cocher);
+    m_libre->hide();
 
-    m_quelconque->hide();
-    m_chOpt[0]->setChecked(true);
+    connect(m_popup, &PanneauPopup::diametreModifie, this, &Principale::diametreChange);
+    connect(m_popup, &PanneauPopup::classeChoisie, this, &Principale::classeChoisie);
 }
 
 void Principale::demarrer()
 {
     m_menus->cocher(0);
-    for (Volet &v : m_volets)
-        v.classeBarre->clear();
-    setFixedSize(vestrel::tailleTwips(LargeurFenetre, HauteurFenetre));
+    for (const Cote cote : Cotes)
+        m_popup->setClasseBarre(cote, QString());
+    setFixedSize(tailleTwips(LargeurFenetre, Dispositions[0].hauteurFenetre));
 
-    // Builds both lists for 2 mm and empties the results.
-    m_diametre->setText(QStringLiteral("2"));
-    m_etat.Dia_Nominal = 2;
-    retablirClasses();
-
-    m_libres = {12.3, 0.03, 0.02, 12.2, 0.03, 0.02};
+    // Builds both lists for 2 mm, empties the results, then shows H7/f7.
+    m_popup->setDiametre(texte(TexteDiametreDefaut));
+    fixerDiametre(DiametreDefaut);
+    m_popup->choisir(Cote::Alesage, texte(ClasseDefautAlesage));
+    m_popup->choisir(Cote::Arbre, texte(ClasseDefautArbre));
 
     m_barre->initialiser();
-    volet(Cote::Alesage).classeBarre->setText(QStringLiteral("H7"));
-    volet(Cote::Arbre).classeBarre->setText(QStringLiteral("f7"));
+    m_popup->setClasseBarre(Cote::Alesage, texte(ClasseDefautAlesage));
+    m_popup->setClasseBarre(Cote::Arbre, texte(ClasseDefautArbre));
+}
+
+// Connected once the window shows its start fit: the start-up is no user's
+// action.
+void Principale::connecter()
+{
+    connect(m_libre, &PanneauLibre::calculPresse, this, &Principale::presseCalcul);
+    connect(m_methodes, &PanneauMethodes::methodeChoisie, this, &Principale::Changer_Methode);
+    connect(m_barre, &BarreOutils::classeChoisie, this, &Principale::classeBarre);
+    connect(m_barre, &BarreOutils::survolFond, this, &Principale::Effacer_Survol);
+
+    // The background surfaces: moving over them removes every hover look.
+    setMouseTracking(true);
+    for (QWidget *surface : std::initializer_list<QWidget *>{m_popup, m_resultats, m_methodes, m_libre}) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+    m_diametreListes = m_etat.Dia_Nominal;
 }
 
 bool Principale::event(QEvent *event)
@@ -266,20 +179,281 @@ bool Principale::event(QEvent *event)
 void Principale::activation()
 {
     m_menus->masquerMenus();
-    if (auto *selection = findChild<vestrel::Forme *>(QStringLiteral("Selection"),
-                                                      Qt::FindDirectChildrenOnly))
+    if (auto *selection = findChild<Forme *>(QStringLiteral("Selection"), Qt::FindDirectChildrenOnly))
         selection->hide();
-    m_calcul->setBackColor(couleurs::Blanc);
+    m_libre->blanchirCalcul();
 }
 
 // Closing the main window ends the program at once; nothing is asked.
 void Principale::closeEvent(QCloseEvent *)
 {
-    vestrel::terminerProgramme();
+    terminerProgramme();
 }
 
 void Principale::Effacer_Survol()
 {
-    m_barre->effacerSurvol();
-    m_menus->effacerSurvol();
+    m_barre->retirerSurvol();
+    m_menus->retirerSurvol();
 }
+
+bool Principale::eventFilter(QObject *objet, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (objet == m_popup) {
+            Effacer_Survol();
+        } else if (objet == m_resultats || objet == m_methodes) {
+            Effacer_Survol();
+            m_libre->blanchirCalcul();
+        } else if (objet == m_libre) {
+            m_libre->blanchirCalcul();
+        }
+    }
+    return QWidget::eventFilter(objet, event);
+}
+
+void Principale::mouseMoveEvent(QMouseEvent *event)
+{
+    Effacer_Survol();
+    QWidget::mouseMoveEvent(event);
+}
+
+// The toolbar follows the diameter: its grades are those that exist there.
+void Principale::fixerDiametre(double d)
+{
+    m_etat.Dia_Nominal = d;
+    m_affichage.diametre = d;
+    m_barre->setDiametre(d);
+}
+
+void Principale::diametreChange()
+{
+    const Operation operation(*this);
+    fixerDiametre(lireSaisie(m_popup->diametre()));
+    if (m_etat.Methode_Selection != 0) {
+        activerCellulesT();
+        // The limits on screen follow the diameter typed: each side's class
+        // is looked up again, and shows empty where it has no deviations,
+        // rather than the numbers of the previous diameter.
+        if (m_etat.Methode_Selection == 1) {
+            for (const Cote cote : Cotes) {
+                chercher(cote);
+                Affiche(cote);
+            }
+        }
+        return;
+    }
+    m_etat.Cl_Alesage.clear();
+    m_etat.Cl_Arbre.clear();
+    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal);
+    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal);
+    viderResultats();
+}
+
+// Up to 24 mm no T or t class exists; outside the tables the cells stay
+// usable and the lookup finds nothing.
+void Principale::activerCellulesT()
+{
+    const double d = m_etat.Dia_Nominal;
+    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+}
+
+void Principale::viderResultats()
+{
+    m_popup->viderEcarts(Cote::Alesage);
+    m_popup->viderEcarts(Cote::Arbre);
+    m_resultats->vider();
+    m_popup->setClasseBarre(Cote::Alesage, QString());
+    m_popup->setClasseBarre(Cote::Arbre, QString());
+    m_affichage.cotes = {};
+    m_affichage.jeux.reset();
+}
+
+// The reset leaves 2 mm, so a diameter never gets two warnings.
+bool Principale::Controle_Diametre()
+{
+    if (diametreValide(m_etat.Dia_Nominal))
+        return false;
+    Message_Diametre();
+    m_popup->retablirDefaut();
+    return true;
+}
+
+void Principale::Message_Diametre()
+{
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"),
+                      QStringLiteral("Le diamètre doit être supérieur\nà 1 et inférieur ou égal à 500"),
+                      QMessageBox::Ok, this);
+    boite.exec();
+}
+
+void Principale::classeChoisie(Cote cote, const QString &classe)
+{
+    const Operation operation(*this);
+    // After a reset the default fit is on screen; the class just chosen for
+    // the rejected diameter is not applied.
+    if (Controle_Diametre())
+        return;
+    Choisir_Classe(cote, classe);
+}
+
+void Principale::Choisir_Classe(Cote cote, const QString &classe)
+{
+    const Operation operation(*this);
+    classeDe(m_etat, cote) = classe.toStdString();
+    chercher(cote);
+    Affiche(cote);
+}
+
+bool Principale::chercher(Cote cote)
+{
+    Recherche &r = m_recherches[static_cast<int>(cote)];
+    r.trouve = ecrireEcarts(cote, m_etat);
+    r.classe = classeDe(m_etat, cote);
+    r.diametre = m_etat.Dia_Nominal;
+    return r.trouve;
+}
+
+bool Principale::ecartsAJour(Cote cote) const
+{
+    const Recherche &r = m_recherches[static_cast<int>(cote)];
+    const std::string &classe = classeDe(m_etat, cote);
+    return r.trouve && !classe.empty() && r.classe == classe && r.diametre == m_etat.Dia_Nominal;
+}
+
+// Numbers are shown only for deviations found for the side's class at the
+// current diameter: a side without a class, or a class without deviations
+// there, shows empty labels rather than numbers of another class or size.
+void Principale::Affiche(Cote cote)
+{
+    const Operation operation(*this);
+    CoteAffiche &a = m_affichage.cotes[static_cast<int>(cote)];
+    if (ecartsAJour(cote)) {
+        const PaireEcarts e = ecartsDe(m_etat, cote);
+        const double d = m_etat.Dia_Nominal;
+        m_popup->afficherEcarts(cote, e);
+        m_resultats->afficherTailles(cote, d + e.sup, d + e.inf);
+        a = {true, QString::fromStdString(classeDe(m_etat, cote)), d, e, d + e.sup, d + e.inf};
+    } else {
+        m_popup->viderEcarts(cote);
+        m_resultats->viderTailles(cote);
+        a = {};
+    }
+    if (ecartsAJour(Cote::Alesage) && ecartsAJour(Cote::Arbre)) {
+        Calcul_Jeu();
+    } else {
+        m_resultats->viderJeux();
+        m_affichage.jeux.reset();
+    }
+}
+
+void Principale::Calcul_Jeu()
+{
+    const Operation operation(*this);
+    m_affichage.jeux = m_resultats->Calcul_Jeu();
+}
+
+void Principale::presseCalcul()
+{
+    prendreFocus();
+    Calcul_Libre();
+}
+
+// No caret may show in a pressed cell or button.
+void Principale::prendreFocus()
+{
+    m_recupCurseur->setFocus(Qt::OtherFocusReason);
+    m_recupCurseur->setCursorPosition(0);
+}
+
+// The free results are computed from the typed values in double precision,
+// never read back from the size labels.
+void Principale::Calcul_Libre()
+{
+    const Operation operation(*this);
+    const ValeursLibres &v = m_libre->valeurs();
+    const double alMax = v.Val_Dia1 + v.Val_Ec_Sup_Dia1;
+    const double alMin = v.Val_Ec_Inf_Dia1 + v.Val_Dia1;
+    const double arMax = v.Val_Dia2 + v.Val_Ec_Sup_Dia2;
+    const double arMin = v.Val_Dia2 + v.Val_Ec_Inf_Dia2;
+    m_affichage.jeux = m_resultats->afficherCalcul(alMax, alMin, arMax, arMin);
+    m_affichage.cotes = {CoteAffiche{true, {}, v.Val_Dia1, {v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1}, alMax, alMin},
+                         CoteAffiche{true, {}, v.Val_Dia2, {v.Val_Ec_Sup_Dia2, v.Val_Ec_Inf_Dia2}, arMax, arMin}};
+}
+
+void Principale::Changer_Methode(int k)
+{
+    const Operation operation(*this);
+    const int precedente = m_etat.Methode_Selection;
+    if (precedente == 0)
+        m_diametreListes = m_etat.Dia_Nominal;
+    m_etat.Methode_Selection = std::int16_t(k);
+    m_affichage.methode = k;
+
+    const Disposition &d = Dispositions[k];
+    setFixedSize(tailleTwips(LargeurFenetre, d.hauteurFenetre));
+    m_resultats->move(m_resultats->x(), twips(d.hautFrame2));
+
+    m_barre->setVisible(k == 1);
+    m_libre->setVisible(k == 2);
+    m_popup->setVisible(k != 2);
+    if (k != 2)
+        m_popup->montrerListes(k == 0);
+    if (k == 1)
+        m_barre->move(m_barre->x(), twips(HautToolbars));
+    m_menus->cocher(k);
+
+    switch (k) {
+    case 0: rafraichirPopup(precedente); break;
+    case 1: rafraichirBarre(); break;
+    case 2: Calcul_Libre(); break;
+    default: break;
+    }
+
+    activerCellulesT();
+}
+
+// Back to the lists. Lists built for another diameter are rebuilt as a change
+// of diameter does; otherwise each side is looked up again at the diameter
+// and its list shows the class whose numbers are displayed.
+void Principale::rafraichirPopup(int precedente)
+{
+    if (precedente == 0)
+        return;
+    if (m_etat.Dia_Nominal != m_diametreListes) {
+        diametreChange();
+        m_diametreListes = m_etat.Dia_Nominal;
+        return;
+    }
+    for (const Cote cote : Cotes) {
+        const QString classe = QString::fromStdString(classeDe(m_etat, cote));
+        const bool trouve = !classe.isEmpty() && chercher(cote);
+        m_popup->montrerClasse(cote, trouve ? classe : QString());
+    }
+    Affiche_Alesage();
+    Affiche_Arbre();
+}
+
+// The class labels of the toolbar name the classes whose numbers are shown:
+// those of the fit, whichever way they were chosen.
+void Principale::rafraichirBarre()
+{
+    for (const Cote cote : Cotes)
+        m_popup->setClasseBarre(cote, QString::fromStdString(classeDe(m_etat, cote)));
+    Affiche_Alesage();
+    Affiche_Arbre();
+}
+
+// A class composed on the toolbar. The pressed side is looked up and shown,
+// then the other side again at the same diameter, so that the clearances
+// never mix two diameters.
+void Principale::classeBarre(Cote cote, const QString &classe)
+{
+    const Operation operation(*this);
+    prendreFocus();
+    m_popup->setClasseBarre(cote, classe);
+    Choisir_Classe(cote, classe);
+    chercher(autreCote(cote));
+    Affiche(autreCote(cote));
+}
+
+} // namespace vestrel

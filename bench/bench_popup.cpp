@@ -82,7 +82,7 @@ std::array<QComboBox *, 2> paireNue(QWidget &fenetre)
 
 void BM_Principale_changerDiametre(benchmark::State &state)
 {
-    Principale fenetre;
+    vestrel::Principale fenetre;
     fenetre.show();
     QCoreApplication::processEvents();
     auto *diametre = fenetre.findChild<QLineEdit *>(QStringLiteral("Diametre"));

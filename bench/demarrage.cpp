@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     chrono.start();
     std::unique_ptr<QWidget> fenetre;
     if (std::strcmp(argv[1], "principale") == 0)
-        fenetre = std::make_unique<Principale>();
+        fenetre = std::make_unique<vestrel::Principale>();
     else
         fenetre = std::make_unique<QWidget>();
     if (std::strcmp(argv[1], "etiquette") == 0) {

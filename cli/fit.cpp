@@ -193,21 +193,21 @@ std::pair<double, double> lirePlage(std::string_view texte)
     return {bornes[0], bornes[1]};
 }
 
-struct Cote_ {
+struct DescriptionCote {
     Cote cote;
     std::string_view nom;     // in diagnostics
     std::string_view sortie;  // in the results
     std::string_view sup, inf;
 };
-constexpr Cote_ Alesage{Cote::Alesage, "bore", "alesage", "ES", "EI"};
-constexpr Cote_ Arbre{Cote::Arbre, "shaft", "arbre", "es", "ei"};
+constexpr DescriptionCote Alesage{Cote::Alesage, "bore", "alesage", "ES", "EI"};
+constexpr DescriptionCote Arbre{Cote::Arbre, "shaft", "arbre", "es", "ei"};
 
 struct Resultat {
     std::string classe;
     std::string sup, inf, max, min;
 };
 
-Resultat chercher(const Cote_ &c, std::string_view classe, double d, std::string_view texteD)
+Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD)
 {
     if (!indexClasse(c.cote, classe)) {
         std::string m = cite(classe) + " is not a " + std::string(c.nom) + " class";
@@ -265,7 +265,7 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme)
     }
     std::ostringstream o;
     if (forme == Forme::Json) {
-        auto cote = [&](const Cote_ &c, const Resultat &r) {
+        auto cote = [&](const DescriptionCote &c, const Resultat &r) {
             o << '"' << c.sortie << "\":{\"classe\":\"" << r.classe << "\",\"" << c.sup << "\":" << r.sup
               << ",\"" << c.inf << "\":" << r.inf << ",\"max\":" << r.max << ",\"min\":" << r.min << '}';
         };
@@ -294,7 +294,7 @@ std::string table()
 {
     std::ostringstream o;
     o << "kind,class,lo,hi,upper_um,lower_um\n";
-    for (const Cote_ &c : {Alesage, Arbre})
+    for (const DescriptionCote &c : {Alesage, Arbre})
         for (const CelluleEcart &e : cellules(c.cote))
             o << c.nom << ',' << catalogue(c.cote)[e.classe] << ',' << BornesSousEtapes[e.sousEtape] << ','
               << BornesSousEtapes[e.sousEtape + 1] << ',' << microns(e.sup2) << ',' << microns(e.inf2) << '\n';
@@ -305,7 +305,7 @@ std::string offertes(std::string_view texteD)
 {
     const double d = lireDiametre(texteD);
     std::ostringstream o;
-    for (const Cote_ &c : {Alesage, Arbre}) {
+    for (const DescriptionCote &c : {Alesage, Arbre}) {
         int i = 0;
         for (std::string_view classe : classesOffertes(c.cote, d))
             o << c.nom << ',' << i++ << ',' << classe << '\n';

@@ -28,6 +28,8 @@ Nature natureAjustement(double jeuMax, double jeuMin);
 struct Jeu {
     double valeur = 0;
     std::string texte;
+
+    friend bool operator==(const Jeu &, const Jeu &) = default;
 };
 
 // The clearances of a fit from its four limit sizes (mm). Each difference is
@@ -39,6 +41,8 @@ struct Jeux {
     Jeu min;
     Jeu moyen;
     Nature nature = Nature::Incertain;
+
+    friend bool operator==(const Jeux &, const Jeux &) = default;
 };
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
 

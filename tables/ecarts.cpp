@@ -458,7 +458,7 @@ const CelluleEcart *celluleEcart(Cote cote, int classe, int sousEtape)
     return &cellules(cote)[p];
 }
 
-std::optional<Ecarts> chercherEcarts(Cote cote, std::string_view classe, double d)
+std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d)
 {
     const int s = sousEtape(d);
     if (s < 0)
@@ -470,7 +470,7 @@ std::optional<Ecarts> chercherEcarts(Cote cote, std::string_view classe, double 
     if (p < 0)
         return std::nullopt;
     const CelluleEcart &e = cote == Cote::Alesage ? TableAlesage.cellules[p] : TableArbre.cellules[p];
-    return Ecarts{enMillimetres(e.sup2), enMillimetres(e.inf2)};
+    return PaireEcarts{enMillimetres(e.sup2), enMillimetres(e.inf2)};
 }
 
 } // namespace vestrel

@@ -10,9 +10,11 @@
 namespace vestrel {
 
 // Limit deviations in mm: upper (ES/es) and lower (EI/ei).
-struct Ecarts {
+struct PaireEcarts {
     double sup = 0;
     double inf = 0;
+
+    friend bool operator==(const PaireEcarts &, const PaireEcarts &) = default;
 };
 
 // One (class, sub-step) entry of a deviation table. Values are held in half
@@ -38,7 +40,6 @@ const CelluleEcart *celluleEcart(Cote cote, int classe, int sousEtape);
 
 // Deviations of class `classe` at diameter d, or nothing when the class has
 // no entry there (unknown text, range without an entry, d outside 1..500).
-// ("struct": the fit state's lookup function Ecarts, etat.h, shares the name.)
-std::optional<struct Ecarts> chercherEcarts(Cote cote, std::string_view classe, double d);
+std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d);
 
 } // namespace vestrel

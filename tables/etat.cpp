@@ -1,22 +1,16 @@
 #include "tables/etat.h"
 
-#include "tables/ecarts.h"
-
 namespace vestrel {
 
-bool Ecarts(Cote cote, EtatAjustement &etat)
+bool ecrireEcarts(Cote cote, EtatAjustement &etat)
 {
     const bool alesage = cote == Cote::Alesage;
-    const auto trouve = chercherEcarts(cote, alesage ? etat.Cl_Alesage : etat.Cl_Arbre, etat.Dia_Nominal);
+    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal);
     if (!trouve)
         return false;
     (alesage ? etat.Ec_Sup_Al : etat.Ec_Sup_Ar) = trouve->sup;
     (alesage ? etat.Ec_Inf_Al : etat.Ec_Inf_Ar) = trouve->inf;
     return true;
 }
-
-bool Ecarts_Alesage(EtatAjustement &etat) { return Ecarts(Cote::Alesage, etat); }
-
-bool Ecarts_Arbre(EtatAjustement &etat) { return Ecarts(Cote::Arbre, etat); }
 
 } // namespace vestrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tables/cote.h"
+#include "tables/ecarts.h"
 
 #include <cstdint>
 #include <string>
@@ -20,11 +21,24 @@ struct EtatAjustement {
     std::int16_t Methode_Selection = 0;
 };
 
+// A side's class and deviations in the state.
+inline std::string &classeDe(EtatAjustement &etat, Cote cote)
+{
+    return cote == Cote::Alesage ? etat.Cl_Alesage : etat.Cl_Arbre;
+}
+inline const std::string &classeDe(const EtatAjustement &etat, Cote cote)
+{
+    return cote == Cote::Alesage ? etat.Cl_Alesage : etat.Cl_Arbre;
+}
+inline PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
+{
+    return cote == Cote::Alesage ? PaireEcarts{etat.Ec_Sup_Al, etat.Ec_Inf_Al}
+                                 : PaireEcarts{etat.Ec_Sup_Ar, etat.Ec_Inf_Ar};
+}
+
 // Looks up the side's class at Dia_Nominal and writes its two deviations into
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
-bool Ecarts(Cote cote, EtatAjustement &etat);
-bool Ecarts_Alesage(EtatAjustement &etat);
-bool Ecarts_Arbre(EtatAjustement &etat);
+bool ecrireEcarts(Cote cote, EtatAjustement &etat);
 
 } // namespace vestrel

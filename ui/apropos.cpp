@@ -23,10 +23,10 @@ constexpr int HauteurClient = 3372;
 
 // The three small grey boxes along the bottom, each holding one label.
 struct Case {
-    const char *nomCase;
-    int left, top, width, height;
+    const char *nomCadre;
+    int gauche, haut, largeur, hauteur;
     const char *nomLabel;
-    int labelLeft, labelTop, labelWidth, labelHeight;
+    int labelGauche, labelHaut, labelLargeur, labelHauteur;
     const char *texte; // shown until the opening writes the real value
 };
 constexpr Case Cases[] = {
@@ -77,12 +77,12 @@ BoiteApropos::BoiteApropos(QWidget *parent)
 
     for (const Case &c : Cases) {
         auto *boite = new QWidget(this);
-        boite->setObjectName(QLatin1String(c.nomCase));
-        boite->setGeometry(rectTwips(c.left, c.top, c.width, c.height));
+        boite->setObjectName(QLatin1String(c.nomCadre));
+        boite->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
         colorer(boite, couleurs::Gris);
         auto *label = new QLabel(QString::fromUtf8(c.texte), boite);
         label->setObjectName(QLatin1String(c.nomLabel));
-        label->setGeometry(rectTwips(c.labelLeft, c.labelTop, c.labelWidth, c.labelHeight));
+        label->setGeometry(rectTwips(c.labelGauche, c.labelHaut, c.labelLargeur, c.labelHauteur));
         label->setFont(polices::comic());
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }

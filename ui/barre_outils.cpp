@@ -1,7 +1,6 @@
 #include "ui/barre_outils.h"
 
 #include "tables/catalogue.h"
-#include "tables/etat.h"
 #include "tables/offerts.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
@@ -81,8 +80,8 @@ QString texteGrade(Cote cote, int i)
 
 } // namespace
 
-BarreOutils::BarreOutils(const EtatAjustement &etat, QWidget *parent)
-    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent), m_etat(etat)
+BarreOutils::BarreOutils(QWidget *parent)
+    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent)
 {
     setObjectName(QStringLiteral("Toolbars"));
     setFont(polices::comic());
@@ -171,7 +170,7 @@ void BarreOutils::initialiser()
         int grade;
     };
     for (const Depart &d : {Depart{Cote::Alesage, 7, 7}, Depart{Cote::Arbre, 5, 7}}) {
-        Cote_ &choix = m_choix[indexCote(d.cote)];
+        Choix &choix = m_choix[indexCote(d.cote)];
         choix.lettre = d.lettre;
         choix.grade = d.grade;
         Ligne &lettres = ligne(d.cote, Rang::Lettre);
@@ -180,7 +179,7 @@ void BarreOutils::initialiser()
         grades.sel = d.grade - premierGrade(d.cote);
         lettres.survol = 0;
         grades.survol = 0;
-        if (const auto masque = gradesActifs(d.cote, d.lettre, m_etat.Dia_Nominal))
+        if (const auto masque = gradesActifs(d.cote, d.lettre, m_diametre))
             etatGrades(d.cote, *masque);
         Choisir_Element(lettres.cellules, int(lettres.cellules.size()) - 1, lettres.sel);
         Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
@@ -204,7 +203,7 @@ QString BarreOutils::grade(Cote cote) const
 
 QString BarreOutils::classeComposee(Cote cote) const
 {
-    const Cote_ &choix = m_choix[indexCote(cote)];
+    const Choix &choix = m_choix[indexCote(cote)];
     return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade));
 }
 
@@ -236,8 +235,8 @@ void BarreOutils::composer(Cote cote)
 
 void BarreOutils::activerGrades(Cote cote)
 {
-    const Cote_ &choix = m_choix[indexCote(cote)];
-    const auto masque = gradesActifs(cote, choix.lettre, m_etat.Dia_Nominal);
+    const Choix &choix = m_choix[indexCote(cote)];
+    const auto masque = gradesActifs(cote, choix.lettre, m_diametre);
     // Outside 1 < D <= 500 no range of the letter applies: the grade row, the
     // grade last picked and the enabled cells stay as they are.
     if (!masque)
@@ -260,26 +259,6 @@ void BarreOutils::etatGrades(Cote cote, unsigned masque)
     const Rangee &cellules = ligne(cote, Rang::Grade).cellules;
     for (int i = 0; i < cellules.size(); ++i)
         cellules[i]->setEnabled((masque >> (premierGrade(cote) + i)) & 1U);
-}
-
-void BarreOutils::Activer_Ql_Al()
-{
-    activerGrades(Cote::Alesage);
-}
-
-void BarreOutils::Activer_Ql_Ar()
-{
-    activerGrades(Cote::Arbre);
-}
-
-void BarreOutils::Etat_Ql_Al(unsigned masque)
-{
-    etatGrades(Cote::Alesage, masque);
-}
-
-void BarreOutils::Etat_Ql_Ar(unsigned masque)
-{
-    etatGrades(Cote::Arbre, masque);
 }
 
 void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &globalPos)
@@ -305,7 +284,7 @@ void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &global
     }
 }
 
-void BarreOutils::effacerSurvol()
+void BarreOutils::retirerSurvol()
 {
     for (Ligne &l : m_lignes) {
         if (l.survol != l.sel)

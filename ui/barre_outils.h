@@ -10,7 +10,6 @@
 
 namespace vestrel {
 
-struct EtatAjustement;
 class Forme;
 
 // The frame "Toolbars" of the main window: a class is composed from a letter
@@ -24,8 +23,11 @@ public:
     // The two rows of a side: its letter codes and its grades.
     enum class Rang { Lettre, Grade };
 
-    // `etat` is the main window's fit state; the picker reads Dia_Nominal.
-    BarreOutils(const EtatAjustement &etat, QWidget *parent = nullptr);
+    explicit BarreOutils(QWidget *parent = nullptr);
+
+    // The nominal diameter whose grades the picker offers (0 until set).
+    void setDiametre(double d) { m_diametre = d; }
+    double diametre() const { return m_diametre; }
 
     // Start state: H7 / f7 selected, their grade cells enabled at the start
     // diameter.
@@ -43,16 +45,10 @@ public:
     Forme *cadreSel() const { return m_cadreSel; }
 
     // Removes every hover effect of the four rows and hides the hover frame.
-    void effacerSurvol();
+    void retirerSurvol();
     // Enables or disables the "T" and "t" cells.
     void activerT(bool actif);
 
-    void Activer_Ql_Al();
-    void Activer_Ql_Ar();
-    // Bit g of `masque` enables the cell of grade g; every other grade cell
-    // of the side is disabled.
-    void Etat_Ql_Al(unsigned masque);
-    void Etat_Ql_Ar(unsigned masque);
 
 signals:
     // A press composed `classe` on side `cote`; the main window stores it,
@@ -70,7 +66,7 @@ private:
         int sel = 0;
         int survol = 0;
     };
-    struct Cote_ {
+    struct Choix {
         int lettre = 0;  // index of the letter code last picked
         int grade = 0;   // grade last picked, as a number
     };
@@ -85,9 +81,9 @@ private:
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 
-    const EtatAjustement &m_etat;
+    double m_diametre = 0;
     std::array<Ligne, 4> m_lignes;
-    std::array<Cote_, 2> m_choix;
+    std::array<Choix, 2> m_choix;
     Forme *m_cadreSel = nullptr;
 };
 

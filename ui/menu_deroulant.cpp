@@ -16,12 +16,12 @@ namespace {
 const QColor BordMenu{128, 128, 128};
 
 // The grey strip on the left that carries the icon cells.
-constexpr int LeftBande = 10;
+constexpr int GaucheBande = 10;
 constexpr int LargeurBande = 510;
 
 QRect enPixels(const RectTwips &r)
 {
-    return rectTwips(r.left, r.top, r.width, r.height);
+    return rectTwips(r.gauche, r.haut, r.largeur, r.hauteur);
 }
 
 QString nomIndexe(const char *nom, int k)
@@ -38,7 +38,7 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     appliquerPalette(this);
-    setFixedSize(tailleTwips(description.width, description.height));
+    setFixedSize(tailleTwips(description.largeur, description.hauteur));
     setMouseTracking(true);
 
     // Painted from the back to the front: the white page, the grey strip,
@@ -46,8 +46,8 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
     auto *page = new Forme(BordMenu, couleurs::Blanc, this);
     page->setGeometry(rect());
     auto *bande = new Forme(couleurs::Gris, couleurs::Gris, this);
-    bande->setGeometry(rectTwips(LeftBande, LeftBande, LargeurBande,
-                                 description.height - 2 * LeftBande));
+    bande->setGeometry(rectTwips(GaucheBande, GaucheBande, LargeurBande,
+                                 description.hauteur - 2 * GaucheBande));
 
     m_selection = new Forme(couleurs::Contour, couleurs::Survol, this);
     m_selection->setObjectName(QStringLiteral("Selection"));
@@ -55,11 +55,11 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
     m_selection->hide();
 
     const auto creerPartie = [this](const QString &nom, const RectTwips &place,
-                                    const QColor &fond) {
+                                    const QColor &couleur) {
         auto *partie = new Cellule(QString(), this);
         partie->setObjectName(nom);
         partie->setGeometry(enPixels(place));
-        partie->setBackColor(fond);
+        partie->setBackColor(couleur);
         partie->installEventFilter(this);
         return partie;
     };
@@ -80,11 +80,11 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
         texte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_textes.append(texte);
 
-        m_positionsSelection.append(pointTwips(items[k].selectionLeft, items[k].selectionTop));
+        m_positionsSelection.append(pointTwips(items[k].selectionGauche, items[k].selectionHaut));
     }
 }
 
-void MenuDeroulant::effacerSurvol()
+void MenuDeroulant::retirerSurvol()
 {
     m_selection->hide();
     for (Cellule *t : std::as_const(m_textes))

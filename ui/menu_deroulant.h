@@ -13,7 +13,7 @@ class Forme;
 
 // A rectangle in twips, as the layout of the menus is written.
 struct RectTwips {
-    int left, top, width, height;
+    int gauche, haut, largeur, hauteur;
 };
 
 // One item of a drop-down: its text, the icon cell on the grey strip, the
@@ -24,13 +24,13 @@ struct ItemDeroulant {
     RectTwips zoneTexte;
     RectTwips icone;
     RectTwips zone;
-    int selectionLeft, selectionTop;
+    int selectionGauche, selectionHaut;
 };
 
 struct DescriptionDeroulant {
     const char *nom;       // object name of the window
     const char *nomTextes; // object name of the item texts, an indexed array
-    int width, height;
+    int largeur, hauteur;
     int largeurSelection, hauteurSelection;
     std::span<const ItemDeroulant> items;
 };
@@ -50,7 +50,7 @@ public:
     Cellule *icone(int k) const { return m_icones.at(k); }
 
     // Every item text white, every icon cell grey, highlight hidden.
-    void effacerSurvol();
+    void retirerSurvol();
     // Item k takes the hover colour and the highlight; on a menu of several
     // items the others return to their idle look.
     void survolerItem(int k);

@@ -20,11 +20,11 @@ namespace vestrel {
 namespace {
 
 // The titles of the menu bar, in twips, all on one line.
-constexpr int TopTitres = 60;
+constexpr int HautTitres = 60;
 constexpr int HauteurTitres = 280;
 struct Titre {
     const char *texte;
-    int left, width;
+    int gauche, largeur;
 };
 constexpr Titre Titres[] = {
     {"Fichier", 120, 680},
@@ -77,15 +77,15 @@ BarreMenus::BarreMenus(QWidget *fenetre)
 {
     m_selection = new Forme(couleurs::Contour, couleurs::Survol, fenetre);
     m_selection->setObjectName(QStringLiteral("Selection"));
-    m_selection->setGeometry(rectTwips(SelectionDepart.left, SelectionDepart.top,
-                                       SelectionDepart.width, SelectionDepart.height));
+    m_selection->setGeometry(rectTwips(SelectionDepart.gauche, SelectionDepart.haut,
+                                       SelectionDepart.largeur, SelectionDepart.hauteur));
     m_selection->hide();
     m_selection->lower();
 
     for (int i = 0; i < int(std::size(Titres)); ++i) {
         auto *titre = new Cellule(QString::fromUtf8(Titres[i].texte), fenetre);
         titre->setObjectName(QStringLiteral("MNU(%1)").arg(i));
-        titre->setGeometry(rectTwips(Titres[i].left, TopTitres, Titres[i].width, HauteurTitres));
+        titre->setGeometry(rectTwips(Titres[i].gauche, HautTitres, Titres[i].largeur, HauteurTitres));
         titre->setBackColor(couleurs::Gris);
         titre->setFont(polices::comic());
         titre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -103,7 +103,7 @@ BarreMenus::BarreMenus(QWidget *fenetre)
     MenuDeroulant *methodes = m_deroulants.at(Methodes);
     m_pic = new QLabel(methodes);
     m_pic->setObjectName(QStringLiteral("PIC"));
-    m_pic->setGeometry(rectTwips(PlacePic.left, PlacePic.top, PlacePic.width, PlacePic.height));
+    m_pic->setGeometry(rectTwips(PlacePic.gauche, PlacePic.haut, PlacePic.largeur, PlacePic.hauteur));
     m_pic->setPixmap(imageCoche(m_pic->devicePixelRatioF()));
     m_pic->hide();
     // The program always starts in the "Popup" method.
@@ -120,7 +120,7 @@ BarreMenus::~BarreMenus()
     qApp->removeEventFilter(this);
 }
 
-void BarreMenus::effacerSurvol()
+void BarreMenus::retirerSurvol()
 {
     for (Cellule *titre : std::as_const(m_titres))
         titre->setBackColor(couleurs::Gris);
@@ -146,12 +146,12 @@ void BarreMenus::cocher(int methode)
 void BarreMenus::survolerTitre(int i)
 {
     for (MenuDeroulant *menu : std::as_const(m_deroulants))
-        menu->effacerSurvol();
+        menu->retirerSurvol();
 
     // The other titles keep their colour until the pointer crosses the
     // window background.
     const Titre &t = Titres[i];
-    m_selection->setGeometry(rectTwips(t.left - 50, TopTitres - 50, t.width + 100,
+    m_selection->setGeometry(rectTwips(t.gauche - 50, HautTitres - 50, t.largeur + 100,
                                        HauteurTitres + 100));
     m_selection->show();
     m_titres[i]->setBackColor(couleurs::Survol);
@@ -174,7 +174,7 @@ void BarreMenus::ouvrir(int i)
     }
     // Measured from the outer corner of the main window, border included.
     MenuDeroulant *menu = m_deroulants[i];
-    menu->move(m_fenetre->pos() + pointTwips(Titres[i].left, DecalageDeroulant));
+    menu->move(m_fenetre->pos() + pointTwips(Titres[i].gauche, DecalageDeroulant));
     menu->show();
 }
 

@@ -33,7 +33,7 @@ public:
     ~BarreMenus() override;
 
     // Title backgrounds back to grey, title rectangle hidden.
-    void effacerSurvol();
+    void retirerSurvol();
     // Activation of the main window: hides every visible drop-down and the
     // title rectangle.
     void masquerMenus();

@@ -13,11 +13,11 @@ constexpr int twips(int t)
     return t >= 0 ? (t + 7) / 15 : -((-t + 7) / 15);
 }
 
-constexpr QPoint pointTwips(int left, int top) { return {twips(left), twips(top)}; }
-constexpr QSize tailleTwips(int width, int height) { return {twips(width), twips(height)}; }
-constexpr QRect rectTwips(int left, int top, int width, int height)
+constexpr QPoint pointTwips(int gauche, int haut) { return {twips(gauche), twips(haut)}; }
+constexpr QSize tailleTwips(int largeur, int hauteur) { return {twips(largeur), twips(hauteur)}; }
+constexpr QRect rectTwips(int gauche, int haut, int largeur, int hauteur)
 {
-    return {twips(left), twips(top), twips(width), twips(height)};
+    return {twips(gauche), twips(haut), twips(largeur), twips(hauteur)};
 }
 
 } // namespace vestrel

@@ -31,7 +31,7 @@ class TestMethodes : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Principale> m_fenetre;
+    std::unique_ptr<vestrel::Principale> m_fenetre;
 
     template<typename T = QWidget>
     T *w(const QString &nom) const
@@ -83,7 +83,7 @@ private slots:
 
     void init()
     {
-        m_fenetre = std::make_unique<Principale>();
+        m_fenetre = std::make_unique<vestrel::Principale>();
         m_fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
     }
@@ -236,7 +236,7 @@ private slots:
         QTest::keyClick(b, Qt::Key_Backspace);
         QCOMPARE(b->text(), texte.chopped(1));
         QTest::keyClicks(b, texte.right(1));
-        const ValeursLibres &v = m_fenetre->valeursLibres();
+        const vestrel::ValeursLibres &v = m_fenetre->valeursLibres();
         const double lue = boite == "Dia1"          ? v.Val_Dia1
                            : boite == "Dia2"        ? v.Val_Dia2
                            : boite == "Ec_Sup_Dia1" ? v.Val_Ec_Sup_Dia1

@@ -37,19 +37,19 @@ constexpr NomsCote Noms[] = {
 };
 
 template <class T = QLabel>
-T *enfant(const Principale &f, const char *nom)
+T *enfant(const vestrel::Principale &f, const char *nom)
 {
     return f.findChild<T *>(QLatin1String(nom));
 }
 
-QString texte(const Principale &f, const char *nom)
+QString texte(const vestrel::Principale &f, const char *nom)
 {
     const QLabel *l = enfant(f, nom);
     return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(nom));
 }
 
 struct Verificateur {
-    const Principale &f;
+    const vestrel::Principale &f;
     QStringList problemes;
 
     void signaler(const QString &p) { problemes << p; }
@@ -108,7 +108,7 @@ struct Verificateur {
         return {vestrel::texteJeuLocal(j.max.valeur), vestrel::texteJeuLocal(j.min.valeur)};
     }
 
-    void cote(Cote c, int methode, Origine origine, const std::optional<ValeursLibres> &libres)
+    void cote(Cote c, int methode, Origine origine, const std::optional<vestrel::ValeursLibres> &libres)
     {
         const NomsCote &n = Noms[static_cast<int>(c)];
         const vestrel::EtatAjustement &e = f.etat();
@@ -167,7 +167,7 @@ struct Verificateur {
         if (origine == Origine::Libre) {
             if (!libres)
                 return;
-            const ValeursLibres &l = *libres;
+            const vestrel::ValeursLibres &l = *libres;
             const double tMax = c == Cote::Alesage ? l.Val_Dia1 + l.Val_Ec_Sup_Dia1 : l.Val_Dia2 + l.Val_Ec_Sup_Dia2;
             const double tMin = c == Cote::Alesage ? l.Val_Ec_Inf_Dia1 + l.Val_Dia1 : l.Val_Dia2 + l.Val_Ec_Inf_Dia2;
             egal(n.max, vestrel::texteNombreLocal(tMax), QStringLiteral("free calculator"));
@@ -184,7 +184,7 @@ struct Verificateur {
         }
     }
 
-    void jeux(bool libre, const std::optional<ValeursLibres> &libres)
+    void jeux(bool libre, const std::optional<vestrel::ValeursLibres> &libres)
     {
         const auto M = nombre("J_Max", true), m = nombre("J_Min", true);
         if (M.has_value() != m.has_value())
@@ -194,7 +194,7 @@ struct Verificateur {
         if (libre) {
             if (!libres)
                 return;
-            const ValeursLibres &l = *libres;
+            const vestrel::ValeursLibres &l = *libres;
             const auto [jMax, jMin] = jeux(l.Val_Dia1 + l.Val_Ec_Sup_Dia1, l.Val_Ec_Inf_Dia1 + l.Val_Dia1,
                                            l.Val_Dia2 + l.Val_Ec_Sup_Dia2, l.Val_Dia2 + l.Val_Ec_Inf_Dia2);
             egal("J_Max", jMax, QStringLiteral("free calculator"));
@@ -234,7 +234,7 @@ struct Verificateur {
 
 } // namespace
 
-void Suivi::calculLibre(const Principale &f)
+void Suivi::calculLibre(const vestrel::Principale &f)
 {
     origine = {Origine::Libre, Origine::Libre};
     libres = f.valeursLibres();
@@ -257,7 +257,7 @@ std::optional<double> lireAffiche(const QString &texte)
     return negatif ? -v : v;
 }
 
-QStringList incoherences(const Principale &f, const Suivi &suivi)
+QStringList incoherences(const vestrel::Principale &f, const Suivi &suivi)
 {
     Verificateur v{f, {}};
     const vestrel::EtatAjustement &e = f.etat();

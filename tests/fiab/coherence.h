@@ -20,10 +20,10 @@ enum class Origine { Tables, Libre };
 struct Suivi {
     std::array<Origine, 2> origine{Origine::Tables, Origine::Tables};
     // The free values at the last "Calculer" or switch to "Libre".
-    std::optional<ValeursLibres> libres;
+    std::optional<vestrel::ValeursLibres> libres;
 
     // A "Calculer" press or a switch to "Libre" happened.
-    void calculLibre(const Principale &f);
+    void calculLibre(const vestrel::Principale &f);
     // A switch to "Popup" or "Barre outil", a choice in a list, a toolbar
     // press or a change of diameter in "Popup": both sides show the tables.
     void tables() { origine = {Origine::Tables, Origine::Tables}; }
@@ -31,7 +31,7 @@ struct Suivi {
 
 // Every inconsistency between what the window shows and what the fit state,
 // the tables and the free values say; empty when the display is consistent.
-QStringList incoherences(const Principale &f, const Suivi &suivi);
+QStringList incoherences(const vestrel::Principale &f, const Suivi &suivi);
 
 // Reads a number text shown by the window, whole and strictly (locale
 // separator, no exponent); nothing when it is not such a text.

@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const bool parMenu = argc > 1 && std::strcmp(argv[1], "quitter") == 0;
-    Principale fenetre;
+    vestrel::Principale fenetre;
     fenetre.show();
     if (!QTest::qWaitForWindowExposed(&fenetre))
         return 2;

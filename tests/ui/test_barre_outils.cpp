@@ -1,5 +1,4 @@
 #include "tables/catalogue.h"
-#include "tables/etat.h"
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
@@ -57,7 +56,6 @@ class TestBarreOutils : public QObject
     Q_OBJECT
 
 private:
-    EtatAjustement m_etat;
     std::unique_ptr<BarreOutils> m_barre;
 
     Cellule *cellule(Cote cote, Rang rang, const QString &texte) const
@@ -72,11 +70,10 @@ private:
 private slots:
     void init()
     {
-        m_etat = EtatAjustement{};
-        m_etat.Dia_Nominal = 2;
-        m_barre = std::make_unique<BarreOutils>(m_etat);
+        m_barre = std::make_unique<BarreOutils>();
+        m_barre->setDiametre(2);
         m_barre->initialiser();
-        connect(m_barre.get(), &BarreOutils::survolFond, m_barre.get(), &BarreOutils::effacerSurvol);
+        connect(m_barre.get(), &BarreOutils::survolFond, m_barre.get(), &BarreOutils::retirerSurvol);
         m_barre->move(40, 40);
         m_barre->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_barre.get()));
@@ -188,7 +185,7 @@ private slots:
         QFETCH(QString, lettre);
         QFETCH(QString, classe);
         QFETCH(QStringList, actives);
-        m_etat.Dia_Nominal = diametre;
+        m_barre->setDiametre(diametre);
         QSignalSpy spy(m_barre.get(), &BarreOutils::classeChoisie);
         Cellule *l = cellule(cote, Rang::Lettre, lettre);
         QVERIFY(l);
@@ -261,7 +258,7 @@ private slots:
     {
         // Up to 24 mm no T class exists: the grade row is cleared and fully
         // disabled, and the grade last picked is kept.
-        m_etat.Dia_Nominal = 20;
+        m_barre->setDiametre(20);
         QTest::mouseClick(cellule(Cote::Arbre, Rang::Grade, "6"), Qt::LeftButton);
         QSignalSpy spy(m_barre.get(), &BarreOutils::classeChoisie);
         QTest::mouseClick(cellule(Cote::Arbre, Rang::Lettre, "t"), Qt::LeftButton);
@@ -277,7 +274,7 @@ private slots:
     {
         // No range holds the diameter: the grade row stays as it was and the
         // letter is composed with the grade last picked.
-        m_etat.Dia_Nominal = 600;
+        m_barre->setDiametre(600);
         QSignalSpy spy(m_barre.get(), &BarreOutils::classeChoisie);
         QTest::mouseClick(cellule(Cote::Alesage, Rang::Lettre, "G"), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);

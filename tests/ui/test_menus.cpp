@@ -52,7 +52,7 @@ private slots:
     void choixMethode_data();
     void choixMethode();
     void clicFenetreFermeLeMenu();
-    void effacerSurvol();
+    void retirerSurvol();
     void aproposOuvreLaBoite();
     void finDuProgramme_data();
     void finDuProgramme();
@@ -322,11 +322,11 @@ void TestMenus::clicFenetreFermeLeMenu()
     QVERIFY(!menu("Mnu_Apropos")->isVisible());
 }
 
-void TestMenus::effacerSurvol()
+void TestMenus::retirerSurvol()
 {
     for (int i = 0; i < 3; ++i)
         survoler(m_menus->titre(i), QPoint(2, 2));
-    m_menus->effacerSurvol();
+    m_menus->retirerSurvol();
     for (int i = 0; i < 3; ++i)
         QCOMPARE(fond(m_menus->titre(i)), couleurs::Gris);
     QVERIFY(!enfant(m_fenetre, QStringLiteral("Selection"))->isVisible());

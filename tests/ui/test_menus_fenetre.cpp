@@ -28,12 +28,12 @@ private slots:
     void choixMethode();
     void optionDeplaceLaCoche();
     void activationFermeLesMenus();
-    void effacerSurvol();
+    void retirerSurvol();
 
 private:
     QWidget *ouvrir(int titre);
 
-    Principale *m_fenetre = nullptr;
+    vestrel::Principale *m_fenetre = nullptr;
 };
 
 void TestMenusFenetre::initTestCase()
@@ -43,7 +43,7 @@ void TestMenusFenetre::initTestCase()
 
 void TestMenusFenetre::init()
 {
-    m_fenetre = new Principale;
+    m_fenetre = new vestrel::Principale;
     m_fenetre->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_fenetre));
 }
@@ -137,7 +137,7 @@ void TestMenusFenetre::activationFermeLesMenus()
     QCOMPARE(calcul->backColor(), couleurs::Blanc);
 }
 
-void TestMenusFenetre::effacerSurvol()
+void TestMenusFenetre::retirerSurvol()
 {
     for (int i = 0; i < 3; ++i)
         survoler(enfant(m_fenetre, QStringLiteral("MNU(%1)").arg(i)), QPoint(2, 2));

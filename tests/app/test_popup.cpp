@@ -16,13 +16,13 @@ const QStringList Resultats = {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Af_Ec_Sup_Ar", "
                                "Res_Al_Max",   "Res_Al_Min",   "Res_Ar_Max",   "Res_Ar_Min",
                                "J_Max",        "J_Min",        "Aj_Ale",       "Aj_Arb"};
 
-QLineEdit *diametre(const Principale &f)
+QLineEdit *diametre(const vestrel::Principale &f)
 {
     return controle<QLineEdit>(f, "Diametre");
 }
 
 // Replaces the diameter by typing, as a user does.
-void taper(const Principale &f, const QString &texte)
+void taper(const vestrel::Principale &f, const QString &texte)
 {
     QLineEdit *d = diametre(f);
     d->selectAll();
@@ -45,13 +45,6 @@ QColor fond(const vestrel::ListeClasses *liste)
 {
     return liste->lineEdit()->palette().color(QPalette::Base);
 }
-
-// Opens access to the fit state, as the toolbar method changes it.
-class Fenetre : public Principale
-{
-public:
-    using Principale::m_etat;
-};
 
 } // namespace
 
@@ -88,7 +81,7 @@ private slots:
 
 void TestPopup::demandeType()
 {
-    Principale f;
+    vestrel::Principale f;
     taper(f, "25");
     QCOMPARE(f.etat().Dia_Nominal, 25.0);
     for (const QString &nom : Resultats)
@@ -120,7 +113,7 @@ void TestPopup::demandeType()
 
 void TestPopup::changementDiametreVide()
 {
-    Principale f;
+    vestrel::Principale f;
     auto *al = controle<QComboBox>(f, "Aj_Alesage");
     diametre(f)->setText("30");
     // Lists rebuilt for 24-30 mm: T7 appears, and no class is chosen for the user.
@@ -148,7 +141,7 @@ void TestPopup::choixALaSouris()
     QFETCH(QString, attendu);
     QFETCH(int, avertissements);
 
-    Principale f;
+    vestrel::Principale f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     Avertissements vues;
@@ -190,7 +183,7 @@ void TestPopup::plage()
     QFETCH(QString, liste);
     QFETCH(bool, avertit);
 
-    Principale f;
+    vestrel::Principale f;
     Avertissements avertissements;
     taper(f, saisi);
     QCOMPARE(diametre(f)->text(), saisi);
@@ -251,14 +244,14 @@ void TestPopup::filtreTouches()
 {
     QFETCH(QString, tape);
     QFETCH(QString, attendu);
-    Principale f;
+    vestrel::Principale f;
     taper(f, tape);
     QCOMPARE(diametre(f)->text(), attendu);
 }
 
 void TestPopup::filtreToucheEntree()
 {
-    Principale f;
+    vestrel::Principale f;
     QLineEdit *d = diametre(f);
     QSignalSpy entree(d, &QLineEdit::returnPressed);
     QTest::keyClick(d, Qt::Key_Return);
@@ -308,7 +301,7 @@ void TestPopup::saisieAnticipee()
     QFETCH(QString, selection);
     QFETCH(bool, rouge);
 
-    Principale f;
+    vestrel::Principale f;
     auto *l = controle<vestrel::ListeClasses>(f, liste);
     const Cote cote = liste == "Aj_Alesage" ? Cote::Alesage : Cote::Arbre;
     const std::string &classe = cote == Cote::Alesage ? f.etat().Cl_Alesage : f.etat().Cl_Arbre;
@@ -339,7 +332,7 @@ void TestPopup::saisieAnticipee()
 
 void TestPopup::saisieFlechesLaissentPrefixe()
 {
-    Principale f;
+    vestrel::Principale f;
     auto *l = controle<vestrel::ListeClasses>(f, "Aj_Alesage");
     l->lineEdit()->selectAll();
     taperListe(l, "q");
@@ -372,7 +365,7 @@ void TestPopup::saisieTouchesSansTexte_data()
 void TestPopup::saisieTouchesSansTexte()
 {
     QFETCH(int, touche);
-    Principale f;
+    vestrel::Principale f;
     auto *l = controle<vestrel::ListeClasses>(f, "Aj_Alesage");
     // As after a Tab into the list: its whole text is selected.
     l->lineEdit()->selectAll();
@@ -406,7 +399,7 @@ void TestPopup::couleurs()
     QFETCH(QString, jeuMin);
     QFETCH(QColor, couleur);
 
-    Principale f;
+    vestrel::Principale f;
     choisir(f, "Aj_Arbre", avant);
     QVERIFY(couleurTexte(f, "J_Max") != couleur);
     choisir(f, "Aj_Arbre", arbre);
@@ -418,7 +411,7 @@ void TestPopup::couleurs()
 
 void TestPopup::coteSansClasseVide()
 {
-    Principale f;
+    vestrel::Principale f;
     diametre(f)->setText("25");
     // The free calculator leaves its clearances in these labels.
     controle<QLabel>(f, "J_Max")->setText("0.1100");
@@ -436,7 +429,7 @@ void TestPopup::coteSansClasseVide()
 
 void TestPopup::ecartsIntrouvesVides()
 {
-    Principale f;
+    vestrel::Principale f;
     // T7 has no deviations up to 24 mm: the toolbar can still compose it.
     f.Choisir_Classe(Cote::Alesage, "T7");
     QCOMPARE(f.etat().Cl_Alesage, std::string("T7"));
@@ -457,7 +450,7 @@ void TestPopup::ecartsIntrouvesVides()
 
 void TestPopup::ecartsDAutreDiametreVides()
 {
-    Fenetre f;
+    vestrel::Principale f;
     diametre(f)->setText("25");
     choisir(f, "Aj_Alesage", "H7");
     choisir(f, "Aj_Arbre", "g6");
@@ -465,7 +458,8 @@ void TestPopup::ecartsDAutreDiametreVides()
 
     // Outside the list method a new diameter keeps the classes ("Libre":
     // "Barre outil" looks them up again at once).
-    f.m_etat.Methode_Selection = 2;
+    QTest::mouseClick(controle<QAbstractButton>(f, "Ch_opt(2)"), Qt::LeftButton);
+    QCOMPARE(f.etat().Methode_Selection, 2);
     diametre(f)->setText("30");
     QCOMPARE(f.etat().Cl_Arbre, std::string("g6"));
     f.Affiche_Arbre();
@@ -503,7 +497,7 @@ void TestPopup::collage()
     QFETCH(double, lu);
     QFETCH(bool, avertit);
 
-    Principale f;
+    vestrel::Principale f;
     Avertissements avertissements;
     QLineEdit *d = diametre(f);
     QApplication::clipboard()->setText(colle);
@@ -525,4 +519,4 @@ void TestPopup::collage()
 }
 
 QTEST_MAIN(TestPopup)
-#include "tst_popup.moc"
+#include "test_popup.moc"

@@ -70,7 +70,7 @@ void TestPrincipale::demarrageTextes()
 {
     QFETCH(QString, nom);
     QFETCH(QString, attendu);
-    Principale f;
+    vestrel::Principale f;
     QWidget *w = controle(f, nom);
     QVERIFY(w);
     QCOMPARE(w->property("text").toString(), attendu);
@@ -78,7 +78,7 @@ void TestPrincipale::demarrageTextes()
 
 void TestPrincipale::demarrageEtat()
 {
-    Principale f;
+    vestrel::Principale f;
     const vestrel::EtatAjustement &e = f.etat();
     QCOMPARE(e.Dia_Nominal, 2.0);
     QCOMPARE(e.Cl_Alesage, std::string("H7"));
@@ -89,7 +89,7 @@ void TestPrincipale::demarrageEtat()
     QCOMPARE(e.Ec_Inf_Ar, -0.016);
     QCOMPARE(e.Methode_Selection, 0);
 
-    const ValeursLibres &v = f.valeursLibres();
+    const vestrel::ValeursLibres &v = f.valeursLibres();
     QCOMPARE(v.Val_Dia1, 12.3);
     QCOMPARE(v.Val_Ec_Sup_Dia1, 0.03);
     QCOMPARE(v.Val_Ec_Inf_Dia1, 0.02);
@@ -105,7 +105,7 @@ void TestPrincipale::demarrageEtat()
 
 void TestPrincipale::demarrageListes()
 {
-    Principale f;
+    vestrel::Principale f;
     auto *al = controle<QComboBox>(f, "Aj_Alesage");
     auto *ar = controle<QComboBox>(f, "Aj_Arbre");
     // The default fit sits at these positions of the lists built for 2 mm.
@@ -127,7 +127,7 @@ void TestPrincipale::demarrageListes()
 
 void TestPrincipale::demarrageFenetre()
 {
-    Principale f;
+    vestrel::Principale f;
     QCOMPARE(f.windowTitle(), QString("Vestrel"));
     QVERIFY(!f.windowIcon().isNull());
     const Qt::WindowFlags drapeaux = f.windowFlags();
@@ -151,7 +151,7 @@ void TestPrincipale::demarrageFenetre()
 
 void TestPrincipale::demarrageCadres()
 {
-    Principale f;
+    vestrel::Principale f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QVERIFY(controle<QRadioButton>(f, "Ch_opt(0)")->isChecked());
@@ -193,7 +193,7 @@ void TestPrincipale::placement()
     QFETCH(QString, nom);
     QFETCH(QString, conteneur);
     QFETCH(QRect, twips);
-    Principale f;
+    vestrel::Principale f;
     QWidget *w = controle(f, nom);
     QVERIFY(w);
     QWidget *parent = conteneur.isEmpty() ? static_cast<QWidget *>(&f) : controle(f, conteneur);
@@ -204,7 +204,7 @@ void TestPrincipale::placement()
 void TestPrincipale::demarrageFrancais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    Principale f;
+    vestrel::Principale f;
     QCOMPARE(texte(f, "Af_Ec_Sup_Al"), QString("0,01"));
     QCOMPARE(texte(f, "Af_Ec_Sup_Ar"), QString("-0,006"));
     QCOMPARE(texte(f, "Res_Ar_Min"), QString("1,984"));
@@ -221,7 +221,7 @@ void TestPrincipale::demarrageFrancais()
 
 void TestPrincipale::activation()
 {
-    Principale f;
+    vestrel::Principale f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto *selection = controle(f, "Selection");
@@ -238,4 +238,4 @@ void TestPrincipale::activation()
 }
 
 QTEST_MAIN(TestPrincipale)
-#include "tst_principale.moc"
+#include "test_principale.moc"

@@ -137,7 +137,7 @@ TEST_P(Recherche, WritesTheStateOnlyWhenFound)
     etat.Cl_Arbre = c.cote == Cote::Arbre ? c.classe : "f7";
     etat.Ec_Sup_Al = etat.Ec_Sup_Ar = 7.25;
     etat.Ec_Inf_Al = etat.Ec_Inf_Ar = -7.25;
-    const bool trouve = Ecarts(c.cote, etat);
+    const bool trouve = ecrireEcarts(c.cote, etat);
     EXPECT_EQ(trouve, c.trouve);
     const bool alesage = c.cote == Cote::Alesage;
     EXPECT_EQ(alesage ? etat.Ec_Sup_Al : etat.Ec_Sup_Ar, c.trouve ? c.sup : 7.25);

@@ -54,7 +54,7 @@ const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５"
 class Singe
 {
 public:
-    Singe(Principale &f, qulonglong graine)
+    Singe(vestrel::Principale &f, qulonglong graine)
         : m_f(f), m_alea(graine)
     {
     }
@@ -350,7 +350,7 @@ private:
         noter(QStringLiteral("background"), QStringLiteral("Frame2"));
     }
 
-    Principale &m_f;
+    vestrel::Principale &m_f;
     std::mt19937_64 m_alea;
     int m_faites = 0;
 };
@@ -370,7 +370,7 @@ void TestSinge::marche()
 {
     const qulonglong graine = variable("VESTREL_SINGE_GRAINE", 20261207);
     const int actions = static_cast<int>(variable("VESTREL_SINGE_ACTIONS", 20000));
-    Principale f;
+    vestrel::Principale f;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     Singe singe(f, graine);
@@ -418,4 +418,4 @@ void TestSinge::marche()
 }
 
 QTEST_MAIN(TestSinge)
-#include "tst_singe.moc"
+#include "test_singe.moc"

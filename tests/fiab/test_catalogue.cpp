@@ -26,19 +26,19 @@ struct Boite {
     const char *nom;
     int methode;
     Cible cible;
-    double ValeursLibres::*valeur;
+    double vestrel::ValeursLibres::*valeur;
     bool moinsAccepte;
 };
 constexpr Boite Boites[] = {
     {"Diametre", "Diametre", 0, Cible::Diametre, nullptr, false},
     // In "Barre outil" the limits shown must follow the new diameter at once.
     {"Diametre_barre", "Diametre", 1, Cible::Diametre, nullptr, false},
-    {"Dia1", "Dia1", 2, Cible::Libre, &ValeursLibres::Val_Dia1, false},
-    {"Ec_Sup_Dia1", "Ec_Sup_Dia1", 2, Cible::Libre, &ValeursLibres::Val_Ec_Sup_Dia1, true},
-    {"Ec_Inf_Dia1", "Ec_Inf_Dia1", 2, Cible::Libre, &ValeursLibres::Val_Ec_Inf_Dia1, true},
-    {"Dia2", "Dia2", 2, Cible::Libre, &ValeursLibres::Val_Dia2, false},
-    {"Ec_Sup_Dia2", "Ec_Sup_Dia2", 2, Cible::Libre, &ValeursLibres::Val_Ec_Sup_Dia2, true},
-    {"Ec_Inf_Dia2", "Ec_Inf_Dia2", 2, Cible::Libre, &ValeursLibres::Val_Ec_Inf_Dia2, true},
+    {"Dia1", "Dia1", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Dia1, false},
+    {"Ec_Sup_Dia1", "Ec_Sup_Dia1", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Ec_Sup_Dia1, true},
+    {"Ec_Inf_Dia1", "Ec_Inf_Dia1", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Ec_Inf_Dia1, true},
+    {"Dia2", "Dia2", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Dia2, false},
+    {"Ec_Sup_Dia2", "Ec_Sup_Dia2", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Ec_Sup_Dia2, true},
+    {"Ec_Inf_Dia2", "Ec_Inf_Dia2", 2, Cible::Libre, &vestrel::ValeursLibres::Val_Ec_Inf_Dia2, true},
     {"Aj_Alesage", "Aj_Alesage", 0, Cible::Liste, nullptr, false},
     {"Aj_Arbre", "Aj_Arbre", 0, Cible::Liste, nullptr, false},
 };
@@ -87,7 +87,7 @@ private slots:
 
     void init()
     {
-        m_fenetre = std::make_unique<Principale>();
+        m_fenetre = std::make_unique<vestrel::Principale>();
         m_fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
         m_suivi = {};
@@ -165,7 +165,7 @@ private:
         QVERIFY2(p.isEmpty(), qPrintable(p.join(QStringLiteral("\n  "))));
     }
 
-    std::unique_ptr<Principale> m_fenetre;
+    std::unique_ptr<vestrel::Principale> m_fenetre;
     std::unique_ptr<fiab::Fermeur> m_fermeur;
     fiab::Suivi m_suivi;
 };
@@ -335,7 +335,7 @@ void TestCatalogue::filtreCaracteres()
 void TestCatalogue::francais()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    m_fenetre = std::make_unique<Principale>();
+    m_fenetre = std::make_unique<vestrel::Principale>();
     for (const Collage &c : collages()) {
         auto *diametre = m_fenetre->findChild<QLineEdit *>(QStringLiteral("Diametre"));
         QApplication::clipboard()->setText(c.texte);
@@ -350,4 +350,4 @@ void TestCatalogue::francais()
 }
 
 QTEST_MAIN(TestCatalogue)
-#include "tst_catalogue.moc"
+#include "test_catalogue.moc"

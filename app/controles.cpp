@@ -1,0 +1,79 @@
+#include "app/controles.h"
+
+#include "app/liste_classes.h"
+#include "ui/cellule.h"
+#include "ui/couleurs.h"
+#include "ui/polices.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace vestrel {
+
+namespace {
+
+QFont policeDe(Police p, const QFont &parDefaut)
+{
+    switch (p) {
+    case Police::Comic: return polices::comic();
+    case Police::Sans: return polices::sans();
+    case Police::Symbole: return polices::symbole();
+    case Police::Bouton: return polices::comic(12, false);
+    case Police::Aucune: break;
+    }
+    return parDefaut;
+}
+
+QWidget *creer(const Controle &c, QWidget *parent)
+{
+    const QString texte = QString::fromUtf8(c.texte);
+    switch (c.genre) {
+    case Genre::Cadre: return new QGroupBox(texte, parent);
+    case Genre::Etiquette: {
+        // Captions sit at the top of their label: the class lists cover the
+        // top of Aj_Ale and Aj_Arb and, with it, their text.
+        auto *etiquette = new QLabel(texte, parent);
+        etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return etiquette;
+    }
+    case Genre::Signe: return new QLabel(polices::SigneDiametre, parent);
+    case Genre::Saisie: return new QLineEdit(texte, parent);
+    case Genre::Liste: return new ListeClasses(parent);
+    case Genre::Option: return new QRadioButton(texte, parent);
+    case Genre::Bouton: {
+        auto *cellule = new Cellule(texte, parent);
+        cellule->setAlignment(Qt::AlignCenter);
+        cellule->setBackColor(couleurs::Blanc);
+        return cellule;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QHash<QString, QWidget *> creerControles(std::span<const Controle> table, QWidget *racine)
+{
+    QHash<QString, QWidget *> parNom;
+    for (const Controle &c : table) {
+        QWidget *conteneur = c.conteneur ? parNom.value(QString::fromLatin1(c.conteneur)) : racine;
+        QWidget *w = creer(c, conteneur);
+        w->setObjectName(QString::fromLatin1(c.nom));
+        w->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
+        w->setFont(policeDe(c.police, w->font()));
+        parNom.insert(w->objectName(), w);
+    }
+    return parNom;
+}
+
+void placerCadre(QWidget *cadre, const char *nom, int gauche, int haut, int largeur, int hauteur)
+{
+    cadre->setObjectName(QString::fromLatin1(nom));
+    cadre->setGeometry(rectTwips(gauche, haut, largeur, hauteur));
+    cadre->setFont(polices::comic());
+}
+
+} // namespace vestrel

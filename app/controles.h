@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <span>
+
+class QWidget;
+
+namespace vestrel {
+
+// One line of a frame's control table: what the control is, where it lies
+// in its container (twips), its initial text and its font.
+enum class Genre { Cadre, Etiquette, Signe, Saisie, Liste, Option, Bouton };
+enum class Police { Aucune, Comic, Sans, Symbole, Bouton };
+
+struct Controle {
+    const char *nom;
+    Genre genre;
+    const char *conteneur; // nullptr: the root given to creerControles
+    int gauche, haut, largeur, hauteur;
+    const char *texte; // UTF-8
+    Police police;
+};
+
+// Creates the controls of a table in its order (a frame before its content;
+// a later control lies on top of an earlier one), named, placed and with
+// their fonts. Returns them by object name.
+QHash<QString, QWidget *> creerControles(std::span<const Controle> table, QWidget *racine);
+
+// The control of that name, cast to its class.
+template <class T>
+T *controleDe(const QHash<QString, QWidget *> &controles, const char *nom)
+{
+    return static_cast<T *>(controles.value(QString::fromLatin1(nom)));
+}
+
+// Gives a frame of the window its name, place (twips), title and font.
+void placerCadre(QWidget *cadre, const char *nom, int gauche, int haut, int largeur, int hauteur);
+
+} // namespace vestrel

@@ -1,0 +1,120 @@
+#include "app/panneau_resultats.h"
+
+#include "app/controles.h"
+#include "ui/couleurs.h"
+#include "ui/textes.h"
+
+#include <QLabel>
+
+namespace vestrel {
+
+namespace {
+
+constexpr Controle Controles[] = {
+    {"Label7", Genre::Etiquette, nullptr, 180, 315, 1515, 195, "Alésage maxi :", Police::Sans},
+    {"Label3", Genre::Signe, nullptr, 1455, 300, 255, 255, "", Police::Symbole},
+    {"Res_Al_Max", Genre::Etiquette, nullptr, 1710, 315, 900, 195, "", Police::Sans},
+    {"Label8", Genre::Etiquette, nullptr, 180, 720, 1575, 195, "Alésage mini :", Police::Sans},
+    {"Label4", Genre::Signe, nullptr, 1455, 705, 255, 255, "", Police::Symbole},
+    {"Res_Al_Min", Genre::Etiquette, nullptr, 1710, 720, 900, 195, "", Police::Sans},
+    {"Label9", Genre::Etiquette, nullptr, 3000, 315, 1035, 195, "Arbre maxi :", Police::Sans},
+    {"Label6", Genre::Signe, nullptr, 4050, 300, 255, 255, "", Police::Symbole},
+    {"Res_Ar_Max", Genre::Etiquette, nullptr, 4305, 315, 900, 195, "", Police::Sans},
+    {"Label10", Genre::Etiquette, nullptr, 3000, 720, 1035, 195, "Arbre mini :", Police::Sans},
+    {"Label11", Genre::Signe, nullptr, 4050, 705, 255, 255, "", Police::Symbole},
+    {"Res_Ar_Min", Genre::Etiquette, nullptr, 4305, 720, 900, 195, "", Police::Sans},
+    {"Label1", Genre::Etiquette, nullptr, 1560, 1320, 915, 195, "Jeu maxi :", Police::Sans},
+    {"J_Max", Genre::Etiquette, nullptr, 2580, 1320, 1995, 195, "", Police::Sans},
+    {"Label2", Genre::Etiquette, nullptr, 1560, 1725, 855, 195, "Jeu mini :", Police::Sans},
+    {"J_Min", Genre::Etiquette, nullptr, 2580, 1725, 1995, 195, "", Police::Sans},
+};
+
+void colorer(QLabel *etiquette, const QColor &couleur)
+{
+    QPalette p = etiquette->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    etiquette->setPalette(p);
+}
+
+QColor couleurDe(Nature nature)
+{
+    switch (nature) {
+    case Nature::Serrage: return couleurs::Serrage;
+    case Nature::Jeu: return couleurs::Jeu;
+    case Nature::Incertain: break;
+    }
+    return couleurs::Incertain;
+}
+
+} // namespace
+
+PanneauResultats::PanneauResultats(QWidget *parent)
+    : QGroupBox(QStringLiteral("Calcul des jeux"), parent)
+{
+    placerCadre(this, "Frame2", 60, 3100, 5350, 2055);
+    const auto c = creerControles(Controles, this);
+    m_tailles[0] = {controleDe<QLabel>(c, "Res_Al_Max"), controleDe<QLabel>(c, "Res_Al_Min")};
+    m_tailles[1] = {controleDe<QLabel>(c, "Res_Ar_Max"), controleDe<QLabel>(c, "Res_Ar_Min")};
+    m_jMax = controleDe<QLabel>(c, "J_Max");
+    m_jMin = controleDe<QLabel>(c, "J_Min");
+}
+
+void PanneauResultats::afficherTailles(Cote cote, double max, double min)
+{
+    const Tailles &t = m_tailles[static_cast<int>(cote)];
+    t.max->setText(texteNombreLocal(max));
+    t.min->setText(texteNombreLocal(min));
+}
+
+void PanneauResultats::viderTailles(Cote cote)
+{
+    const Tailles &t = m_tailles[static_cast<int>(cote)];
+    t.max->clear();
+    t.min->clear();
+}
+
+// The clearances are taken from the sizes as shown (15 significant digits),
+// so 2.01 - 1.984 gives 0.0260 and not the binary rounding error.
+Jeux PanneauResultats::Calcul_Jeu()
+{
+    auto lu = [](const QLabel *etiquette) { return lireNombreLocal(etiquette->text()); };
+    const Tailles &al = m_tailles[0];
+    const Tailles &ar = m_tailles[1];
+    const Jeux jeux = calculerJeux(lu(al.max), lu(al.min), lu(ar.max), lu(ar.min));
+    afficherJeux(jeux);
+    return jeux;
+}
+
+void PanneauResultats::afficherJeux(const Jeux &jeux)
+{
+    m_jMax->setText(texteJeuLocal(jeux.max.valeur));
+    m_jMin->setText(texteJeuLocal(jeux.min.valeur));
+    const QColor couleur = couleurDe(jeux.nature);
+    colorer(m_jMax, couleur);
+    colorer(m_jMin, couleur);
+}
+
+Jeux PanneauResultats::afficherCalcul(double alesageMax, double alesageMin, double arbreMax,
+                                      double arbreMin)
+{
+    afficherTailles(Cote::Alesage, alesageMax, alesageMin);
+    afficherTailles(Cote::Arbre, arbreMax, arbreMin);
+    const Jeux jeux = calculerJeux(alesageMax, alesageMin, arbreMax, arbreMin);
+    afficherJeux(jeux);
+    return jeux;
+}
+
+void PanneauResultats::viderJeux()
+{
+    m_jMax->clear();
+    m_jMin->clear();
+}
+
+void PanneauResultats::vider()
+{
+    viderTailles(Cote::Alesage);
+    viderTailles(Cote::Arbre);
+    viderJeux();
+}
+
+} // namespace vestrel

@@ -1,0 +1,199 @@
+// What the main window tells other windows: affichage() and the signal
+// resultatsChanges, checked against the labels on screen after each action.
+#include "aide.h"
+
+#include "tables/nombres.h"
+#include "ui/cellule.h"
+#include "ui/textes.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using vestrel::Affichage;
+using vestrel::Cote;
+
+namespace {
+
+struct NomsCote {
+    const char *max, *min;
+};
+constexpr NomsCote Noms[] = {{"Res_Al_Max", "Res_Al_Min"}, {"Res_Ar_Max", "Res_Ar_Min"}};
+
+// Every difference between affichage() and the labels of Frame2.
+QStringList ecarts(const vestrel::Principale &f)
+{
+    QStringList e;
+    const Affichage &a = f.affichage();
+    if (a.methode != f.etat().Methode_Selection)
+        e << QString("method %1, window %2").arg(a.methode).arg(f.etat().Methode_Selection);
+    if (a.diametre != f.etat().Dia_Nominal)
+        e << QString("diameter %1, state %2").arg(a.diametre).arg(f.etat().Dia_Nominal);
+    for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
+        const vestrel::CoteAffiche &s = a.cote(c);
+        const NomsCote &n = Noms[static_cast<int>(c)];
+        const QString max = s.montre ? vestrel::texteNombreLocal(s.max) : QString();
+        const QString min = s.montre ? vestrel::texteNombreLocal(s.min) : QString();
+        if (texte(f, n.max) != max || texte(f, n.min) != min)
+            e << QString("%1: '%2' '%3' shown, '%4' '%5' told")
+                     .arg(n.max, texte(f, n.max), texte(f, n.min), max, min);
+        if (s.montre && (vestrel::texteNombreLocal(s.nominal + s.ecarts.sup) != max
+                         || vestrel::texteNombreLocal(s.nominal + s.ecarts.inf) != min))
+            e << QString("%1: nominal and deviations do not give the sizes").arg(n.max);
+        if (s.montre && a.methode != 2 && s.classe.toStdString() != vestrel::classeDe(f.etat(), c))
+            e << QString("%1: class %2 told, %3 in the state")
+                     .arg(n.max, s.classe, QString::fromStdString(vestrel::classeDe(f.etat(), c)));
+    }
+    const QString jMax = a.jeux ? vestrel::texteJeuLocal(a.jeux->max.valeur) : QString();
+    const QString jMin = a.jeux ? vestrel::texteJeuLocal(a.jeux->min.valeur) : QString();
+    if (texte(f, "J_Max") != jMax || texte(f, "J_Min") != jMin)
+        e << QString("clearances '%1' '%2' shown, '%3' '%4' told")
+                 .arg(texte(f, "J_Max"), texte(f, "J_Min"), jMax, jMin);
+    if (a.jeux && !(a.cote(Cote::Alesage).montre && a.cote(Cote::Arbre).montre))
+        e << "clearances told without both sides";
+    return e;
+}
+
+vestrel::Cellule *cellule(const vestrel::Principale &f, const QString &rangee, const QString &texte)
+{
+    for (vestrel::Cellule *c : f.findChildren<vestrel::Cellule *>())
+        if (c->objectName().startsWith(rangee + '(') && c->text() == texte)
+            return c;
+    return nullptr;
+}
+
+// One user action, written "verb:argument".
+void agir(vestrel::Principale &f, const QString &action)
+{
+    const QString verbe = action.section(':', 0, 0);
+    const QString arg = action.section(':', 1);
+    if (verbe == "d") {
+        controle<QLineEdit>(f, "Diametre")->setText(arg);
+    } else if (verbe == "al" || verbe == "ar") {
+        choisir(f, verbe == "al" ? "Aj_Alesage" : "Aj_Arbre", arg);
+    } else if (verbe == "tape") {
+        auto *liste = controle<QComboBox>(f, "Aj_Alesage");
+        liste->setFocus();
+        QTest::keyClicks(liste, arg);
+    } else if (verbe == "m") {
+        controle<QRadioButton>(f, "Ch_opt(" + arg + ")")->setChecked(true);
+    } else if (verbe == "tb") {
+        const bool alesage = arg.at(0).isUpper();
+        QTest::mousePress(cellule(f, alesage ? "Lbl_TB_Cl_Al" : "Lbl_TB_Cl_Ar", arg), Qt::LeftButton);
+    } else if (verbe == "grade") {
+        QTest::mousePress(cellule(f, "Lbl_TB_Ql_Ar", arg), Qt::LeftButton);
+    } else if (verbe == "dia1") {
+        controle<QLineEdit>(f, "Dia1")->setText(arg);
+    } else if (verbe == "calcul") {
+        QTest::mousePress(controle<QWidget>(f, "Calcul"), Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable("unknown action " + action));
+    }
+}
+
+} // namespace
+
+class TestAffichage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void demarrage();
+    void actions_data();
+    void actions();
+    void signalApresLesEtiquettes();
+    void enFrancais();
+};
+
+void TestAffichage::demarrage()
+{
+    vestrel::Principale f;
+    const Affichage &a = f.affichage();
+    QCOMPARE(a.methode, 0);
+    QCOMPARE(a.diametre, 2.0);
+    QCOMPARE(a.cote(Cote::Alesage).classe, QString("H7"));
+    QCOMPARE(a.cote(Cote::Alesage).ecarts, (vestrel::PaireEcarts{0.01, 0}));
+    QCOMPARE(a.cote(Cote::Arbre).classe, QString("f7"));
+    QCOMPARE(a.cote(Cote::Arbre).min, 1.984);
+    QVERIFY(a.jeux);
+    QCOMPARE(a.jeux->max.texte, std::string("0.0260"));
+    QCOMPARE(a.jeux->min.texte, std::string("0.0060"));
+    QCOMPARE(a.jeux->nature, vestrel::Nature::Jeu);
+    QCOMPARE(ecarts(f), QStringList());
+}
+
+void TestAffichage::actions_data()
+{
+    QTest::addColumn<QStringList>("suite");
+    // How many times resultatsChanges is emitted by each action.
+    QTest::addColumn<QList<int>>("signaux");
+
+    QTest::newRow("diametre puis classes") << QStringList{"d:25", "al:H7", "ar:g6"} << QList<int>{1, 1, 1};
+    QTest::newRow("saisie anticipee") << QStringList{"d:25", "tape:g"} << QList<int>{1, 1};
+    QTest::newRow("meme diametre retape") << QStringList{"d:25", "al:H7", "d:25.0"} << QList<int>{1, 1, 1};
+    QTest::newRow("hors plage puis choix")
+        << QStringList{"d:600", "al:H7"} << QList<int>{1, 1};
+    QTest::newRow("libre, calcul sans changement") << QStringList{"m:2", "calcul"} << QList<int>{1, 0};
+    QTest::newRow("libre, valeur changee") << QStringList{"m:2", "dia1:20", "calcul"} << QList<int>{1, 0, 1};
+    QTest::newRow("libre puis popup") << QStringList{"m:2", "m:0"} << QList<int>{1, 1};
+    QTest::newRow("barre puis presses") << QStringList{"m:1", "tb:G", "grade:6"} << QList<int>{1, 1, 1};
+    QTest::newRow("barre, diametre change") << QStringList{"m:1", "d:30"} << QList<int>{1, 1};
+    QTest::newRow("libre, diametre change") << QStringList{"m:2", "d:30"} << QList<int>{1, 1};
+}
+
+void TestAffichage::actions()
+{
+    QFETCH(QStringList, suite);
+    QFETCH(QList<int>, signaux);
+
+    vestrel::Principale f;
+    Avertissements avertissements;
+    QSignalSpy espion(&f, &vestrel::Principale::resultatsChanges);
+    for (int i = 0; i < suite.size(); ++i) {
+        espion.clear();
+        agir(f, suite[i]);
+        QVERIFY2(espion.count() == signaux[i],
+                 qPrintable(QString("%1: %2 signals").arg(suite[i]).arg(espion.count())));
+        const QStringList e = ecarts(f);
+        QVERIFY2(e.isEmpty(), qPrintable(suite[i] + ": " + e.join("; ")));
+    }
+}
+
+// Listeners read the labels or affichage() when told: both are final then,
+// even for the default fit restored after a warning.
+void TestAffichage::signalApresLesEtiquettes()
+{
+    vestrel::Principale f;
+    Avertissements avertissements;
+    QStringList vus;
+    connect(&f, &vestrel::Principale::resultatsChanges, &f, [&] {
+        vus << texte(f, "J_Max");
+        const QStringList e = ecarts(f);
+        if (!e.isEmpty())
+            vus << e;
+    });
+    agir(f, "d:0.5");
+    agir(f, "ar:g6");
+    QCOMPARE(avertissements.vues.size(), 1);
+    QCOMPARE(vus, (QStringList{"", "0.0260"}));
+    QCOMPARE(f.affichage().diametre, 2.0);
+}
+
+void TestAffichage::enFrancais()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    vestrel::Principale f;
+    agir(f, "d:25");
+    agir(f, "al:H7");
+    agir(f, "ar:g6");
+    QCOMPARE(texte(f, "J_Max"), QString("0,0410"));
+    QCOMPARE(f.affichage().jeux->max.valeur, 0.041);
+    QCOMPARE(ecarts(f), QStringList());
+}
+
+QTEST_MAIN(TestAffichage)
+#include "test_affichage.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "tables/nombres.h"
+
+#include <QObject>
+
+class QKeyEvent;
+
+namespace vestrel {
+
+// Drops, as they are typed, the keys that cannot form the number of a text
+// box: each box takes the characters of its own Filtre. Editing keys
+// (arrows, Delete, Backspace) and shortcuts such as Ctrl+V pass. Enter is no
+// business of the filter: the box's owner decides what it does.
+class FiltreTouches : public QObject
+{
+    Q_OBJECT
+
+public:
+    FiltreTouches(Filtre filtre, QObject *parent = nullptr);
+
+    // Installs a filter on `boite`, owned by it.
+    static FiltreTouches *installer(QObject *boite, Filtre filtre);
+
+    // Whether the key must be dropped before it reaches a box of `filtre`.
+    static bool refusee(Filtre filtre, const QKeyEvent *touche);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    Filtre m_filtre;
+};
+
+} // namespace vestrel
