@@ -42,7 +42,9 @@ void verifierTextes(double v)
 
     const std::string j = vestrel::texteJeu(v);
     verifier(std::regex_match(j, jeu) && j != "-0.0000", "texteJeu has the ##0.0000 form", j);
-    verifier(std::fabs(lireTout(j) - v) <= 0.00005 + std::fabs(v) * 1e-15, "texteJeu rounds to 4 decimals", j);
+    // Four decimals of the value, or, where its 15 significant digits end
+    // before them, those digits padded with zeros.
+    verifier(std::fabs(lireTout(j) - v) <= 0.00005 + std::fabs(v) * 1e-14, "texteJeu rounds to 4 decimals", j);
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 namespace vestrel {
 
-AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<struct Ecarts> alesage,
-                                   std::string_view classeArbre, std::optional<struct Ecarts> arbre)
+AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<PaireEcarts> alesage,
+                                   std::string_view classeArbre, std::optional<PaireEcarts> arbre)
 {
     AjustementAffiche a;
     a.diametre = d;
@@ -29,8 +29,8 @@ AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAles
     a.libre = true;
     a.diametre = dia1;
     a.diametreArbre = dia2;
-    a.cotes[0].ecarts = vestrel::Ecarts{supAlesage, infAlesage};
-    a.cotes[1].ecarts = vestrel::Ecarts{supArbre, infArbre};
+    a.cotes[0].ecarts = vestrel::PaireEcarts{supAlesage, infAlesage};
+    a.cotes[1].ecarts = vestrel::PaireEcarts{supArbre, infArbre};
     return a;
 }
 

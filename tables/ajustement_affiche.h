@@ -16,7 +16,7 @@ namespace vestrel {
 // only when the window shows numbers for that side.
 struct CoteAffichee {
     std::string classe;
-    std::optional<struct Ecarts> ecarts;
+    std::optional<PaireEcarts> ecarts;
 };
 
 // The fit the main window shows, in whichever method: from the tables (a
@@ -35,8 +35,8 @@ struct AjustementAffiche {
 
 // A fit from the tables with what the window shows for each side: a side
 // whose labels are empty is given without deviations.
-AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<struct Ecarts> alesage,
-                                   std::string_view classeArbre, std::optional<struct Ecarts> arbre);
+AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<PaireEcarts> alesage,
+                                   std::string_view classeArbre, std::optional<PaireEcarts> arbre);
 // The same with both classes looked up at d.
 AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre);
 // The free calculator's six values (mm).

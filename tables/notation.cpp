@@ -50,7 +50,7 @@ std::vector<Ligne> lignes(const AjustementAffiche &a, std::string_view sep)
         l.nom = std::string(c == Cote::Alesage ? "Alésage " : "Arbre ") + std::string(Diametre) + l.taille;
         if (!l.classe.empty())
             l.nom += " " + l.classe;
-        const struct Ecarts &e = *cote.ecarts;
+        const PaireEcarts &e = *cote.ecarts;
         if (e.sup > 0 && e.sup == -e.inf) {
             l.sup = "\u00B1" + texteEcartNotation(e.sup, sep).substr(1);
         } else {

@@ -178,7 +178,7 @@ TEST(Modele, SideWithoutNumbersIsLeftOut)
         {ajustementClasses(110, "P9", "h6"), Cote::Alesage, "Alésage P9 : pas d'écarts à \u2205 110"},
         {ajustementClasses(20, "H7", "t6"), Cote::Arbre, "Arbre t6 : pas d'écarts à \u2205 20"},
         // Deviations left over from another class are no numbers of this fit.
-        {ajustementTables(25, "H7", Ecarts{0.021, 0}, "", Ecarts{-0.007, -0.02}), Cote::Arbre,
+        {ajustementTables(25, "H7", PaireEcarts{0.021, 0}, "", PaireEcarts{-0.007, -0.02}), Cote::Arbre,
          "Choisissez une classe d'arbre"},
     };
     for (const Manque &c : cas) {
