@@ -287,7 +287,13 @@ std::string microns(std::int32_t demi)
 {
     const bool negatif = demi < 0;
     const std::int64_t a = negatif ? -std::int64_t(demi) : demi;
-    return (negatif ? "-" : "") + std::to_string(a / 2) + (a % 2 ? ".5" : "");
+    // Appended piece by piece: g++ 12 sees a false overlap in
+    // const char* + std::string&& at -O2 (-Wrestrict).
+    std::string t = negatif ? "-" : "";
+    t += std::to_string(a / 2);
+    if (a % 2)
+        t += ".5";
+    return t;
 }
 
 std::string table()
