@@ -88,11 +88,7 @@ PanneauPopup::PanneauPopup(QWidget *parent)
     volet(Cote::Alesage).liste->setFond(couleurs::Blanc);
 
     m_diametre = controleDe<QLineEdit>(c, "Diametre");
-    // Pasted text is not filtered by the keys; a bounded length keeps any
-    // paste to a short text that reads as one finite number.
-    m_diametre->setMaxLength(24);
-    // Composed characters would bypass the key filter.
-    m_diametre->setAttribute(Qt::WA_InputMethodEnabled, false);
+    preparerSaisie(m_diametre);
     FiltreTouches::installer(m_diametre, Filtre::Diametre);
     m_diametre->installEventFilter(this);
     connect(m_diametre, &QLineEdit::textChanged, this, &PanneauPopup::diametreModifie);

@@ -1,6 +1,7 @@
 #include "ui/filtre_touches.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace vestrel {
 
@@ -39,6 +40,12 @@ bool FiltreTouches::eventFilter(QObject *objet, QEvent *event)
     if (event->type() == QEvent::KeyPress && refusee(m_filtre, static_cast<QKeyEvent *>(event)))
         return true;
     return QObject::eventFilter(objet, event);
+}
+
+void preparerSaisie(QLineEdit *boite)
+{
+    boite->setMaxLength(24);
+    boite->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 } // namespace vestrel

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace vestrel {
 
@@ -31,5 +32,10 @@ protected:
 private:
     Filtre m_filtre;
 };
+
+// A diameter box as the windows set them up: pasted text is not filtered by
+// the keys, so a bounded length keeps any paste to a short text that reads
+// as one finite number; composed characters would bypass the key filter.
+void preparerSaisie(QLineEdit *boite);
 
 } // namespace vestrel

@@ -7,7 +7,7 @@
 #include "ui/couleurs.h"
 #include "ui/polices.h"
 #include "ui/resultats_recherche.h"
-#include "ui/saisie.h"
+#include "ui/filtre_touches.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
 
@@ -187,6 +187,7 @@ void Recherche::creerControles()
 
     for (QLineEdit *boite : {m_diametre, m_jeuMini, m_jeuMaxi}) {
         preparerSaisie(boite);
+        FiltreTouches::installer(boite, boite == m_diametre ? Filtre::Diametre : Filtre::Ecart);
         boite->installEventFilter(this);
         connect(boite, &QLineEdit::textChanged, this, &Recherche::rechercher);
     }
@@ -307,13 +308,6 @@ bool Recherche::eventFilter(QObject *objet, QEvent *event)
     if (estEntree(event)) {
         appliquerCourante();
         return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto *touche = static_cast<const QKeyEvent *>(event);
-        if (objet == m_diametre && toucheRefusee(touche, Filtre::Diametre))
-            return true;
-        if ((objet == m_jeuMini || objet == m_jeuMaxi) && toucheRefusee(touche, Filtre::Ecart))
-            return true;
     }
     if (objet == m_appliquer && m_appliquer->isEnabled()) {
         if (event->type() == QEvent::Enter)
