@@ -65,6 +65,8 @@ PanneauLibre::PanneauLibre(QWidget *parent)
         const BoiteLibre &b = BoitesLibres[i];
         QLineEdit *boite = controleDe<QLineEdit>(c, b.nom);
         m_boites[i] = boite;
+        // Every character shown is read: the reader stops after this many.
+        boite->setMaxLength(LongueurNombreMax);
         FiltreTouches::installer(boite, b.filtre);
         // Installed last, so it sees Enter before the key filter.
         boite->installEventFilter(this);

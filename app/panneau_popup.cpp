@@ -119,6 +119,7 @@ void PanneauPopup::Filtrer(Cote cote, double d)
 {
     ListeClasses *liste = volet(cote).liste;
     const Remplissage remplissage(m_remplissage);
+    ++m_remplissages;
     liste->clear();
     QStringList textes;
     for (const std::string_view classe : classesOffertes(cote, d))
@@ -215,6 +216,10 @@ void PanneauPopup::completerSaisie(Cote cote, int touche)
     case Qt::Key_AltGr:
     case Qt::Key_Meta:
     case Qt::Key_CapsLock:
+    // Validation keys neither type nor choose.
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
         return;
     default:
         break;
@@ -239,16 +244,27 @@ void PanneauPopup::completerSaisie(Cote cote, int touche)
         }
     }
     if (trouvee >= 0) {
+        const int remplissages = m_remplissages;
         liste->setCurrentIndex(trouvee);
-    } else if (liste->currentIndex() != -1) {
-        // Nothing begins with the typed text: no item stays selected, and
-        // the user keeps what they typed.
-        const QString texte = champ->text();
-        {
-            const Remplissage remplissage(m_remplissage);
-            liste->setCurrentIndex(-1);
+        // The choice was refused and the default fit restored: the lists
+        // were rebuilt under the typed prefix, which no longer applies.
+        if (m_remplissages != remplissages) {
+            v.saisie.clear();
+            liste->setFond(palette().color(QPalette::Base));
+            return;
         }
-        champ->setText(texte);
+    } else {
+        // Nothing begins with the typed text: no item stays selected, the
+        // user keeps what they typed, and the side shows no class's numbers.
+        if (liste->currentIndex() != -1) {
+            const QString texte = champ->text();
+            {
+                const Remplissage remplissage(m_remplissage);
+                liste->setCurrentIndex(-1);
+            }
+            champ->setText(texte);
+        }
+        emit classeInconnue(cote);
     }
 
     const qsizetype debut = std::min(v.saisie.size(), champ->text().size());

@@ -62,6 +62,8 @@ signals:
     void diametreModifie();
     // The user chose a class in a list (mouse, arrows, type-ahead, or choisir).
     void classeChoisie(vestrel::Cote cote, const QString &classe);
+    // The text typed into a side's list names no class: that side has none.
+    void classeInconnue(vestrel::Cote cote);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -84,6 +86,8 @@ private:
     QLineEdit *m_diametre = nullptr;
     // Above zero while code changes a list: those changes are no choice.
     int m_remplissage = 0;
+    // Counts the refills of the lists (a reset during a choice refills them).
+    int m_remplissages = 0;
 };
 
 } // namespace vestrel

@@ -130,6 +130,7 @@ void Principale::creerPanneaux()
 
     connect(m_popup, &PanneauPopup::diametreModifie, this, &Principale::diametreChange);
     connect(m_popup, &PanneauPopup::classeChoisie, this, &Principale::classeChoisie);
+    connect(m_popup, &PanneauPopup::classeInconnue, this, &Principale::classeInconnue);
 }
 
 void Principale::demarrer()
@@ -296,6 +297,15 @@ void Principale::classeChoisie(Cote cote, const QString &classe)
     Choisir_Classe(cote, classe);
 }
 
+// A list's typed text names no class: the side shows no numbers rather
+// than those of the class picked while the text was being typed.
+void Principale::classeInconnue(Cote cote)
+{
+    const Operation operation(*this);
+    classeDe(m_etat, cote).clear();
+    Affiche(cote);
+}
+
 void Principale::Choisir_Classe(Cote cote, const QString &classe)
 {
     const Operation operation(*this);
@@ -434,11 +444,17 @@ void Principale::rafraichirPopup(int precedente)
 }
 
 // The class labels of the toolbar name the classes whose numbers are shown:
-// those of the fit, whichever way they were chosen.
+// those of the fit, whichever way they were chosen. The toolbar selects
+// their cells, so that the next press composes from the class shown; a side
+// without a class keeps the toolbar's last one.
 void Principale::rafraichirBarre()
 {
-    for (const Cote cote : Cotes)
-        m_popup->setClasseBarre(cote, QString::fromStdString(classeDe(m_etat, cote)));
+    for (const Cote cote : Cotes) {
+        const std::string &classe = classeDe(m_etat, cote);
+        m_popup->setClasseBarre(cote, QString::fromStdString(classe));
+        if (!classe.empty())
+            m_barre->montrerClasse(cote, classe);
+    }
     Affiche_Alesage();
     Affiche_Arbre();
 }

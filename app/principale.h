@@ -93,6 +93,7 @@ private:
     bool Controle_Diametre();
     void Message_Diametre();
     void classeChoisie(Cote cote, const QString &classe);
+    void classeInconnue(Cote cote);
     // Looks up the side's class at Dia_Nominal and remembers whether, for
     // which class and at which diameter, deviations were found.
     bool chercher(Cote cote);

@@ -118,7 +118,7 @@ std::string texteJeu(double v)
 
 bool caractereAccepte(Filtre filtre, char32_t c)
 {
-    if (c == 8 || c == U'.' || (c >= U'0' && c <= U'9'))
+    if (c == 8 || c == U'.' || c == U',' || (c >= U'0' && c <= U'9'))
         return true;
     return filtre == Filtre::Ecart && c == U'-';
 }

@@ -34,8 +34,9 @@ double lireTexteNombre(std::string_view texte);
 // the binary value.
 std::string texteJeu(double v);
 
-// Keys accepted while typing: the diameter and the two sizes take "." and
-// digits; the four deviations also take "-". Backspace (8) is always accepted.
+// Keys accepted while typing: the diameter and the two sizes take digits and
+// either decimal separator, "." or "," (kept as typed: lireNombre reads both);
+// the four deviations also take "-". Backspace (8) is always accepted.
 enum class Filtre { Diametre, Taille, Ecart };
 bool caractereAccepte(Filtre filtre, char32_t c);
 

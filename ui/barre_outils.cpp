@@ -207,6 +207,39 @@ QString BarreOutils::classeComposee(Cote cote) const
     return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade));
 }
 
+bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
+{
+    if (classe.ends_with('*'))
+        classe.remove_suffix(1);
+    const std::size_t n = classe.find_first_of("0123456789");
+    if (n == std::string_view::npos || n == 0)
+        return false;
+    const auto codes = lettres(cote);
+    int lettre = -1;
+    for (int i = 0; i < int(codes.size()); ++i)
+        if (codes[i] == classe.substr(0, n))
+            lettre = i;
+    int grade = 0;
+    for (const char c : classe.substr(n)) {
+        if (c < '0' || c > '9' || grade > 100)
+            return false;
+        grade = grade * 10 + (c - '0');
+    }
+    if (lettre < 0 || grade < premierGrade(cote) || grade >= premierGrade(cote) + nbGrades(cote))
+        return false;
+
+    m_choix[indexCote(cote)] = {lettre, grade};
+    Ligne &lettresLigne = ligne(cote, Rang::Lettre);
+    Ligne &grades = ligne(cote, Rang::Grade);
+    lettresLigne.sel = lettre;
+    grades.sel = grade - premierGrade(cote);
+    if (const auto masque = gradesActifs(cote, lettre, m_diametre))
+        etatGrades(cote, *masque);
+    Choisir_Element(lettresLigne.cellules, int(lettresLigne.cellules.size()) - 1, lettresLigne.sel);
+    Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
+    return true;
+}
+
 void BarreOutils::presseLettre(Cote cote, int indice)
 {
     Ligne &l = ligne(cote, Rang::Lettre);

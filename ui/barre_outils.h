@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 
 namespace vestrel {
 
@@ -32,6 +33,12 @@ public:
     // Start state: H7 / f7 selected, their grade cells enabled at the start
     // diameter.
     void initialiser();
+
+    // Selects the cells of a class text of the side's catalogue (stars
+    // allowed: "E11*"), with the grades of its letter enabled at the
+    // diameter, as if it had been composed here; nothing is reported. A
+    // text the toolbar cannot compose changes nothing and gives false.
+    bool montrerClasse(Cote cote, std::string_view classe);
 
     // Letter code and grade last picked, and the class text they compose.
     QString lettre(Cote cote) const;

@@ -1,5 +1,6 @@
 #include "app/principale.h"
 #include "tables/catalogue.h"
+#include "tables/nombres.h"
 #include "tables/offerts.h"
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
@@ -11,8 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace vestrel;
@@ -87,7 +90,11 @@ private slots:
         m_fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
     }
-    void cleanup() { m_fenetre.reset(); }
+    void cleanup()
+    {
+        m_fenetre.reset();
+        QLocale::setDefault(QLocale::c());
+    }
 
     void disposition_data()
     {
@@ -215,9 +222,10 @@ private slots:
         QTest::addColumn<QString>("frappe");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<double>("valeur");
-        QTest::newRow("Dia1") << "Dia1" << "1a2,-3.5e" << "123.5" << 123.5;
+        // "," is a decimal separator as "." is; the second one ends the number.
+        QTest::newRow("Dia1") << "Dia1" << "1a2,-3.5e" << "12,3.5" << 12.3;
         QTest::newRow("Dia2") << "Dia2" << "-7x" << "7" << 7.0;
-        QTest::newRow("Ec_Sup_Dia1") << "Ec_Sup_Dia1" << "-0,.0b5" << "-0.05" << -0.05;
+        QTest::newRow("Ec_Sup_Dia1") << "Ec_Sup_Dia1" << "-0,0b5" << "-0,05" << -0.05;
         QTest::newRow("Ec_Inf_Dia1") << "Ec_Inf_Dia1" << "+1-" << "1-" << 1.0;
         QTest::newRow("Ec_Sup_Dia2") << "Ec_Sup_Dia2" << "-.01" << "-.01" << -0.01;
         QTest::newRow("Ec_Inf_Dia2") << "Ec_Inf_Dia2" << "z-0.2" << "-0.2" << -0.2;
@@ -504,6 +512,113 @@ private slots:
         QCOMPARE(c->backColor(), couleurs::Blanc);
         QCOMPARE(m_fenetre->childAt(cible->mapTo(m_fenetre.get(), point)),
                  surface.isEmpty() ? nullptr : cible);
+    }
+
+    // After a choice in the lists the toolbar shows the fit's classes: the
+    // caption, the selected cells and the enabled grades agree, and the next
+    // grade press keeps the letter shown.
+    void barreSuitLesListes_data()
+    {
+        QTest::addColumn<QString>("alesage");
+        QTest::addColumn<QString>("arbre");
+        QTest::addColumn<QString>("rangee");
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QString>("compose");
+        QTest::newRow("H7/s6 then 7") << "H7" << "s6" << "Lbl_TB_Ql_Ar" << "7" << "s7";
+        QTest::newRow("E11* then 12") << "E11*" << "f7" << "Lbl_TB_Ql_Al" << "12" << "E12*";
+        QTest::newRow("G6/e10* then 11") << "G6" << "e10*" << "Lbl_TB_Ql_Ar" << "11" << "e11*";
+        QTest::newRow("JS9/zc8 then 10") << "JS9" << "zc8" << "Lbl_TB_Ql_Ar" << "10" << "zc10";
+    }
+    void barreSuitLesListes()
+    {
+        QFETCH(QString, alesage);
+        QFETCH(QString, arbre);
+        QFETCH(QString, rangee);
+        QFETCH(QString, grade);
+        QFETCH(QString, compose);
+        const QString classes[] = {alesage, arbre};
+        for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+            auto *l = w<QComboBox>(cote == Cote::Alesage ? "Aj_Alesage" : "Aj_Arbre");
+            const int i = l->findText(classes[int(cote)], Qt::MatchExactly | Qt::MatchCaseSensitive);
+            QVERIFY2(i >= 0, qPrintable(classes[int(cote)]));
+            l->setCurrentIndex(i);
+        }
+        methode(1);
+        QCOMPARE(texte("Aj_Ale"), alesage);
+        QCOMPARE(texte("Aj_Arb"), arbre);
+        for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+            const QString c = classes[int(cote)];
+            QCOMPARE(barre()->classeComposee(cote), c);
+            const qsizetype n = c.indexOf(QRegularExpression("[0-9]"));
+            const QString lettre = c.left(n);
+            const int g = c.mid(n).remove('*').toInt();
+            const auto codes = lettres(cote);
+            const int indiceLettre = int(std::find(codes.begin(), codes.end(), lettre.toStdString()) - codes.begin());
+            const Rangee &rl = barre()->rangee(cote, BarreOutils::Rang::Lettre);
+            const Rangee &rg = barre()->rangee(cote, BarreOutils::Rang::Grade);
+            QCOMPARE(barre()->indiceChoisi(cote, BarreOutils::Rang::Lettre), indiceLettre);
+            QCOMPARE(barre()->indiceChoisi(cote, BarreOutils::Rang::Grade), g - premierGrade(cote));
+            for (int i = 0; i < rl.size(); ++i)
+                QCOMPARE(rl[i]->backColor(), i == indiceLettre ? couleurs::Selection : couleurs::Blanc);
+            const unsigned masque = *gradesActifs(cote, indiceLettre, 2);
+            for (int i = 0; i < rg.size(); ++i) {
+                QCOMPARE(rg[i]->backColor(), i == g - premierGrade(cote) ? couleurs::Selection : couleurs::Blanc);
+                QCOMPARE(rg[i]->isEnabled(), bool((masque >> (premierGrade(cote) + i)) & 1U));
+            }
+        }
+        QTest::mouseClick(cellule(rangee, grade), Qt::LeftButton);
+        const bool cotAlesage = rangee.endsWith("_Al");
+        QCOMPARE(QString::fromStdString(cotAlesage ? m_fenetre->etat().Cl_Alesage : m_fenetre->etat().Cl_Arbre), compose);
+        QCOMPARE(texte(cotAlesage ? "Aj_Ale" : "Aj_Arb"), compose);
+    }
+
+    // A side left without a class keeps the toolbar's last class.
+    void barreSansClasseGardeLaDerniere()
+    {
+        methode(1);
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "G"), Qt::LeftButton);
+        QCOMPARE(barre()->classeComposee(Cote::Alesage), QStringLiteral("G6"));
+        methode(0);
+        taperDiametre("30");
+        QVERIFY(m_fenetre->etat().Cl_Alesage.empty());
+        methode(1);
+        QCOMPARE(barre()->classeComposee(Cote::Alesage), QStringLiteral("G6"));
+        QCOMPARE(cellule("Lbl_TB_Cl_Al", "G")->backColor(), couleurs::Selection);
+    }
+
+    // The six boxes take no more characters than are read: what is shown is
+    // what is computed.
+    void libreLongueurLue()
+    {
+        methode(2);
+        auto *dia1 = w<QLineEdit>("Dia1");
+        dia1->clear();
+        QTest::keyClicks(dia1, "1" + QString(44, '0'));
+        QCOMPARE(dia1->text(), "1" + QString(LongueurNombreMax - 1, '0'));
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        QCOMPARE(texte("Res_Al_Max"), dia1->text());
+        for (const char *nom : {"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2"}) {
+            auto *b = w<QLineEdit>(nom);
+            b->clear();
+            QTest::keyClicks(b, QString(60, '1'));
+            QCOMPARE(b->text().size(), LongueurNombreMax);
+        }
+    }
+
+    // In French a deviation is typed with a comma: 0,025 is 0.025 mm.
+    void libreVirgule()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        m_fenetre = std::make_unique<vestrel::Principale>();
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+        methode(2);
+        auto *b = w<QLineEdit>("Ec_Sup_Dia1");
+        b->clear();
+        QTest::keyClicks(b, "0,025");
+        QCOMPARE(b->text(), QStringLiteral("0,025"));
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        resultats({"12,325", "12,32", "12,23", "12,22", "0,1050", "0,0900"});
     }
 };
 

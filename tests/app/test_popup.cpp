@@ -16,6 +16,13 @@ const QStringList Resultats = {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Af_Ec_Sup_Ar", "
                                "Res_Al_Max",   "Res_Al_Min",   "Res_Ar_Max",   "Res_Ar_Min",
                                "J_Max",        "J_Min",        "Aj_Ale",       "Aj_Arb"};
 
+// What a side without a class leaves empty: its four labels and both
+// clearances.
+const QStringList CotesVides[] = {
+    {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Res_Al_Max", "Res_Al_Min", "J_Max", "J_Min"},
+    {"Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min", "J_Max", "J_Min"},
+};
+
 QLineEdit *diametre(const vestrel::Principale &f)
 {
     return controle<QLineEdit>(f, "Diametre");
@@ -77,6 +84,11 @@ private slots:
     void ecartsDAutreDiametreVides();
     void collage_data();
     void collage();
+    void virguleFrancais_data();
+    void virguleFrancais();
+    void saisieSansClasse();
+    void fermetureAvertissement_data();
+    void fermetureAvertissement();
 };
 
 void TestPopup::demandeType()
@@ -233,7 +245,8 @@ void TestPopup::filtreTouches_data()
 
     QTest::newRow("chiffres et point") << "12.5" << "12.5";
     QTest::newRow("lettres") << "abc" << "";
-    QTest::newRow("virgule") << "2,5" << "25";
+    // Both decimal separators are typed as they are.
+    QTest::newRow("virgule") << "2,5" << "2,5";
     QTest::newRow("moins") << "-3" << "3";
     QTest::newRow("exposant") << "1e5" << "15";
     QTest::newRow("blanc") << " 7 " << "7";
@@ -317,9 +330,13 @@ void TestPopup::saisieAnticipee()
     if (rouge) {
         QCOMPARE(fond(l), QColor(255, 0, 0));
         QCOMPARE(l->currentIndex(), -1);
-        // The last key chose nothing: the fit and its labels keep their values.
-        QCOMPARE(classe, avant);
-        QCOMPARE(texte(f, "J_Max"), resultatAvant);
+        // The typed text names no class: the side has none and shows no
+        // numbers, nor do the clearances.
+        QVERIFY(classe.empty());
+        for (const QString &nom : CotesVides[int(cote)])
+            QCOMPARE(texte(f, nom), QString());
+        Q_UNUSED(avant);
+        Q_UNUSED(resultatAvant);
     } else {
         QVERIFY(fond(l) != QColor(255, 0, 0));
         QCOMPARE(QString::fromStdString(classe), attendu);
@@ -516,6 +533,147 @@ void TestPopup::collage()
                  qPrintable(nom + ": " + t));
     }
     QCOMPARE(texte(f, "J_Max"), QString(avertit ? "0.0260" : "0.0410"));
+}
+
+void TestPopup::virguleFrancais_data()
+{
+    QTest::addColumn<bool>("colle");
+    QTest::newRow("tapee") << false;
+    QTest::newRow("collee") << true;
+}
+
+// A French user writes 12,5: it is 12.5 mm, not 125 nor 12.
+void TestPopup::virguleFrancais()
+{
+    QFETCH(bool, colle);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    vestrel::Principale f;
+    QLineEdit *d = diametre(f);
+    if (colle) {
+        QApplication::clipboard()->setText(QStringLiteral("12,5"));
+        d->selectAll();
+        QTest::keyClick(d, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        taper(f, QStringLiteral("12,5"));
+    }
+    QCOMPARE(d->text(), QString("12,5"));
+    QCOMPARE(f.etat().Dia_Nominal, 12.5);
+    choisir(f, "Aj_Alesage", "H7");
+    choisir(f, "Aj_Arbre", "g6");
+    QCOMPARE(texte(f, "Res_Al_Max"), QString("12,518"));
+    QCOMPARE(texte(f, "Res_Ar_Min"), QString("12,483"));
+    QCOMPARE(texte(f, "J_Max"), QString("0,0350"));
+    QCOMPARE(texte(f, "J_Min"), QString("0,0060"));
+}
+
+// At 12 mm "js7" names no bore class: the bore side shows nothing rather
+// than the numbers of JS9, picked while "js" was being typed.
+void TestPopup::saisieSansClasse()
+{
+    vestrel::Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    taper(f, QStringLiteral("12"));
+    choisir(f, "Aj_Alesage", "H7");
+    choisir(f, "Aj_Arbre", "g6");
+    auto *l = controle<vestrel::ListeClasses>(f, "Aj_Alesage");
+    diametre(f)->setFocus();
+    QTest::keyClick(diametre(f), Qt::Key_Tab);
+    QVERIFY(l->hasFocus() || l->lineEdit()->hasFocus());
+
+    taperListe(l, "js");
+    QVERIFY(f.etat().Cl_Alesage.starts_with("JS"));
+    QVERIFY(!texte(f, "J_Max").isEmpty());
+    taperListe(l, "7");
+    QCOMPARE(l->currentText().toUpper(), QString("JS7"));
+    QCOMPARE(fond(l), QColor(255, 0, 0));
+    QCOMPARE(f.etat().Cl_Alesage, std::string());
+    for (const QString &nom : CotesVides[0])
+        QCOMPARE(texte(f, nom), QString());
+    // The shaft keeps its class and numbers.
+    QCOMPARE(f.etat().Cl_Arbre, std::string("g6"));
+    QCOMPARE(texte(f, "Res_Ar_Max"), QString("11.994"));
+
+    // Back to a prefix that names classes: the first of them is shown.
+    taperListe(l, "\b");
+    QVERIFY(fond(l) != QColor(255, 0, 0));
+    QCOMPARE(QString::fromStdString(f.etat().Cl_Alesage), l->currentText());
+    QVERIFY(l->currentText().startsWith("JS"));
+    QVERIFY(!texte(f, "Res_Al_Max").isEmpty());
+    QVERIFY(!texte(f, "J_Max").isEmpty());
+
+    // Nothing again, then a class chosen with the mouse.
+    taperListe(l, "q");
+    QCOMPARE(f.etat().Cl_Alesage, std::string());
+    QCOMPARE(texte(f, "J_Min"), QString());
+    choisir(f, "Aj_Alesage", "H7");
+    QCOMPARE(texte(f, "Res_Al_Max"), QString("12.018"));
+    QCOMPARE(texte(f, "J_Max"), QString("0.0350"));
+    QCOMPARE(texte(f, "J_Min"), QString("0.0060"));
+}
+
+void TestPopup::fermetureAvertissement_data()
+{
+    QTest::addColumn<QString>("saisi");
+    QTest::addColumn<QString>("liste");
+    QTest::addColumn<char>("touche");
+    QTest::addColumn<int>("fermeture"); // the key that closes the box, 0: the mouse
+
+    QTest::newRow("0.5 h souris") << "0.5" << "Aj_Alesage" << 'h' << 0;
+    QTest::newRow("0.5 h Entree") << "0.5" << "Aj_Alesage" << 'h' << int(Qt::Key_Return);
+    QTest::newRow("600 h Entree pave") << "600" << "Aj_Alesage" << 'h' << int(Qt::Key_Enter);
+    QTest::newRow("0.5 h Echap") << "0.5" << "Aj_Alesage" << 'h' << int(Qt::Key_Escape);
+    QTest::newRow("600 g souris") << "600" << "Aj_Arbre" << 'g' << 0;
+    QTest::newRow("600 g Echap") << "600" << "Aj_Arbre" << 'g' << int(Qt::Key_Escape);
+    QTest::newRow("0.5 g Entree") << "0.5" << "Aj_Arbre" << 'g' << int(Qt::Key_Return);
+}
+
+// However the warning is closed, the default fit comes back: the release of
+// the key that closed it lands in the list and must type nothing there.
+void TestPopup::fermetureAvertissement()
+{
+    QFETCH(QString, saisi);
+    QFETCH(QString, liste);
+    QFETCH(char, touche);
+    QFETCH(int, fermeture);
+
+    vestrel::Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    taper(f, saisi);
+    auto *l = controle<vestrel::ListeClasses>(f, liste);
+    l->setFocus();
+
+    int vues = 0;
+    QTimer fermeur;
+    fermeur.setInterval(5);
+    connect(&fermeur, &QTimer::timeout, &fermeur, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boite || !boite->isVisible())
+            return;
+        ++vues;
+        if (fermeture == 0)
+            QTest::mouseClick(boite->button(QMessageBox::Ok), Qt::LeftButton);
+        else
+            QTest::keyPress(boite, Qt::Key(fermeture));
+    });
+    fermeur.start();
+    QTest::keyClick(l, touche);
+    fermeur.stop();
+    QCOMPARE(vues, 1);
+    if (fermeture != 0)
+        QTest::keyRelease(l, Qt::Key(fermeture));
+    // Validation keys typed into the list afterwards choose nothing either.
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(l, k);
+
+    QCOMPARE(diametre(f)->text(), QString("2"));
+    QCOMPARE(f.etat().Cl_Alesage, std::string("H7"));
+    QCOMPARE(f.etat().Cl_Arbre, std::string("f7"));
+    QCOMPARE(controle<QComboBox>(f, "Aj_Alesage")->currentText(), QString("H7"));
+    QCOMPARE(controle<QComboBox>(f, "Aj_Arbre")->currentText(), QString("f7"));
+    QCOMPARE(texte(f, "J_Max"), QString("0.0260"));
+    QCOMPARE(texte(f, "J_Min"), QString("0.0060"));
 }
 
 QTEST_MAIN(TestPopup)

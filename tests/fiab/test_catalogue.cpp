@@ -59,6 +59,11 @@ QList<Collage> collages()
         {"plus", QStringLiteral("+3")},
         {"hexadecimal", QStringLiteral("0x10")},
         {"comma", QStringLiteral("25,4")},
+        {"comma_12_5", QStringLiteral("12,5")},
+        {"comma_deviation", QStringLiteral("-0,025")},
+        {"two_commas", QStringLiteral("12,5,3")},
+        {"comma_then_point", QStringLiteral("12,5.3")},
+        {"comma_first", QStringLiteral(",5")},
         {"two_points", QStringLiteral("12.5.3")},
         {"leading_blank", QStringLiteral(" 12.5")},
         {"full_width", QStringLiteral("２５")},
@@ -73,7 +78,7 @@ QList<Collage> collages()
     };
 }
 
-const QList<QChar> ToucheRefusees = {u'a', u'e', u'E', u',', u'+', u' ', u'x', u'*', u'/', u'é',
+const QList<QChar> ToucheRefusees = {u'a', u'e', u'E', u'+', u' ', u'x', u'*', u'/', u'é',
                                      u'€', QChar(0xFF12) /* full-width 2 */, u'\x01'};
 
 } // namespace
@@ -107,6 +112,8 @@ private slots:
     void toucheRefusee();
     void filtreCaracteres_data();
     void filtreCaracteres();
+    void virguleTapee_data();
+    void virguleTapee();
     void francais();
 
 private:
@@ -207,11 +214,13 @@ void TestCatalogue::collage()
                                                      : m_fenetre->valeursLibres().*b.valeur;
         QCOMPARE(lu, attendu);
     } else {
-        // A text that begins no class name selects nothing and changes no class.
+        // A text that begins no class name selects nothing: that side has no
+        // class, the other keeps its own.
         const int position = static_cast<QComboBox *>(c->parentWidget())->currentIndex();
         if (position < 0) {
-            QCOMPARE(m_fenetre->etat().Cl_Alesage, classesAvant[0]);
-            QCOMPARE(m_fenetre->etat().Cl_Arbre, classesAvant[1]);
+            const bool alesage = QLatin1String(b.nom) == u"Aj_Alesage";
+            QCOMPARE(m_fenetre->etat().Cl_Alesage, alesage ? std::string() : classesAvant[0]);
+            QCOMPARE(m_fenetre->etat().Cl_Arbre, alesage ? classesAvant[1] : std::string());
         }
     }
     verifierCoherence();
@@ -275,12 +284,15 @@ void TestCatalogue::toucheRefusee()
         }
         afficher(b);
     } else {
+        // The side of the list is left without a class; the other keeps its.
         const vestrel::EtatAjustement avant = m_fenetre->etat();
+        const bool alesage = QLatin1String(b.nom) == u"Aj_Alesage";
         QTest::keyClick(cible, Qt::Key_End);
         for (const QChar t : touches) {
             QTest::sendKeyEvent(QTest::KeyAction::Click, cible, Qt::Key_unknown, QString(t), Qt::NoModifier);
-            QCOMPARE(m_fenetre->etat().Cl_Alesage, avant.Cl_Alesage);
-            QCOMPARE(m_fenetre->etat().Cl_Arbre, avant.Cl_Arbre);
+            QCOMPARE(static_cast<QComboBox *>(cible)->currentIndex(), -1);
+            QCOMPARE(m_fenetre->etat().Cl_Alesage, alesage ? std::string() : avant.Cl_Alesage);
+            QCOMPARE(m_fenetre->etat().Cl_Arbre, alesage ? avant.Cl_Arbre : std::string());
             verifierCoherence();
         }
     }
@@ -347,6 +359,64 @@ void TestCatalogue::francais()
         const QStringList p = fiab::incoherences(*m_fenetre, m_suivi);
         QVERIFY2(p.isEmpty(), qPrintable(QLatin1String(c.nom) + QStringLiteral(": ") + p.join(u'\n')));
     }
+}
+
+void TestCatalogue::virguleTapee_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<double>("valeur");
+    QTest::addColumn<bool>("francais");
+    struct Texte {
+        const char *nom, *texte;
+        double valeur;
+    };
+    const Texte textes[] = {
+        {"12_5", "12,5", 12.5},         {"deviation", "0,025", 0.025}, {"two_commas", "12,5,3", 12.5},
+        {"comma_point", "12,5.3", 12.5}, {"point_comma", "12.5,3", 12.5}, {"comma_first", ",5", 0.5},
+        {"negative", "-0,025", -0.025},
+    };
+    for (const Boite &b : Boites) {
+        if (b.cible == Cible::Liste)
+            continue;
+        for (const Texte &t : textes) {
+            if (t.valeur < 0 && !b.moinsAccepte)
+                continue;
+            for (const bool francais : {false, true})
+                QTest::addRow("%s/%s/%s", b.ligne, t.nom, francais ? "fr" : "C")
+                    << QString::fromLatin1(b.ligne) << QString::fromLatin1(t.texte) << t.valeur << francais;
+        }
+    }
+}
+
+// A "," is typed as the decimal separator in every box and every locale,
+// and reads as "." does: one separator, a second one ends the number.
+void TestCatalogue::virguleTapee()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, texte);
+    QFETCH(double, valeur);
+    QFETCH(bool, francais);
+    if (francais) {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        m_fenetre = std::make_unique<vestrel::Principale>();
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+    }
+    const Boite &b = boite(nom);
+    preparer(b);
+    if (QTest::currentTestFailed())
+        return;
+    QLineEdit *c = champ(b);
+    c->setFocus();
+    QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(c, Qt::Key_Backspace);
+    QTest::keyClicks(c, texte);
+    QCOMPARE(c->text(), texte);
+    const double lu = b.cible == Cible::Diametre ? m_fenetre->etat().Dia_Nominal : m_fenetre->valeursLibres().*b.valeur;
+    QCOMPARE(lu, valeur);
+    afficher(b);
+    verifierCoherence();
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -47,9 +47,11 @@ constexpr Rangee Rangees[] = {{"Lbl_TB_Cl_Al", 23}, {"Lbl_TB_Ql_Al", 13}, {"Lbl_
 
 // Diameters users type, and the edges of the tables.
 const char *const Diametres[] = {"2",   "25",  "1",    "1.001", "500", "500.5", "0",   "24",  "24.5", "30",
-                                 "180", "200", "180.5", "3",    "6",   "10",    "110", "130", "300", "12.5.3"};
+                                 "180", "200", "180.5", "3",    "6",   "10",    "110", "130", "300", "12.5.3",
+                                 "12,5", "0,5", "600", "12,5,3"};
 const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５", "nan", "inf", "\x01\t\r\n",
-                                "H7", "g6", "e11*", "-25", "99999999999999999999999999999999999999999"};
+                                "H7", "g6", "e11*", "-25", "99999999999999999999999999999999999999999",
+                                "12,5", "-0,025", "12,5,3", ",5"};
 
 class Singe
 {
@@ -203,15 +205,27 @@ private:
         liste->setFocus();
         static const QString Touches = QStringLiteral("HhGgFfJjSsZzEeCc0123456789*-");
         QString journalTouches;
+        // Validation keys, and releases of keys pressed elsewhere (as when a
+        // warning closed by Enter hands the focus back), type nothing.
+        static constexpr Qt::Key Speciales[] = {Qt::Key_Backspace, Qt::Key_Up,     Qt::Key_Down,
+                                                Qt::Key_Left,      Qt::Key_Return, Qt::Key_Escape};
+        static constexpr Qt::Key Relachees[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_H};
+        constexpr int NbSpeciales = int(std::size(Speciales));
         for (int n = 1 + entier(3); n > 0; --n) {
-            const int t = entier(Touches.size() + 4);
+            const int t = entier(Touches.size() + NbSpeciales + 1);
             if (t < Touches.size()) {
                 QTest::keyClick(liste, Touches[t].toLatin1());
                 journalTouches += Touches[t];
-            } else {
-                static constexpr Qt::Key Speciales[] = {Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left};
+            } else if (t < Touches.size() + NbSpeciales) {
                 QTest::keyClick(liste, Speciales[t - Touches.size()]);
                 journalTouches += QStringLiteral("<%1>").arg(t - Touches.size());
+            } else {
+                const int r = entier(int(std::size(Relachees)));
+                const std::string avant[] = {m_f.etat().Cl_Alesage, m_f.etat().Cl_Arbre};
+                QTest::keyRelease(liste, Relachees[r]);
+                if (m_f.etat().Cl_Alesage != avant[0] || m_f.etat().Cl_Arbre != avant[1])
+                    journal << QStringLiteral("!! a key released without its press changed the classes");
+                journalTouches += QStringLiteral("<release %1>").arg(r);
             }
         }
         noter(QStringLiteral("list-keys"), QStringLiteral("%1 \"%2\"").arg(QLatin1String(Listes[cote]), journalTouches));

@@ -104,7 +104,8 @@ TEST(TexteJeu, DisplayedDifferenceOfDisplayedSizes)
 
 TEST(CaractereAccepte, KeysPerField)
 {
-    for (char32_t c : U"0123456789.") {
+    // Both decimal separators, in every locale: a French user types ",".
+    for (char32_t c : U"0123456789.,") {
         if (c == 0)
             continue;
         EXPECT_TRUE(caractereAccepte(Filtre::Diametre, c));
@@ -116,7 +117,7 @@ TEST(CaractereAccepte, KeysPerField)
     EXPECT_TRUE(caractereAccepte(Filtre::Ecart, U'-'));
     EXPECT_FALSE(caractereAccepte(Filtre::Diametre, U'-'));
     EXPECT_FALSE(caractereAccepte(Filtre::Taille, U'-'));
-    for (char32_t c : {U',', U'e', U'+', U' ', U'\r', U'\uFF12', U'\u0660', char32_t(0x10031)})
+    for (char32_t c : {U';', U'e', U'+', U' ', U'\r', U'\uFF12', U'\u0660', char32_t(0x10031)})
         for (Filtre f : {Filtre::Diametre, Filtre::Taille, Filtre::Ecart})
             EXPECT_FALSE(caractereAccepte(f, c)) << static_cast<unsigned>(c);
 }

@@ -31,7 +31,9 @@ void TestFiltreTouches::touches_data()
         const QByteArray n = f == Filtre::Diametre ? "diametre" : f == Filtre::Taille ? "taille" : "ecart";
         QTest::newRow(n + " chiffres et point") << f << "12.5" << "12.5";
         QTest::newRow(n + " lettres") << f << "1a2e3" << "123";
-        QTest::newRow(n + " virgule") << f << "2,5" << "25";
+        // A French user types a decimal comma; it is kept as typed.
+        QTest::newRow(n + " virgule") << f << "2,5" << "2,5";
+        QTest::newRow(n + " virgule pleine chasse") << f << QString("2\uFF0C5") << "25";
         QTest::newRow(n + " blanc") << f << "2 5" << "25";
         // An invisible character would split the number where it stands.
         QTest::newRow(n + " trait d'union conditionnel") << f << QString("5\u00AD3") << "53";
