@@ -75,6 +75,7 @@ PanneauLibre::PanneauLibre(QWidget *parent)
         });
     }
     connect(m_calcul, &Cellule::presse, this, &PanneauLibre::presseCalcul);
+    m_calcul->setToolTip(QStringLiteral("Calculer (Ctrl+Entrée dans une case)"));
     connect(m_calcul, &Cellule::survole, this, [this](const QPoint &pos) {
         if (Souris_Sur(m_calcul, pos))
             m_calcul->setBackColor(couleurs::Survol);
@@ -85,8 +86,17 @@ PanneauLibre::PanneauLibre(QWidget *parent)
 bool PanneauLibre::eventFilter(QObject *objet, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int touche = static_cast<const QKeyEvent *>(event)->key();
+        const auto *cle = static_cast<const QKeyEvent *>(event);
+        const int touche = cle->key();
         const auto it = std::find(m_boites.begin(), m_boites.end(), objet);
+        // Ctrl+Enter presses "Calculer" as a click does, and leaves the
+        // focus in the box being typed.
+        if (it != m_boites.end() && (touche == Qt::Key_Return || touche == Qt::Key_Enter)
+            && (cle->modifiers() & Qt::ControlModifier)) {
+            presseCalcul();
+            (*it)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
         if (it != m_boites.end() && (touche == Qt::Key_Return || touche == Qt::Key_Enter)) {
             m_boites[(int(it - m_boites.begin()) + 1) % NbBoites]->setFocus(Qt::TabFocusReason);
             return true;

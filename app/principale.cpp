@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace vestrel {
@@ -102,6 +103,23 @@ Principale::Principale(QWidget *parent)
         r.moveCenter(ecran->availableGeometry().center());
         move(r.topLeft());
     }
+    // The first keys typed go to the diameter.
+    if (auto *diametre = findChild<QLineEdit *>(QStringLiteral("Diametre"))) {
+        diametre->setFocus(Qt::OtherFocusReason);
+        diametre->selectAll();
+    }
+}
+
+QPoint placerDansEcran(const QRect &cadre, const QRect &disponible)
+{
+    QPoint p = cadre.topLeft();
+    if (cadre.bottom() > disponible.bottom())
+        p.ry() -= cadre.bottom() - disponible.bottom();
+    if (cadre.right() > disponible.right())
+        p.rx() -= cadre.right() - disponible.right();
+    p.setY(std::max(p.y(), disponible.top()));
+    p.setX(std::max(p.x(), disponible.left()));
+    return p;
 }
 
 Principale::~Principale() = default;
@@ -117,6 +135,8 @@ void Principale::creerPanneaux()
     m_libre = new PanneauLibre(this);
     m_resultats = new PanneauResultats(this);
     m_recupCurseur = controleDe<QLineEdit>(creerControles(RecupCurseur, this), "recup_curseur");
+    // It takes the focus from code only, never by Tab or click.
+    m_recupCurseur->setFocusPolicy(Qt::NoFocus);
 
     m_barre = new BarreOutils(this);
     m_barre->move(pointTwips(60, HautToolbars));
@@ -173,6 +193,12 @@ bool Principale::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         activation();
+    // A pointer that leaves fast, straight past the border, crosses no
+    // background surface: the hover effects are cleared here.
+    if (event->type() == QEvent::Leave) {
+        Effacer_Survol();
+        m_libre->blanchirCalcul();
+    }
     return QWidget::event(event);
 }
 
@@ -401,6 +427,13 @@ void Principale::Changer_Methode(int k)
 
     const Disposition &d = Dispositions[k];
     setFixedSize(tailleTwips(LargeurFenetre, d.hauteurFenetre));
+    // A taller window stays wholly on the screen, above its panels.
+    if (const QScreen *ecran = screen(); ecran && isVisible()) {
+        const QRect cadre = frameGeometry();
+        const QPoint coin = placerDansEcran(cadre, ecran->availableGeometry());
+        if (coin != cadre.topLeft())
+            move(pos() + (coin - cadre.topLeft()));
+    }
     m_resultats->move(m_resultats->x(), twips(d.hautFrame2));
 
     m_barre->setVisible(k == 1);

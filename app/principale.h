@@ -6,6 +6,7 @@
 #include "tables/etat.h"
 
 #include <QString>
+#include <QRect>
 #include <QWidget>
 
 #include <array>
@@ -15,6 +16,10 @@ class QLineEdit;
 class QMouseEvent;
 
 namespace vestrel {
+
+// Where a window frame must go to lie wholly inside the available part of
+// its screen: moved up and left as needed, never above or left of it.
+QPoint placerDansEcran(const QRect &cadre, const QRect &disponible);
 
 class BarreMenus;
 class BarreOutils;

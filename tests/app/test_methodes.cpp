@@ -269,6 +269,53 @@ private slots:
         }
     }
 
+    // Ctrl+Enter in a box presses "Calculer": the look and results of a
+    // click, with the focus left in the box being typed.
+    void calculAuClavier_data()
+    {
+        QTest::addColumn<int>("touche");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void calculAuClavier()
+    {
+        QFETCH(int, touche);
+        methode(2);
+        activer();
+        auto *ecart = w<QLineEdit>(QStringLiteral("Ec_Sup_Dia2"));
+        ecart->setFocus();
+        ecart->selectAll();
+        QTest::keyClicks(ecart, QStringLiteral("-0.01"));
+        QTest::keyClick(ecart, Qt::Key(touche), Qt::ControlModifier);
+        resultats({"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"});
+        QCOMPARE(w<Cellule>(QStringLiteral("Calcul"))->backColor(), couleurs::Selection);
+        QCOMPARE(QApplication::focusWidget(), ecart);
+        // Plain Enter still moves on without computing.
+        ecart->setText(QStringLiteral("0.03"));
+        QTest::keyClick(ecart, Qt::Key(touche));
+        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("Ec_Inf_Dia2")));
+        QCOMPARE(texte(QStringLiteral("Res_Ar_Max")), QStringLiteral("12.19"));
+    }
+
+    // A pointer leaving the window straight past its border crosses no
+    // background surface: the hover looks go all the same.
+    void sortieDeLaFenetre()
+    {
+        methode(2);
+        activer();
+        auto *calcul = w<Cellule>(QStringLiteral("Calcul"));
+        QTest::mouseMove(calcul, calcul->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Survol, 500);
+        auto *titre = w(QStringLiteral("MNU(1)"));
+        QTest::mouseMove(titre, titre->rect().center());
+        auto *selection = m_fenetre->findChild<QWidget *>(QStringLiteral("Selection"), Qt::FindDirectChildrenOnly);
+        QTRY_VERIFY_WITH_TIMEOUT(selection->isVisible(), 500);
+        QEvent sortie(QEvent::Leave);
+        QApplication::sendEvent(m_fenetre.get(), &sortie);
+        QCOMPARE(calcul->backColor(), couleurs::Blanc);
+        QVERIFY(!selection->isVisible());
+    }
+
     void boutonCalcul()
     {
         methode(2);

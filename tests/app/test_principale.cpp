@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScreen>
 
 using vestrel::Cote;
 
@@ -29,6 +30,10 @@ private slots:
     void placement();
     void demarrageFrancais();
     void activation();
+    void focusDemarrage();
+    void dansEcran_data();
+    void dansEcran();
+    void barreOutilDansEcran();
 };
 
 void TestPrincipale::demarrageTextes_data()
@@ -235,6 +240,62 @@ void TestPrincipale::activation()
     QCOMPARE(calcul->backColor(), QColor(255, 255, 255));
     // Activation changes nothing of the fit.
     QCOMPARE(texte(f, "J_Max"), QString("0.0260"));
+}
+
+// The first keys typed go to the diameter, and Tab never stops on the
+// hidden box that takes the focus from pressed cells.
+void TestPrincipale::focusDemarrage()
+{
+    vestrel::Principale f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    QTRY_VERIFY_WITH_TIMEOUT(f.isActiveWindow(), 1000);
+    auto *diametre = controle<QLineEdit>(f, "Diametre");
+    QCOMPARE(QApplication::focusWidget(), diametre);
+    QCOMPARE(diametre->selectedText(), QString("2"));
+    QTest::keyClicks(diametre, "25");
+    QCOMPARE(diametre->text(), QString("25"));
+    auto *recup = controle(f, "recup_curseur");
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != recup);
+    }
+}
+
+void TestPrincipale::dansEcran_data()
+{
+    QTest::addColumn<QRect>("cadre");
+    QTest::addColumn<QRect>("disponible");
+    QTest::addColumn<QPoint>("coin");
+
+    const QRect ecran(0, 0, 1366, 740); // a 768 px screen less a bottom panel
+    QTest::newRow("already inside") << QRect(400, 100, 380, 600) << ecran << QPoint(400, 100);
+    QTest::newRow("bottom past the panel") << QRect(493, 200, 380, 620) << ecran << QPoint(493, 120);
+    QTest::newRow("right edge") << QRect(1200, 10, 380, 400) << ecran << QPoint(986, 10);
+    QTest::newRow("taller than the screen") << QRect(100, 50, 380, 900) << ecran << QPoint(100, 0);
+    QTest::newRow("top panel") << QRect(10, 700, 380, 620) << QRect(0, 30, 1366, 738) << QPoint(10, 148);
+}
+
+void TestPrincipale::dansEcran()
+{
+    QFETCH(QRect, cadre);
+    QFETCH(QRect, disponible);
+    QFETCH(QPoint, coin);
+    QCOMPARE(vestrel::placerDansEcran(cadre, disponible), coin);
+}
+
+// The toolbar method makes the window taller: it moves up to stay on the
+// screen (the offscreen screen is 800 x 600).
+void TestPrincipale::barreOutilDansEcran()
+{
+    vestrel::Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    controle<QRadioButton>(f, "Ch_opt(1)")->setChecked(true);
+    const QRect disponible = f.screen()->availableGeometry();
+    QVERIFY2(disponible.contains(f.frameGeometry()),
+             qPrintable(QString("%1,%2 %3x%4").arg(f.frameGeometry().x()).arg(f.frameGeometry().y())
+                            .arg(f.frameGeometry().width()).arg(f.frameGeometry().height())));
 }
 
 QTEST_MAIN(TestPrincipale)
