@@ -1,4 +1,4 @@
-// The key filters of the text boxes: only Backspace, "." and the digits pass
+// The key filters of the text boxes: only Backspace, "." or ",", and the digits pass
 // (and "-" in the deviation boxes), whatever character arrives, and no run of
 // accepted keys can make a diameter or a size negative.
 #include "fuzz/verifier.h"
@@ -17,7 +17,7 @@ namespace {
 
 bool attendu(Filtre filtre, char32_t c)
 {
-    return c == 8 || c == U'.' || (c >= U'0' && c <= U'9') || (filtre == Filtre::Ecart && c == U'-');
+    return c == 8 || c == U'.' || c == U',' || (c >= U'0' && c <= U'9') || (filtre == Filtre::Ecart && c == U'-');
 }
 
 } // namespace
