@@ -16,19 +16,21 @@ class MenuDeroulant;
 // nothing is asked. "Quitter" and the closing of the main window use it.
 [[noreturn]] void terminerProgramme();
 
-// The main window's own menu bar: the three titles "Fichier", "Selection" and
-// "?", the highlight rectangle around the hovered title, and the three
-// drop-down windows Mnu_File, Mnu_Select and Mnu_Apropos.
+// The main window's own menu bar: the titles "Fichier", "Selection", "Outils"
+// and "?", the highlight rectangle around the hovered title, and the
+// drop-down windows Mnu_File, Mnu_Select, Mnu_Apropos and Mnu_Outils.
 class BarreMenus : public QObject
 {
     Q_OBJECT
 
 public:
     // Indices of the titles and of their drop-downs.
-    enum Menu { Fichier = 0, Methodes = 1, Aide = 2 };
+    enum Menu { Fichier = 0, Methodes = 1, Aide = 2, Outils = 3 };
+    // The items of the Outils menu.
+    enum Outil { OutilSchema = 0, OutilRecherche = 1, OutilCopie = 2, OutilExport = 3 };
 
-    // Creates the titles MNU(0..2) and the rectangle "Selection" on the main
-    // window, and the three drop-downs, hidden, the check mark on "Popup".
+    // Creates the titles MNU(0..3) and the rectangle "Selection" on the main
+    // window, and the drop-downs, hidden, the check mark on "Popup".
     explicit BarreMenus(QWidget *fenetre);
     ~BarreMenus() override;
 
@@ -39,6 +41,8 @@ public:
     void masquerMenus();
     // Moves the check mark of the Selection menu to method k.
     void cocher(int methode);
+    // The check mark of "Schéma des tolérances": on while the diagram shows.
+    void cocherSchema(bool ouvert);
 
     Cellule *titre(int i) const { return m_titres.at(i); }
     MenuDeroulant *deroulant(int i) const { return m_deroulants.at(i); }
@@ -48,6 +52,8 @@ public:
 signals:
     // An item of the Selection menu was chosen.
     void methodeChoisie(int methode);
+    // An item of the Outils menu was chosen (an Outil).
+    void outilChoisi(int outil);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
