@@ -127,7 +127,7 @@ void TestMenus::survolAvantPression_data()
     QTest::addColumn<int>("width");
     QTest::newRow("Fichier") << 0 << 120 << 680;
     QTest::newRow("Selection") << 1 << 860 << 850;
-    QTest::newRow("?") << 2 << 1780 << 100;
+    QTest::newRow("?") << 2 << 2480 << 100;
 }
 
 void TestMenus::survolAvantPression()
@@ -155,7 +155,7 @@ void TestMenus::survolApresPression_data()
     QTest::addColumn<int>("left");
     QTest::newRow("Fichier puis Selection") << 0 << 1 << 860;
     QTest::newRow("? puis Selection") << 2 << 1 << 860;
-    QTest::newRow("Selection puis ?") << 1 << 2 << 1780;
+    QTest::newRow("Selection puis ?") << 1 << 2 << 2480;
     QTest::newRow("Selection puis Fichier") << 1 << 0 << 120;
 }
 
