@@ -57,6 +57,12 @@ PanneauResultats::PanneauResultats(QWidget *parent)
     m_tailles[1] = {controleDe<QLabel>(c, "Res_Ar_Max"), controleDe<QLabel>(c, "Res_Ar_Min")};
     m_jMax = controleDe<QLabel>(c, "J_Max");
     m_jMin = controleDe<QLabel>(c, "J_Min");
+    // The numbers can be selected and copied; the frame's own context menu
+    // copies the whole fit.
+    for (QLabel *etiquette : {m_tailles[0].max, m_tailles[0].min, m_tailles[1].max, m_tailles[1].min, m_jMax, m_jMin}) {
+        etiquette->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        etiquette->setContextMenuPolicy(Qt::NoContextMenu);
+    }
 }
 
 void PanneauResultats::afficherTailles(Cote cote, double max, double min)

@@ -5,6 +5,7 @@
 #include "app/panneau_methodes.h"
 #include "app/panneau_popup.h"
 #include "app/panneau_resultats.h"
+#include "app/outils.h"
 #include "ui/barre_outils.h"
 #include "ui/couleurs.h"
 #include "ui/images.h"
@@ -128,6 +129,17 @@ const ValeursLibres &Principale::valeursLibres() const { return m_libre->valeurs
 
 const QString &Principale::saisie(Cote cote) const { return m_popup->saisie(cote); }
 
+QString Principale::texteDiametre() const { return m_popup->diametre(); }
+
+void Principale::appliquerAjustement(const QString &diametre, const QString &alesage, const QString &arbre)
+{
+    const Operation operation(*this);
+    m_methodes->cocher(0);
+    m_popup->setDiametre(diametre);
+    m_popup->choisir(Cote::Alesage, alesage);
+    m_popup->choisir(Cote::Arbre, arbre);
+}
+
 void Principale::creerPanneaux()
 {
     m_methodes = new PanneauMethodes(this);
@@ -179,6 +191,7 @@ void Principale::connecter()
     connect(m_methodes, &PanneauMethodes::methodeChoisie, this, &Principale::Changer_Methode);
     connect(m_barre, &BarreOutils::classeChoisie, this, &Principale::classeBarre);
     connect(m_barre, &BarreOutils::survolFond, this, &Principale::Effacer_Survol);
+    m_outils = new OutilsPrincipale(*this, *m_menus);
 
     // The background surfaces: moving over them removes every hover look.
     setMouseTracking(true);
@@ -248,7 +261,8 @@ void Principale::mouseMoveEvent(QMouseEvent *event)
 void Principale::fixerDiametre(double d)
 {
     m_etat.Dia_Nominal = d;
-    m_affichage.diametre = d;
+    if (!m_affichage.libre)
+        m_affichage.diametre = m_affichage.diametreArbre = d;
     m_barre->setDiametre(d);
 }
 
@@ -292,7 +306,6 @@ void Principale::viderResultats()
     m_popup->setClasseBarre(Cote::Alesage, QString());
     m_popup->setClasseBarre(Cote::Arbre, QString());
     m_affichage.cotes = {};
-    m_affichage.jeux.reset();
 }
 
 // The reset leaves 2 mm, so a diameter never gets two warnings.
@@ -362,30 +375,27 @@ bool Principale::ecartsAJour(Cote cote) const
 void Principale::Affiche(Cote cote)
 {
     const Operation operation(*this);
-    CoteAffiche &a = m_affichage.cotes[static_cast<int>(cote)];
+    CoteAffichee &a = m_affichage.cotes[static_cast<int>(cote)];
+    a = {classeDe(m_etat, cote), std::nullopt};
     if (ecartsAJour(cote)) {
         const PaireEcarts e = ecartsDe(m_etat, cote);
         const double d = m_etat.Dia_Nominal;
         m_popup->afficherEcarts(cote, e);
         m_resultats->afficherTailles(cote, d + e.sup, d + e.inf);
-        a = {true, QString::fromStdString(classeDe(m_etat, cote)), d, e, d + e.sup, d + e.inf};
+        a.ecarts = e;
     } else {
         m_popup->viderEcarts(cote);
         m_resultats->viderTailles(cote);
-        a = {};
     }
-    if (ecartsAJour(Cote::Alesage) && ecartsAJour(Cote::Arbre)) {
+    if (ecartsAJour(Cote::Alesage) && ecartsAJour(Cote::Arbre))
         Calcul_Jeu();
-    } else {
+    else
         m_resultats->viderJeux();
-        m_affichage.jeux.reset();
-    }
 }
 
 void Principale::Calcul_Jeu()
 {
-    const Operation operation(*this);
-    m_affichage.jeux = m_resultats->Calcul_Jeu();
+    m_resultats->Calcul_Jeu();
 }
 
 void Principale::presseCalcul()
@@ -407,13 +417,11 @@ void Principale::Calcul_Libre()
 {
     const Operation operation(*this);
     const ValeursLibres &v = m_libre->valeurs();
-    const double alMax = v.Val_Dia1 + v.Val_Ec_Sup_Dia1;
-    const double alMin = v.Val_Ec_Inf_Dia1 + v.Val_Dia1;
-    const double arMax = v.Val_Dia2 + v.Val_Ec_Sup_Dia2;
-    const double arMin = v.Val_Dia2 + v.Val_Ec_Inf_Dia2;
-    m_affichage.jeux = m_resultats->afficherCalcul(alMax, alMin, arMax, arMin);
-    m_affichage.cotes = {CoteAffiche{true, {}, v.Val_Dia1, {v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1}, alMax, alMin},
-                         CoteAffiche{true, {}, v.Val_Dia2, {v.Val_Ec_Sup_Dia2, v.Val_Ec_Inf_Dia2}, arMax, arMin}};
+    m_affichage = ajustementLibre(v.Val_Dia1, v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1, v.Val_Dia2, v.Val_Ec_Sup_Dia2,
+                                  v.Val_Ec_Inf_Dia2);
+    const Tailles al = *tailles(m_affichage, Cote::Alesage);
+    const Tailles ar = *tailles(m_affichage, Cote::Arbre);
+    m_resultats->afficherCalcul(al.max, al.min, ar.max, ar.min);
 }
 
 void Principale::Changer_Methode(int k)
@@ -423,7 +431,11 @@ void Principale::Changer_Methode(int k)
     if (precedente == 0)
         m_diametreListes = m_etat.Dia_Nominal;
     m_etat.Methode_Selection = std::int16_t(k);
-    m_affichage.methode = k;
+    if (k != 2 && m_affichage.libre) {
+        // Back to the tables: the sides are shown again below.
+        m_affichage = {};
+        fixerDiametre(m_etat.Dia_Nominal);
+    }
 
     const Disposition &d = Dispositions[k];
     setFixedSize(tailleTwips(LargeurFenetre, d.hauteurFenetre));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/affichage.h"
 #include "app/panneau_libre.h"
+#include "tables/ajustement_affiche.h"
 #include "tables/cote.h"
 #include "tables/etat.h"
 
@@ -23,6 +23,7 @@ QPoint placerDansEcran(const QRect &cadre, const QRect &disponible);
 
 class BarreMenus;
 class BarreOutils;
+class OutilsPrincipale;
 class PanneauLibre;
 class PanneauMethodes;
 class PanneauPopup;
@@ -43,12 +44,22 @@ public:
     const ValeursLibres &valeursLibres() const;
     // The prefix typed so far into a class list (Saisie_Alesage, Saisie_Arbre).
     const QString &saisie(Cote cote) const;
-    // What the results show now; resultatsChanges tells when it changed.
-    const Affichage &affichage() const { return m_affichage; }
+    // The fit the results show now, in whichever method (its clearances are
+    // jeux(affichage())); resultatsChanges tells when it changed.
+    const AjustementAffiche &affichage() const { return m_affichage; }
 
     // Maximum and minimum clearance from the four limit sizes on screen,
     // coloured by the kind of fit.
     void Calcul_Jeu();
+    // The text of the diameter box, as typed.
+    QString texteDiametre() const;
+    // A fit chosen elsewhere (the finder), applied as the user would: the
+    // "Popup" method, the diameter typed, then both classes chosen in their
+    // lists. One action: resultatsChanges follows once.
+    void appliquerAjustement(const QString &diametre, const QString &alesage, const QString &arbre);
+    // The Outils menu's windows and commands.
+    OutilsPrincipale *outils() const { return m_outils; }
+
     // Removes every hover effect of the window.
     void Effacer_Survol();
 
@@ -124,11 +135,11 @@ private:
     std::array<Recherche, 2> m_recherches;
     // The diameter the class lists were last built for.
     double m_diametreListes = 0;
-    Affichage m_affichage;
+    AjustementAffiche m_affichage;
     // Nesting of the operations under way, and what was shown before the
     // outermost one.
     int m_operations = 0;
-    Affichage m_avant;
+    AjustementAffiche m_avant;
 
     PanneauMethodes *m_methodes = nullptr;
     PanneauPopup *m_popup = nullptr;
@@ -137,6 +148,7 @@ private:
     QLineEdit *m_recupCurseur = nullptr;
     BarreOutils *m_barre = nullptr;
     BarreMenus *m_menus = nullptr;
+    OutilsPrincipale *m_outils = nullptr;
 };
 
 } // namespace vestrel

@@ -17,6 +17,8 @@ namespace vestrel {
 struct CoteAffichee {
     std::string classe;
     std::optional<PaireEcarts> ecarts;
+
+    friend bool operator==(const CoteAffichee &, const CoteAffichee &) = default;
 };
 
 // The fit the main window shows, in whichever method: from the tables (a
@@ -31,6 +33,8 @@ struct AjustementAffiche {
     const CoteAffichee &cote(Cote c) const { return cotes[static_cast<int>(c)]; }
     // The size a side's deviations are measured from.
     double taille(Cote c) const { return c == Cote::Alesage ? diametre : diametreArbre; }
+
+    friend bool operator==(const AjustementAffiche &, const AjustementAffiche &) = default;
 };
 
 // A fit from the tables with what the window shows for each side: a side
