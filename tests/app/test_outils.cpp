@@ -2,6 +2,7 @@
 // the fit shown, the keys Ctrl+C, Ctrl+E and Ctrl+F, the results' context
 // menu, and the finder applying a fit to the window.
 #include "aide.h"
+#include "tests/fiab/coherence.h"
 
 #include "app/outils.h"
 #include "tables/ajustement_affiche.h"
@@ -50,31 +51,11 @@ bool coche(const Principale &f)
     return !menuOutils(f)->icone(vestrel::BarreMenus::OutilSchema)->pixmap().isNull();
 }
 
-// The diagram's text against the labels of the main window: each clearance
-// label, in µm, is in the description, and so are the classes shown.
 QString incoherence(const Principale &f, const vestrel::Schema &s)
 {
-    if (!(s.ajustement() == f.affichage()))
-        return "the diagram draws another fit than the window shows";
-    const QString d = s.accessibleDescription();
-    for (const char *nom : {"J_Max", "J_Min"}) {
-        const QString t = texte(f, nom);
-        if (t.isEmpty())
-            continue;
-        QLocale l;
-        l.setNumberOptions(QLocale::OmitGroupSeparator);
-        const QString um = l.toString(l.toDouble(t) * 1000, 'g', 15).replace('-', QChar(0x2212));
-        if (!d.contains(um + QString::fromUtf8(" µm")))
-            return QString("%1 %2 (%3 µm) not in '%4'").arg(nom, t, um, d);
-    }
-    if (f.etat().Methode_Selection != 2) {
-        for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
-            const QString classe = QString::fromStdString(vestrel::classeDe(f.etat(), c));
-            if (f.ecartsAJour(c) && !d.contains(classe))
-                return QString("class %1 not in '%2'").arg(classe, d);
-        }
-    }
-    return {};
+    if (!s.isVisible())
+        return "the diagram is not open";
+    return fiab::incoherenceSchema(f);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "tests/fiab/coherence.h"
 
+#include "app/outils.h"
 #include "tables/ajustement.h"
 #include "tables/ecarts.h"
 #include "tables/nombres.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
+#include "ui/schema.h"
 #include "ui/textes.h"
 
 #include <QApplication>
@@ -295,7 +297,42 @@ QStringList incoherences(const vestrel::Principale &f, const Suivi &suivi)
     }
     if (methode == 0)
         v.listes();
+    if (const QString schema = incoherenceSchema(f); !schema.isEmpty())
+        v.signaler(schema);
     return v.problemes;
+}
+
+QString incoherenceSchema(const vestrel::Principale &f)
+{
+    const vestrel::Schema *s = f.outils() ? f.outils()->schema() : nullptr;
+    if (!s || !s->isVisible())
+        return {};
+    if (!(s->ajustement() == f.affichage()))
+        return QStringLiteral("the diagram draws another fit than the window shows");
+    const QString d = s->accessibleDescription();
+    for (const char *nom : {"J_Max", "J_Min"}) {
+        const QString t = texte(f, nom);
+        if (t.isEmpty())
+            continue;
+        QLocale l;
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        const double v = l.toDouble(t) * 1000;
+        // Past 15 digits the text would need an exponent, which the
+        // diagram never writes.
+        if (std::abs(v) >= 1e15)
+            continue;
+        const QString um = l.toString(v, 'g', 15).replace(u'-', QChar(0x2212));
+        if (!d.contains(um + QString::fromUtf8(" µm")))
+            return QStringLiteral("%1 \"%2\" (%3 µm) is not in the diagram's \"%4\"").arg(nom, t, um, d);
+    }
+    if (f.etat().Methode_Selection != 2) {
+        for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
+            const QString classe = QString::fromStdString(vestrel::classeDe(f.etat(), c));
+            if (f.ecartsAJour(c) && !d.contains(classe))
+                return QStringLiteral("class %1 is not in the diagram's \"%2\"").arg(classe, d);
+        }
+    }
+    return {};
 }
 
 Fermeur::Fermeur()

@@ -33,6 +33,11 @@ struct Suivi {
 // the tables and the free values say; empty when the display is consistent.
 QStringList incoherences(const vestrel::Principale &f, const Suivi &suivi);
 
+// Whether the diagram window, when open, draws what the main window shows:
+// the same fit, and in its text the classes shown and both clearance labels
+// in µm. Empty when it does, or when it is not open.
+QString incoherenceSchema(const vestrel::Principale &f);
+
 // Reads a number text shown by the window, whole and strictly (locale
 // separator, no exponent); nothing when it is not such a text.
 std::optional<double> lireAffiche(const QString &texte);

@@ -1,7 +1,10 @@
 // A seeded random walk of user actions over the whole main window: typing and
 // pasting, list choices and type-ahead, toolbar presses, "Calculer", method
-// switches by option and by menu, menu hovers, the about box. After every
-// action the display must agree with the fit state and the tables.
+// switches by option and by menu, menu hovers, the about box, the diagram
+// window (opened, closed, the main window moved, resized) and the finder
+// (typed into, a fit applied), copying the fit. After every action the
+// display, and the diagram when open, must agree with the fit state and the
+// tables.
 //
 //   VESTREL_SINGE_GRAINE   seed (default 20261207); the same seed replays
 //                          the same walk
@@ -9,7 +12,11 @@
 //   VESTREL_SINGE_EXPLORER 1: report each kind of finding once and go on
 #include "tests/fiab/coherence.h"
 
+#include "app/outils.h"
 #include "ui/cellule.h"
+#include "ui/menu_deroulant.h"
+#include "ui/recherche.h"
+#include "ui/schema.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -26,6 +34,8 @@
 #include <map>
 #include <numeric>
 #include <random>
+
+using vestrel::Cote;
 
 namespace {
 
@@ -71,7 +81,7 @@ public:
     {
         const int avant = m_faites;
         // Weights of the kinds of action.
-        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3};
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1};
         int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
         int genre = 0;
         while (tirage >= Poids[genre])
@@ -88,7 +98,10 @@ public:
         case 8: survolerMenus(); break;
         case 9: aPropos(); break;
         case 10: survoler(); break;
-        default: cliquerFond(); break;
+        case 11: cliquerFond(); break;
+        case 12: schema(); break;
+        case 13: rechercher(); break;
+        default: copier(); break;
         }
         return m_faites > avant;
     }
@@ -362,6 +375,102 @@ private:
         QWidget *cadre = enfant(QStringLiteral("Frame2"));
         QTest::mouseClick(cadre, Qt::LeftButton, {}, QPoint(3, cadre->height() - 3));
         noter(QStringLiteral("background"), QStringLiteral("Frame2"));
+    }
+
+    // Opens or closes the diagram from the Outils menu, or moves the main
+    // window or resizes the diagram while it shows.
+    void schema()
+    {
+        vestrel::Schema *s = m_f.outils()->schema();
+        const bool ouvert = s && s->isVisible();
+        const int choix = ouvert ? entier(3) : 0;
+        if (choix == 0) {
+            QTest::mouseClick(enfant(QStringLiteral("MNU(3)")), Qt::LeftButton);
+            auto *menu = static_cast<vestrel::MenuDeroulant *>(deroulant("Mnu_Outils"));
+            if (!menu || !menu->isVisible()) {
+                noter(QStringLiteral("diagram"), QStringLiteral("!! the Outils menu did not open"));
+                return;
+            }
+            QTest::mouseClick(menu->texte(0), Qt::LeftButton);
+            s = m_f.outils()->schema();
+            const bool coche = !menu->icone(0)->pixmap().isNull();
+            const bool montre = s && s->isVisible();
+            noter(QStringLiteral("diagram"), montre == ouvert || coche != montre
+                                                 ? QStringLiteral("!! toggled from %1: shown %2, check mark %3")
+                                                       .arg(ouvert).arg(montre).arg(coche)
+                                                 : QString::fromLatin1(montre ? "opened" : "closed"));
+        } else if (choix == 1) {
+            const QPoint p(entier(400), entier(300));
+            m_f.move(p);
+            const QPoint attendu(m_f.frameGeometry().right() + 1, m_f.frameGeometry().top());
+            noter(QStringLiteral("diagram"), s->pos() == attendu
+                                                 ? QStringLiteral("main window moved to %1,%2").arg(p.x()).arg(p.y())
+                                                 : QStringLiteral("!! the diagram did not follow the main window"));
+        } else {
+            const QSize t(200 + entier(900), 150 + entier(700));
+            s->resize(t);
+            noter(QStringLiteral("diagram"), QStringLiteral("resized to %1x%2").arg(t.width()).arg(t.height()));
+        }
+    }
+
+    // Ctrl+F, then a text typed into one of the finder's boxes; sometimes
+    // the fit of a row applied to the main window.
+    void rechercher()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == &m_f ? focus : &m_f, Qt::Key_F, Qt::ControlModifier);
+        vestrel::Recherche *r = m_f.outils()->recherche();
+        if (!r || !r->isVisible()) {
+            noter(QStringLiteral("finder"), QStringLiteral("!! Ctrl+F did not open it"));
+            return;
+        }
+        static const char *const Boites[] = {"Rech_Diametre", "Rech_Jeu_Mini", "Rech_Jeu_Maxi"};
+        auto *boite = r->findChild<QLineEdit *>(QString::fromLatin1(Boites[entier(3)]));
+        const QString t = texteAuHasard(true);
+        if (pile(50))
+            boite->clear();
+        for (const QChar c : t)
+            QTest::sendKeyEvent(QTest::KeyAction::Click, boite, c == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                                c == u'\b' ? QString() : QString(c), Qt::NoModifier);
+        auto *table = r->findChild<QTableView *>(QStringLiteral("Rech_Resultats"));
+        const int lignes = table->model()->rowCount();
+        if (lignes == 0 || pile(60)) {
+            noter(QStringLiteral("finder"), QStringLiteral("%1 typed \"%2\", %3 rows").arg(boite->objectName(), t).arg(lignes));
+            return;
+        }
+        const int ligne = entier(lignes);
+        table->setCurrentIndex(table->model()->index(ligne, 0));
+        const QString ajustement = table->model()->index(ligne, 0).data().toString();
+        const QString diametre = r->findChild<QLineEdit *>(QStringLiteral("Rech_Diametre"))->text();
+        QTest::mousePress(r->findChild<vestrel::Cellule *>(QStringLiteral("Rech_Appliquer")), Qt::LeftButton);
+        suivi.tables();
+        const QString montre = enfant<QComboBox>(QStringLiteral("Aj_Alesage"))->currentText() + u'/'
+                               + enfant<QComboBox>(QStringLiteral("Aj_Arbre"))->currentText();
+        const bool juste = m_f.etat().Methode_Selection == 0 && montre == ajustement
+                           && enfant<QLineEdit>(QStringLiteral("Diametre"))->text() == diametre;
+        noter(QStringLiteral("finder"), juste ? QStringLiteral("applied %1 at \"%2\"").arg(ajustement, diametre)
+                                              : QStringLiteral("!! applied %1 at \"%2\", the window shows %3")
+                                                    .arg(ajustement, diametre, montre));
+    }
+
+    // Ctrl+C with no text selected copies the fit: its first line names
+    // the classes shown.
+    void copier()
+    {
+        auto *diametre = enfant<QLineEdit>(QStringLiteral("Diametre"));
+        if (!visible(diametre))
+            return;
+        diametre->deselect();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(diametre, Qt::Key_C, Qt::ControlModifier);
+        const QString premiere = QGuiApplication::clipboard()->text().section(u'\n', 0, 0);
+        QString attendu;
+        for (const Cote c : {Cote::Alesage, Cote::Arbre})
+            if (!m_f.affichage().libre && m_f.affichage().cote(c).ecarts)
+                attendu += (attendu.isEmpty() ? QString() : QStringLiteral("/"))
+                           + QString::fromStdString(vestrel::classeDe(m_f.etat(), c));
+        noter(QStringLiteral("copy"), premiere.contains(attendu) ? premiere
+                                                                 : QStringLiteral("!! copied \"%1\", shown %2").arg(premiere, attendu));
     }
 
     vestrel::Principale &m_f;
