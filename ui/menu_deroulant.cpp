@@ -86,6 +86,7 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
 
 void MenuDeroulant::retirerSurvol()
 {
+    m_survole = -1;
     m_selection->hide();
     for (Cellule *t : std::as_const(m_textes))
         t->setBackColor(couleurs::Blanc);
@@ -101,6 +102,13 @@ void MenuDeroulant::survolerItem(int k)
     }
     m_selection->move(m_positionsSelection.at(k));
     m_selection->show();
+    m_survole = k;
+}
+
+void MenuDeroulant::choisirSurvole()
+{
+    if (m_survole >= 0)
+        emit itemChoisi(m_survole);
 }
 
 bool MenuDeroulant::eventFilter(QObject *objet, QEvent *event)

@@ -54,6 +54,11 @@ public:
     // Item k takes the hover colour and the highlight; on a menu of several
     // items the others return to their idle look.
     void survolerItem(int k);
+    // The item that has the hover look, by the pointer or the arrow keys;
+    // -1 when none has.
+    int itemSurvole() const { return m_survole; }
+    // Chooses the item that has the hover look, as a click on it would.
+    void choisirSurvole();
 
 signals:
     // A click (press and release on the same part) on item k.
@@ -68,6 +73,7 @@ private:
     QList<Cellule *> m_zones;
     QList<QPoint> m_positionsSelection;
     Forme *m_selection = nullptr;
+    int m_survole = -1;
 };
 
 } // namespace vestrel

@@ -9,9 +9,11 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -102,7 +104,10 @@ BarreMenus::BarreMenus(QWidget *fenetre)
         connect(titre, &Cellule::survole, this, [this, i] { survolerTitre(i); });
         connect(titre, &Cellule::presse, this, [this, i] { presserTitre(i); });
         m_titres.append(titre);
+        m_ordre.append(i);
     }
+    std::sort(m_ordre.begin(), m_ordre.end(),
+              [](int a, int b) { return Titres[a].gauche < Titres[b].gauche; });
 
     for (int i = 0; i < int(std::size(Deroulants)); ++i) {
         auto *menu = new MenuDeroulant(Deroulants[i], fenetre);
@@ -214,8 +219,121 @@ void BarreMenus::choisir(int menu, int item)
     }
 }
 
+int BarreMenus::menuVisible() const
+{
+    for (int i = 0; i < m_deroulants.size(); ++i) {
+        if (m_deroulants[i]->isVisible())
+            return i;
+    }
+    return -1;
+}
+
+int BarreMenus::titreDeLettre(int touche) const
+{
+    for (int i : m_ordre) {
+        const QString texte = m_titres[i]->text();
+        if (!texte.isEmpty() && texte.front().isLetter() && texte.front().toUpper().unicode() == touche)
+            return i;
+    }
+    return -1;
+}
+
+void BarreMenus::ouvrirAuClavier(int i)
+{
+    // Only the title of the open menu stays lit; survolerTitre clears the
+    // items of every drop-down and, the mode being on, opens menu i.
+    retirerSurvol();
+    m_menuOuvert = 1;
+    survolerTitre(i);
+}
+
+void BarreMenus::fermerAuClavier()
+{
+    masquerMenus();
+    retirerSurvol();
+}
+
+bool BarreMenus::traiterTouche(const QKeyEvent &cle, bool agir)
+{
+    const Qt::KeyboardModifiers modifs = cle.modifiers() & ~Qt::KeypadModifier;
+    const int ouvert = menuVisible();
+
+    if (modifs == Qt::AltModifier) {
+        const int i = titreDeLettre(cle.key());
+        if (i >= 0 && agir)
+            ouvrirAuClavier(i);
+        return i >= 0;
+    }
+    if (modifs != Qt::NoModifier)
+        return false;
+    if (cle.key() == Qt::Key_F10) {
+        if (agir && ouvert < 0)
+            ouvrirAuClavier(Fichier);
+        else if (agir)
+            fermerAuClavier();
+        return true;
+    }
+    if (ouvert < 0)
+        return false;
+
+    MenuDeroulant *menu = m_deroulants[ouvert];
+    switch (cle.key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        if (!agir)
+            return true;
+        const int n = menu->nombreItems();
+        const int k = menu->itemSurvole();
+        const int pas = cle.key() == Qt::Key_Down ? 1 : n - 1;
+        if (k < 0)
+            menu->survolerItem(cle.key() == Qt::Key_Down ? 0 : n - 1);
+        else
+            menu->survolerItem((k + pas) % n);
+        return true;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        if (!agir)
+            return true;
+        const int n = int(m_ordre.size());
+        const int pas = cle.key() == Qt::Key_Right ? 1 : n - 1;
+        ouvrirAuClavier(m_ordre[(m_ordre.indexOf(ouvert) + pas) % n]);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // With no item lit the key does nothing, and goes nowhere else.
+        if (agir) {
+            menu->choisirSurvole();
+            if (menuVisible() < 0)
+                retirerSurvol();
+        }
+        return true;
+    case Qt::Key_Escape:
+        if (agir)
+            fermerAuClavier();
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool BarreMenus::eventFilter(QObject *objet, QEvent *event)
 {
+    // The drop-downs never take the activation, so the keys meant for them
+    // reach the focused control of the main window. A shortcut override is
+    // accepted so that no shortcut takes a key the menus use.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        && objet->isWidgetType()) {
+        QWidget *fenetre = static_cast<QWidget *>(objet)->window();
+        if (fenetre == m_fenetre || m_deroulants.contains(qobject_cast<MenuDeroulant *>(fenetre))) {
+            const bool presse = event->type() == QEvent::KeyPress;
+            if (traiterTouche(*static_cast<QKeyEvent *>(event), presse)) {
+                event->accept();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && objet->isWidgetType()) {
         auto *cible = static_cast<QWidget *>(objet);
         if (cible->window() == m_fenetre && !m_titres.contains(qobject_cast<Cellule *>(cible))) {

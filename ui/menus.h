@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class QKeyEvent;
 class QLabel;
 class QWidget;
 
@@ -19,6 +20,9 @@ class MenuDeroulant;
 // The main window's own menu bar: the titles "Fichier", "Selection", "Outils"
 // and "?", the highlight rectangle around the hovered title, and the
 // drop-down windows Mnu_File, Mnu_Select, Mnu_Apropos and Mnu_Outils.
+// From the keyboard: F10 opens "Fichier", Alt and the first letter of a title
+// opens its menu; in an open menu the arrows move between items and menus,
+// Enter chooses and Escape closes.
 class BarreMenus : public QObject
 {
     Q_OBJECT
@@ -64,8 +68,22 @@ private:
     void ouvrir(int i);
     void choisir(int menu, int item);
 
+    // The drop-down on screen, -1 when none is.
+    int menuVisible() const;
+    // Whether the menus take this key; when `agir` is set, also does what
+    // the key does.
+    bool traiterTouche(const QKeyEvent &cle, bool agir);
+    // Opens menu i with its title lit and no item lit, as a press on the
+    // title would open it.
+    void ouvrirAuClavier(int i);
+    void fermerAuClavier();
+    // The title whose first letter is this key code, -1 when none.
+    int titreDeLettre(int touche) const;
+
     QWidget *m_fenetre;
     QList<Cellule *> m_titres;
+    // The indices of the titles from left to right on the window.
+    QList<int> m_ordre;
     Forme *m_selection = nullptr;
     QList<MenuDeroulant *> m_deroulants;
     QLabel *m_pic = nullptr;

@@ -1,10 +1,14 @@
 #include "app/principale.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/menu_deroulant.h"
+#include "ui/menus.h"
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
 #include <QtTest>
@@ -29,9 +33,14 @@ private slots:
     void optionDeplaceLaCoche();
     void activationFermeLesMenus();
     void retirerSurvol();
+    void clavier_data();
+    void clavier();
+    void saisieSansMenu();
 
 private:
     QWidget *ouvrir(int titre);
+    // Typed into the focused control of the main window: "Alt+S Down Num+Enter".
+    void taper(const QString &touches);
 
     vestrel::Principale *m_fenetre = nullptr;
 };
@@ -149,6 +158,85 @@ void TestMenusFenetre::retirerSurvol()
         QCOMPARE(enfant<Cellule>(m_fenetre, QStringLiteral("MNU(%1)").arg(i))->backColor(),
                  couleurs::Gris);
     QVERIFY(!enfant(m_fenetre, QStringLiteral("Selection"))->isVisible());
+}
+
+void TestMenusFenetre::taper(const QString &touches)
+{
+    for (const QString &t : touches.split(u' ')) {
+        const QKeyCombination c = QKeySequence::fromString(t)[0];
+        QTest::keyClick(m_fenetre->focusWidget(), c.key(), c.keyboardModifiers());
+    }
+}
+
+void TestMenusFenetre::clavier_data()
+{
+    QTest::addColumn<QString>("touches");
+    QTest::addColumn<int>("ouvert"); // title of the menu on screen, -1 none
+    QTest::addColumn<int>("item");   // item lit, -1 none
+    QTest::addColumn<int>("methode");
+    QTest::newRow("F10") << "F10" << 0 << -1 << 0;
+    QTest::newRow("Alt+S") << "Alt+S" << 1 << -1 << 0;
+    QTest::newRow("Alt+O") << "Alt+O" << 3 << -1 << 0;
+    QTest::newRow("premier Bas") << "Alt+S Down" << 1 << 0 << 0;
+    QTest::newRow("Bas apres le dernier") << "Alt+S Down Down Down Down" << 1 << 0 << 0;
+    QTest::newRow("Haut depuis le premier") << "Alt+S Down Up" << 1 << 2 << 0;
+    // On screen: Fichier, Selection, Outils, ?
+    QTest::newRow("Selection -> Outils") << "Alt+S Down Right" << 3 << -1 << 0;
+    QTest::newRow("Outils -> ? -> Fichier") << "Alt+O Right Right" << 0 << -1 << 0;
+    QTest::newRow("Fichier <- ?") << "F10 Left" << 2 << -1 << 0;
+    QTest::newRow("Entree: Libre") << "Alt+S Up Return" << -1 << -1 << 2;
+    QTest::newRow("Entree du pave") << "Alt+S Down Down Num+Enter" << -1 << -1 << 1;
+    QTest::newRow("Entree sans item") << "Alt+S Return" << 1 << -1 << 0;
+    QTest::newRow("Echap") << "Alt+S Down Escape" << -1 << -1 << 0;
+    QTest::newRow("F10 ferme") << "Alt+O F10" << -1 << -1 << 0;
+}
+
+void TestMenusFenetre::clavier()
+{
+    QFETCH(QString, touches);
+    QFETCH(int, ouvert);
+    QFETCH(int, item);
+    QFETCH(int, methode);
+
+    // Hidden drop-downs keep the item the pointer lit last.
+    auto *barre = m_fenetre->findChild<BarreMenus *>();
+    for (int i = 0; i < 4; ++i)
+        barre->deroulant(i)->survolerItem(0);
+    taper(touches);
+
+    const int gauches[] = {120, 860, 2480, 1780};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(barre->deroulant(i)->isVisible(), i == ouvert);
+        QCOMPARE(barre->titre(i)->backColor(), i == ouvert ? couleurs::Survol : couleurs::Gris);
+    }
+    QCOMPARE(enfant(m_fenetre, QStringLiteral("Selection"))->isVisible(), ouvert >= 0);
+    QVERIFY(enfant<QRadioButton>(m_fenetre, QStringLiteral("Ch_opt(%1)").arg(methode))->isChecked());
+    if (ouvert < 0)
+        return;
+    MenuDeroulant *m = barre->deroulant(ouvert);
+    QCOMPARE(m->pos(), m_fenetre->pos() + pointTwips(gauches[ouvert], 700));
+    QVERIFY(barre->menuOuvert());
+    QWidget *selection = enfant(m, QStringLiteral("Selection"));
+    QCOMPARE(selection->isVisible(), item >= 0);
+    for (int k = 0; k < m->nombreItems(); ++k)
+        QCOMPARE(m->texte(k)->backColor(), k == item ? couleurs::Survol : couleurs::Blanc);
+    // The keys give an item the very look the pointer gives it.
+    const QRect place = selection->geometry();
+    if (item >= 0)
+        survoler(m->texte(item), QPoint(3, 3));
+    QCOMPARE(selection->geometry(), place);
+}
+
+// With no menu open these keys belong to the diameter box; a key the menus
+// do not use still types while one is open.
+void TestMenusFenetre::saisieSansMenu()
+{
+    auto *diametre = enfant<QLineEdit>(m_fenetre, QStringLiteral("Diametre"));
+    taper(QStringLiteral("2 5 Escape Return Down Up Left 1"));
+    QCOMPARE(diametre->text(), QStringLiteral("215"));
+    taper(QStringLiteral("Alt+O 0"));
+    QCOMPARE(diametre->text(), QStringLiteral("2105"));
+    QVERIFY(menu("Mnu_Outils")->isVisible());
 }
 
 QTEST_MAIN(TestMenusFenetre)
