@@ -86,6 +86,10 @@ public:
         int genre = 0;
         while (tirage >= Poids[genre])
             tirage -= Poids[genre++];
+        // Keys reach an open menu: with "Fichier" open, Down and Enter would
+        // choose "Quitter" and end the walk. It is closed by Escape first.
+        if (genre == 0 || genre == 1 || genre == 3 || genre >= 13)
+            fermerFichier();
         switch (genre) {
         case 0: taper(); break;
         case 1: coller(); break;
@@ -375,6 +379,17 @@ private:
         QWidget *cadre = enfant(QStringLiteral("Frame2"));
         QTest::mouseClick(cadre, Qt::LeftButton, {}, QPoint(3, cadre->height() - 3));
         noter(QStringLiteral("background"), QStringLiteral("Frame2"));
+    }
+
+    void fermerFichier()
+    {
+        QWidget *fichier = deroulant("Mnu_File");
+        if (!fichier || !fichier->isVisible())
+            return;
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &m_f, Qt::Key_Escape);
+        noter(QStringLiteral("escape"), fichier->isVisible() ? QStringLiteral("!! Fichier still open")
+                                                             : QStringLiteral("Fichier closed"));
     }
 
     // Opens or closes the diagram from the Outils menu, or moves the main
