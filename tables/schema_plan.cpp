@@ -1,6 +1,8 @@
 // The diagram laid out at a size, and written as SVG.
 #include "tables/schema.h"
 
+#include "tables/xml.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -208,21 +210,6 @@ std::string couleur(Couleur c)
     return s;
 }
 
-std::string echapper(std::string_view t)
-{
-    std::string r;
-    for (char c : t) {
-        switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        default: r += c;
-        }
-    }
-    return r;
-}
-
 void ligne(std::string &s, const Segment &g)
 {
     s += "<line x1=\"" + nombre(g.a.x) + "\" y1=\"" + nombre(g.a.y) + "\" x2=\"" + nombre(g.b.x) + "\" y2=\""
@@ -247,7 +234,7 @@ std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
     s += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" + l
          + "\" height=\"" + h + "\" viewBox=\"0 0 " + l + " " + h + "\">\n";
-    s += "<title>Schéma des tolérances</title>\n<desc>" + echapper(m.description) + "</desc>\n";
+    s += "<title>Schéma des tolérances</title>\n<desc>" + echapperXml(m.description) + "</desc>\n";
     s += "<rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\" stroke=\"none\"/>\n";
 
     s += "<g id=\"echelle\" stroke=\"" + couleur(Gris) + "\" stroke-width=\"" + nombre(e) + "\">\n";
@@ -296,7 +283,7 @@ std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
         const char *ancre = t.ancre == Ancre::Debut ? "start" : t.ancre == Ancre::Milieu ? "middle" : "end";
         s += "<text x=\"" + nombre(t.position.x) + "\" y=\"" + nombre(t.position.y) + "\" font-size=\""
              + nombre(t.taille) + "\" text-anchor=\"" + ancre + "\" fill=\"" + couleur(t.couleur) + "\""
-             + (t.gras ? " font-weight=\"bold\"" : "") + ">" + echapper(t.texte) + "</text>\n";
+             + (t.gras ? " font-weight=\"bold\"" : "") + ">" + echapperXml(t.texte) + "</text>\n";
     }
     s += "</g>\n</svg>\n";
     return s;
