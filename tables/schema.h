@@ -3,6 +3,7 @@
 #include "tables/ajustement.h"
 #include "tables/ajustement_affiche.h"
 #include "tables/cote.h"
+#include "tables/couleur.h"
 
 #include <array>
 #include <optional>
@@ -12,16 +13,7 @@
 
 namespace vestrel {
 
-// Colours of the drawing, red in the first byte.
-struct Couleur {
-    unsigned char r = 0, g = 0, b = 0;
-    friend bool operator==(const Couleur &, const Couleur &) = default;
-};
-
-// The kind of fit in the colour of the clearance labels.
-inline constexpr Couleur CouleurJeu{0, 0, 255};
-inline constexpr Couleur CouleurIncertain{0, 0, 0};
-inline constexpr Couleur CouleurSerrage{255, 0, 0};
+// CouleurJeu, CouleurIncertain or CouleurSerrage.
 Couleur couleurNature(Nature n);
 // "Ajustement avec jeu", "Ajustement incertain", "Ajustement avec serrage".
 std::string_view texteNature(Nature n);
