@@ -464,7 +464,9 @@ private slots:
         for (const QString &attendu :
              {QStringLiteral("Fiche d'ajustement"), QStringLiteral("14 mars 2026"), QStringLiteral("Ajustement \u220525 H7/g6 : avec jeu"),
               QStringLiteral("ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25"), QStringLiteral("maxi 24,993 ; mini 24,98"),
-              QStringLiteral("Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240")})
+              QStringLiteral("Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240"),
+              // The diagram's own texts, painted as text.
+              QStringLiteral("IT7 = 21 \u00B5m"), QStringLiteral("Jeu maxi 41 \u00B5m ; jeu mini 7 \u00B5m ; jeu moyen 24 \u00B5m")})
             QVERIFY2(texte.contains(attendu), qPrintable(attendu + QStringLiteral("\n---\n") + texte));
         // The diagram is drawn as vectors: the page holds no picture.
         QProcess images;
