@@ -1,21 +1,22 @@
 // Cost of redrawing the tolerance-zone diagram after a class choice, beside
 // the class choice itself in the main window. Both are measured with their
 // painting done at once (repaint), since the diagram's cost is mostly paint:
-// the diagram is built from the tables, written as SVG, parsed by Qt SVG and
-// painted at the window's size, which is all the window Schema does when the
-// fit changes. The figures without painting are printed beside them.
+// the window Schema builds the diagram from the tables when the fit changes,
+// lays it out at its size when it paints, and paints the plan with QPainter.
+// The figures without painting, and the parts of the redraw, are printed
+// beside them.
 
 #include "bench/rapport.h"
 
 #include "app/principale.h"
 #include "tables/schema.h"
+#include "ui/dessin_schema.h"
 #include "ui/schema.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -79,35 +80,44 @@ void BM_Schema_montrer(benchmark::State &state)
 }
 BENCHMARK(BM_Schema_montrer);
 
-void BM_Schema_redessiner(benchmark::State &state)
+// The same into an image of the window's size, as grab() would: the fit
+// shown, then the window laid out and painted.
+void BM_Schema_montrerDansUneImage(benchmark::State &state)
 {
-    QImage image(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema), QImage::Format_ARGB32_Premultiplied);
-    QSvgRenderer rendu;
+    Schema schema;
+    QImage image(schema.size(), QImage::Format_ARGB32_Premultiplied);
     std::size_t n = 0;
     for (auto _ : state) {
-        const ModeleSchema m = construireSchema(ajustementClasses(2, Classes[n++ % 2], "f7"), ".");
-        const std::string svg = svgSchema(m, image.width(), image.height());
-        rendu.load(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        rendu.render(&p, QRectF(image.rect()));
+        schema.montrer(ajustementClasses(2, Classes[n++ % 2], "f7"));
+        schema.render(&image);
     }
-    if (!rendu.isValid())
-        state.SkipWithError("the diagram's SVG did not parse");
+    if (!schema.planAJour() || schema.modele().zone(Cote::Alesage)->titre != Classes[(n - 1) % 2])
+        state.SkipWithError("the diagram was not laid out for the last fit");
 }
-BENCHMARK(BM_Schema_redessiner);
+BENCHMARK(BM_Schema_montrerDansUneImage);
 
-// The part of the redraw before Qt: model and SVG text only.
-void BM_Schema_modeleEtSvg(benchmark::State &state)
+// The parts of the redraw: the model and its plan (no Qt), then painting a
+// plan already made.
+void BM_Schema_modeleEtPlan(benchmark::State &state)
 {
     std::size_t n = 0;
     for (auto _ : state) {
         const ModeleSchema m = construireSchema(ajustementClasses(2, Classes[n++ % 2], "f7"), ".");
-        benchmark::DoNotOptimize(svgSchema(m));
+        benchmark::DoNotOptimize(planSchema(m, LargeurSchema, HauteurSchema));
     }
 }
-BENCHMARK(BM_Schema_modeleEtSvg);
+BENCHMARK(BM_Schema_modeleEtPlan);
+
+void BM_Schema_peindrePlan(benchmark::State &state)
+{
+    const PlanSchema plan = planSchema(construireSchema(ajustementClasses(2, "H7", "f7"), "."), LargeurSchema, HauteurSchema);
+    QImage image(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&image);
+        peindreSchema(p, plan);
+    }
+}
+BENCHMARK(BM_Schema_peindrePlan);
 
 } // namespace
 
@@ -123,17 +133,19 @@ int main(int argc, char **argv)
     const double choix = rapport.ns("BM_Principale_choixClasse");
     const double choixPeint = rapport.ns("BM_Principale_choixClasseEtPeinture");
     const double fenetre = rapport.ns("BM_Schema_montrer");
-    const double image = rapport.ns("BM_Schema_redessiner");
-    const double svg = rapport.ns("BM_Schema_modeleEtSvg");
+    const double image = rapport.ns("BM_Schema_montrerDansUneImage");
+    const double plan = rapport.ns("BM_Schema_modeleEtPlan");
+    const double peinture = rapport.ns("BM_Schema_peindrePlan");
     std::printf("\n(e) schéma redessiné après un choix de classe (temps CPU)\n");
     std::printf("    choix de classe, Principale repeinte : %.1f us (sans peinture : %.1f us)\n", choixPeint / 1e3,
                 choix / 1e3);
-    std::printf("    Schema montré et repeint : %.1f us ; dans une image 560 x 400 : %.1f us ; modèle + SVG seuls : %.1f us\n",
-                fenetre / 1e3, image / 1e3, svg / 1e3);
+    std::printf("    Schema montré et repeint : %.1f us ; montré et peint dans une image 560 x 400 : %.1f us\n",
+                fenetre / 1e3, image / 1e3);
+    std::printf("    dont modèle + plan : %.1f us ; peinture d'un plan fait : %.1f us\n", plan / 1e3, peinture / 1e3);
     vestrel::bench::cible("(e) Schema repeint / choix de classe repeint",
                           choixPeint > 0 && fenetre > 0 ? fenetre / choixPeint : -1, "x", 0.5);
-    vestrel::bench::cible("(e) modèle + SVG / choix de classe sans peinture", choix > 0 && svg > 0 ? svg / choix : -1,
-                          "x", 0.5);
+    vestrel::bench::cible("(e) Schema peint dans une image / choix de classe repeint",
+                          choixPeint > 0 && image > 0 ? image / choixPeint : -1, "x", 0.5);
     benchmark::Shutdown();
     return 0;
 }

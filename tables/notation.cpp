@@ -1,6 +1,7 @@
 #include "tables/notation.h"
 
 #include "tables/nombres.h"
+#include "tables/xml.h"
 
 #include <vector>
 
@@ -85,20 +86,6 @@ std::string titre(const AjustementAffiche &a, const Jeux &j, std::string_view se
 
 std::string jeu(const Jeu &j, std::string_view sep) { return localiserTexte(j.texte, sep); }
 
-std::string echapper(std::string_view t)
-{
-    std::string r;
-    for (char c : t) {
-        switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        default: r += c;
-        }
-    }
-    return r;
-}
-
 } // namespace
 
 std::string notationTexte(const AjustementAffiche &a, std::string_view sep)
@@ -131,11 +118,11 @@ std::string notationHtml(const AjustementAffiche &a, std::string_view sep)
     std::string h = "<html><head><meta charset=\"utf-8\"></head><body>\n"
                     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
     if (j)
-        h += "<tr><th colspan=\"7\">" + echapper(titre(a, *j, sep)) + "</th></tr>\n";
+        h += "<tr><th colspan=\"7\">" + echapperXml(titre(a, *j, sep)) + "</th></tr>\n";
     h += "<tr><th></th><th>\u2205</th><th>Classe</th><th>ES / es</th><th>EI / ei</th><th>Maxi</th><th>Mini</th></tr>\n";
     for (const Ligne &l : ls) {
         h += "<tr><th>" + std::string(l.cote == Cote::Alesage ? "Alésage" : "Arbre") + "</th><td>" + l.taille
-             + "</td><td>" + echapper(l.classe) + "</td>";
+             + "</td><td>" + echapperXml(l.classe) + "</td>";
         if (l.inf.empty())
             h += "<td colspan=\"2\">" + l.sup + "</td>";
         else

@@ -3,6 +3,7 @@
 #include "tables/ajustement.h"
 #include "tables/ajustement_affiche.h"
 #include "tables/cote.h"
+#include "tables/couleur.h"
 
 #include <array>
 #include <optional>
@@ -12,17 +13,16 @@
 
 namespace vestrel {
 
-// Colours of the drawing, red in the first byte.
-struct Couleur {
-    unsigned char r = 0, g = 0, b = 0;
-    friend bool operator==(const Couleur &, const Couleur &) = default;
-};
-
-// The kind of fit in the colour of the clearance labels.
-inline constexpr Couleur CouleurJeu{0, 0, 255};
-inline constexpr Couleur CouleurIncertain{0, 0, 0};
-inline constexpr Couleur CouleurSerrage{255, 0, 0};
+// CouleurJeu, CouleurIncertain or CouleurSerrage.
 Couleur couleurNature(Nature n);
+
+// The drawing's other colours: lines and texts, the scale, the bore's
+// hatching, the shaft's fill.
+inline constexpr Couleur CouleurEncre{32, 32, 32};
+inline constexpr Couleur CouleurGris{96, 96, 96};
+inline constexpr Couleur CouleurHachure{80, 80, 80};
+inline constexpr Couleur CouleurZoneArbre{170, 190, 225};
+inline constexpr Couleur CouleurFond{255, 255, 255};
 // "Ajustement avec jeu", "Ajustement incertain", "Ajustement avec serrage".
 std::string_view texteNature(Nature n);
 
@@ -112,8 +112,18 @@ struct FlechePlacee {
 inline constexpr double LargeurSchema = 560; // default size, px
 inline constexpr double HauteurSchema = 400;
 
+// Line widths and the dashes of the extension lines, in units of
+// PlanSchema::unite (1 at the default size).
+struct Traits {
+    double graduation = 1, zone = 1.2, hachure = 0.8, rappel = 0.8, zero = 1.8, fleche = 1.2;
+    double tiret = 4, blanc = 3;
+};
+inline constexpr Traits TraitsSchema{};
+inline constexpr std::string_view PoliceSchema = "DejaVu Sans";
+
 struct PlanSchema {
     double largeur = 0, hauteur = 0;
+    double unite = 1; // how much the drawing is scaled from its default size
     double xAxe = 0;
     double yHaut = 0, yBas = 0;        // where the scale's max and min fall
     double valeurHaut = 0, valeurBas = 0; // the scale's max and min, µm
@@ -132,7 +142,9 @@ struct PlanSchema {
 
 PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur);
 
-// The diagram as an SVG document (SVG Tiny 1.2, which Qt SVG renders).
+// The diagram as an SVG document (SVG Tiny 1.2, which Qt SVG renders): the
+// plan written out, element for element.
+std::string svgSchema(const PlanSchema &p, std::string_view description);
 std::string svgSchema(const ModeleSchema &m, double largeur = LargeurSchema, double hauteur = HauteurSchema);
 
 } // namespace vestrel

@@ -1,6 +1,8 @@
 // The diagram laid out at a size, and written as SVG.
 #include "tables/schema.h"
 
+#include "tables/xml.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,8 +11,6 @@ namespace vestrel {
 
 namespace {
 
-constexpr Couleur Encre{32, 32, 32};
-constexpr Couleur Gris{96, 96, 96};
 
 // Horizontal places, as fractions of the width: the scale on the left, the
 // bore zone, the two dimensions between the zones, the shaft zone, its
@@ -79,6 +79,7 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
     p.largeur = largeur;
     p.hauteur = hauteur;
     const double e = std::clamp(std::min(largeur / LargeurSchema, hauteur / HauteurSchema), 0.5, 4.0);
+    p.unite = e;
     const double police = 12 * e, petite = 11 * e, grande = 14 * e;
     const double lignes = (m.legende.empty() ? 0 : 1) + static_cast<double>(m.manques.size());
 
@@ -105,12 +106,12 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         const double yg = y(ech.graduations[i]);
         p.graduations.push_back({{p.xAxe - 5 * e, yg}, {p.xAxe, yg}});
         const bool zero = ech.graduations[i] == 0;
-        texte({p.xAxe - 7 * e, yg + 0.35 * petite}, m.textesGraduations[i], Ancre::Fin, petite, zero, zero ? Encre : Gris);
+        texte({p.xAxe - 7 * e, yg + 0.35 * petite}, m.textesGraduations[i], Ancre::Fin, petite, zero, zero ? CouleurEncre : CouleurGris);
     }
-    texte({p.xAxe - 7 * e, p.yHaut - 1.1 * police}, "\u00B5m", Ancre::Fin, petite, false, Gris);
+    texte({p.xAxe - 7 * e, p.yHaut - 1.1 * police}, "\u00B5m", Ancre::Fin, petite, false, CouleurGris);
 
     p.ligneZero = {{p.xAxe, p.yZero}, {XFin * largeur, p.yZero}};
-    texte({XFin * largeur, p.yZero - 4 * e}, m.texteDiametre, Ancre::Fin, police, false, Encre);
+    texte({XFin * largeur, p.yZero - 4 * e}, m.texteDiametre, Ancre::Fin, police, false, CouleurEncre);
 
     for (Cote c : {Cote::Alesage, Cote::Arbre}) {
         const auto &z = m.zone(c);
@@ -124,8 +125,8 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         if (alesage)
             hachurer(r, 6 * e, p.hachures);
         const double milieu = r.x + r.largeur / 2;
-        texte({milieu, r.y - 0.6 * police}, z->titre, Ancre::Milieu, police, true, Encre);
-        texte({milieu, r.y + r.hauteur + 1.3 * petite}, z->texteLargeur, Ancre::Milieu, petite, false, Encre);
+        texte({milieu, r.y - 0.6 * police}, z->titre, Ancre::Milieu, police, true, CouleurEncre);
+        texte({milieu, r.y + r.hauteur + 1.3 * petite}, z->texteLargeur, Ancre::Milieu, petite, false, CouleurEncre);
 
         // Deviations beside the zone's outer side, kept a line apart when
         // the zone is thinner than a line.
@@ -133,7 +134,7 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         const Ancre ancre = alesage ? Ancre::Fin : Ancre::Debut;
         const double decalage = 0.35 * police;
         if (z->texteInf.empty()) {
-            texte({xTexte, y((z->haut + z->bas) / 2) + decalage}, z->texteSup, ancre, police, false, Encre);
+            texte({xTexte, y((z->haut + z->bas) / 2) + decalage}, z->texteSup, ancre, police, false, CouleurEncre);
         } else {
             double ySup = y(z->haut) + decalage, yInf = y(z->bas) + decalage;
             if (std::abs(ySup - yInf) < 1.1 * police) {
@@ -141,13 +142,13 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
                 ySup = mi - s * 0.55 * police;
                 yInf = mi + s * 0.55 * police;
             }
-            texte({xTexte, ySup}, z->texteSup, ancre, police, false, Encre);
-            texte({xTexte, yInf}, z->texteInf, ancre, police, false, Encre);
+            texte({xTexte, ySup}, z->texteSup, ancre, police, false, CouleurEncre);
+            texte({xTexte, yInf}, z->texteInf, ancre, police, false, CouleurEncre);
         }
         if (!z->texteReference.empty()) {
             const double yr = y(z->reference);
             p.rappels.push_back({{(XArbre - 0.06) * largeur, yr}, {XFin * largeur, yr}});
-            texte({XFin * largeur, yr - 4 * e}, z->texteReference, Ancre::Fin, police, false, Encre);
+            texte({XFin * largeur, yr - 4 * e}, z->texteReference, Ancre::Fin, police, false, CouleurEncre);
         }
     }
 
@@ -177,7 +178,7 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         yLigne += 1.5 * police;
     }
     for (const std::string &t : m.manques) {
-        texte({largeur / 2, yLigne}, t, Ancre::Milieu, police, false, Gris);
+        texte({largeur / 2, yLigne}, t, Ancre::Milieu, police, false, CouleurGris);
         yLigne += 1.5 * police;
     }
     return p;
@@ -208,21 +209,6 @@ std::string couleur(Couleur c)
     return s;
 }
 
-std::string echapper(std::string_view t)
-{
-    std::string r;
-    for (char c : t) {
-        switch (c) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        default: r += c;
-        }
-    }
-    return r;
-}
-
 void ligne(std::string &s, const Segment &g)
 {
     s += "<line x1=\"" + nombre(g.a.x) + "\" y1=\"" + nombre(g.a.y) + "\" x2=\"" + nombre(g.b.x) + "\" y2=\""
@@ -237,51 +223,51 @@ void rectangle(std::string &s, const Rectangle &r, std::string_view attributs)
 
 } // namespace
 
-std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
+std::string svgSchema(const PlanSchema &p, std::string_view description)
 {
-    const PlanSchema p = planSchema(m, largeur, hauteur);
-    const double e = std::clamp(std::min(largeur / LargeurSchema, hauteur / HauteurSchema), 0.5, 4.0);
-    const std::string l = nombre(largeur), h = nombre(hauteur);
+    const double e = p.unite;
+    constexpr Traits T = TraitsSchema;
+    const std::string l = nombre(p.largeur), h = nombre(p.hauteur);
     std::string s;
     s.reserve(8192);
     s += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\"" + l
          + "\" height=\"" + h + "\" viewBox=\"0 0 " + l + " " + h + "\">\n";
-    s += "<title>Schéma des tolérances</title>\n<desc>" + echapper(m.description) + "</desc>\n";
-    s += "<rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"#ffffff\" stroke=\"none\"/>\n";
+    s += "<title>Schéma des tolérances</title>\n<desc>" + echapperXml(description) + "</desc>\n";
+    s += "<rect x=\"0\" y=\"0\" width=\"" + l + "\" height=\"" + h + "\" fill=\"" + couleur(CouleurFond) + "\" stroke=\"none\"/>\n";
 
-    s += "<g id=\"echelle\" stroke=\"" + couleur(Gris) + "\" stroke-width=\"" + nombre(e) + "\">\n";
+    s += "<g id=\"echelle\" stroke=\"" + couleur(CouleurGris) + "\" stroke-width=\"" + nombre(T.graduation * e) + "\">\n";
     for (const Segment &g : p.graduations)
         ligne(s, g);
     s += "</g>\n";
 
-    const std::string trait = "stroke=\"" + couleur(Encre) + "\" stroke-width=\"" + nombre(1.2 * e) + "\"";
+    const std::string trait = "stroke=\"" + couleur(CouleurEncre) + "\" stroke-width=\"" + nombre(T.zone * e) + "\"";
     if (const auto &r = p.zones[0]) {
-        rectangle(s, *r, "id=\"zone-alesage\" fill=\"#ffffff\" " + trait);
-        s += "<g id=\"hachures\" stroke=\"#505050\" stroke-width=\"" + nombre(0.8 * e) + "\">\n";
+        rectangle(s, *r, "id=\"zone-alesage\" fill=\"" + couleur(CouleurFond) + "\" " + trait);
+        s += "<g id=\"hachures\" stroke=\"" + couleur(CouleurHachure) + "\" stroke-width=\"" + nombre(T.hachure * e) + "\">\n";
         for (const Segment &g : p.hachures)
             ligne(s, g);
         s += "</g>\n";
         rectangle(s, *r, "fill=\"none\" " + trait);
     }
     if (const auto &r = p.zones[1])
-        rectangle(s, *r, "id=\"zone-arbre\" fill=\"#aabee1\" " + trait);
+        rectangle(s, *r, "id=\"zone-arbre\" fill=\"" + couleur(CouleurZoneArbre) + "\" " + trait);
 
-    s += "<g id=\"rappels\" stroke=\"" + couleur(Gris) + "\" stroke-width=\"" + nombre(0.8 * e)
-         + "\" stroke-dasharray=\"" + nombre(4 * e) + "," + nombre(3 * e) + "\">\n";
+    s += "<g id=\"rappels\" stroke=\"" + couleur(CouleurGris) + "\" stroke-width=\"" + nombre(T.rappel * e)
+         + "\" stroke-dasharray=\"" + nombre(T.tiret * e) + "," + nombre(T.blanc * e) + "\">\n";
     for (const Segment &g : p.rappels)
         ligne(s, g);
     s += "</g>\n";
     s += "<line id=\"zero\" x1=\"" + nombre(p.ligneZero.a.x) + "\" y1=\"" + nombre(p.ligneZero.a.y) + "\" x2=\""
-         + nombre(p.ligneZero.b.x) + "\" y2=\"" + nombre(p.ligneZero.b.y) + "\" stroke=\"" + couleur(Encre)
-         + "\" stroke-width=\"" + nombre(1.8 * e) + "\"/>\n";
+         + nombre(p.ligneZero.b.x) + "\" y2=\"" + nombre(p.ligneZero.b.y) + "\" stroke=\"" + couleur(CouleurEncre)
+         + "\" stroke-width=\"" + nombre(T.zero * e) + "\"/>\n";
 
     static constexpr const char *Noms[] = {"jeu-maxi", "jeu-mini"};
     for (std::size_t i = 0; i < p.fleches.size(); ++i) {
         const FlechePlacee &f = p.fleches[i];
         const std::string c = couleur(f.couleur);
         s += "<g id=\"" + std::string(Noms[i % 2]) + "\" stroke=\"" + c + "\" fill=\"" + c + "\" stroke-width=\""
-             + nombre(1.2 * e) + "\">\n";
+             + nombre(T.fleche * e) + "\">\n";
         ligne(s, f.trait);
         for (const auto &t : f.pointes)
             s += "<polygon stroke=\"none\" points=\"" + nombre(t[0].x) + "," + nombre(t[0].y) + " " + nombre(t[1].x)
@@ -289,17 +275,22 @@ std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
         s += "</g>\n";
     }
 
-    s += "<g font-family=\"DejaVu Sans\">\n";
+    s += "<g font-family=\"" + std::string(PoliceSchema) + "\">\n";
     for (const TextePlace &t : p.textes) {
         if (t.fond)
-            rectangle(s, *t.fond, "fill=\"#ffffff\" stroke=\"none\"");
+            rectangle(s, *t.fond, "fill=\"" + couleur(CouleurFond) + "\" stroke=\"none\"");
         const char *ancre = t.ancre == Ancre::Debut ? "start" : t.ancre == Ancre::Milieu ? "middle" : "end";
         s += "<text x=\"" + nombre(t.position.x) + "\" y=\"" + nombre(t.position.y) + "\" font-size=\""
              + nombre(t.taille) + "\" text-anchor=\"" + ancre + "\" fill=\"" + couleur(t.couleur) + "\""
-             + (t.gras ? " font-weight=\"bold\"" : "") + ">" + echapper(t.texte) + "</text>\n";
+             + (t.gras ? " font-weight=\"bold\"" : "") + ">" + echapperXml(t.texte) + "</text>\n";
     }
     s += "</g>\n</svg>\n";
     return s;
+}
+
+std::string svgSchema(const ModeleSchema &m, double largeur, double hauteur)
+{
+    return svgSchema(planSchema(m, largeur, hauteur), m.description);
 }
 
 } // namespace vestrel

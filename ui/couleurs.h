@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/couleur.h"
+
 #include <QColor>
 
 namespace vestrel::couleurs {
@@ -11,10 +13,12 @@ inline const QColor Survol{231, 227, 239};
 inline const QColor Gris{224, 224, 224};
 inline const QColor Contour{8, 32, 107};
 
-// Fit colours of the clearance labels.
-inline const QColor Serrage{255, 0, 0};
-inline const QColor Jeu{0, 0, 255};
-inline const QColor Incertain{0, 0, 0};
+inline QColor qt(Couleur c) { return QColor(c.r, c.g, c.b); }
+
+// Fit colours of the clearance labels, those of the diagram.
+inline const QColor Serrage = qt(CouleurSerrage);
+inline const QColor Jeu = qt(CouleurJeu);
+inline const QColor Incertain = qt(CouleurIncertain);
 
 // Background of a class list whose typed text matches no class.
 inline const QColor SaisieInconnue{255, 0, 0};

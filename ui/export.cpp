@@ -2,6 +2,7 @@
 
 #include "tables/nombres.h"
 #include "tables/notation.h"
+#include "ui/dessin_schema.h"
 #include "ui/schema.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 
 namespace vestrel {
 
@@ -84,9 +84,11 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
         y += 17;
     }
     y += 20;
-    // The diagram as vectors, the page's width at the drawing's proportions.
-    QSvgRenderer rendu(svgDe(construireSchema(a, sep)));
-    rendu.render(&p, QRectF(0, y * k, largeur * k, largeur * k * HauteurSchema / LargeurSchema));
+    // The diagram as vectors and texts, its default size scaled to the
+    // page's width.
+    p.translate(0, y * k);
+    p.scale(largeur * k / LargeurSchema, largeur * k / LargeurSchema);
+    peindreSchema(p, planSchema(construireSchema(a, sep), LargeurSchema, HauteurSchema));
     return p.end();
 }
 
@@ -166,11 +168,9 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
 {
     QImage image(taille * facteur, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
-    const std::string s = svgSchema(m, taille.width(), taille.height());
-    QSvgRenderer rendu(QByteArray(s.data(), static_cast<qsizetype>(s.size())));
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    rendu.render(&p, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    p.scale(facteur, facteur);
+    peindreSchema(p, planSchema(m, taille.width(), taille.height()));
     return image;
 }
 

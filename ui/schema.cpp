@@ -1,44 +1,27 @@
 #include "ui/schema.h"
 
+#include "ui/dessin_schema.h"
+#include "ui/palette.h"
+
 #include <QCloseEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QPalette>
-#include <QSvgRenderer>
 
 namespace vestrel {
 
 std::string separateurLocal() { return QLocale().decimalPoint().toStdString(); }
 
-namespace {
-
-// The drawing is black on white: the window keeps light colours of its own
-// whatever the desktop's theme, so that a dark theme cannot turn its frame
-// dark around a white drawing.
-QPalette paletteClaire()
-{
-    const QColor encre(32, 32, 32), blanc(255, 255, 255), gris(224, 224, 224);
-    QPalette p(encre, gris, blanc, QColor(160, 160, 160), QColor(192, 192, 192), encre, blanc, blanc, blanc);
-    p.setColor(QPalette::Highlight, QColor(181, 190, 214));
-    p.setColor(QPalette::HighlightedText, encre);
-    p.setColor(QPalette::ToolTipBase, blanc);
-    p.setColor(QPalette::ToolTipText, encre);
-    p.setColor(QPalette::PlaceholderText, QColor(96, 96, 96));
-    return p;
-}
-
-} // namespace
-
-Schema::Schema(QWidget *parent) : QWidget(parent, Qt::Tool), m_rendu(new QSvgRenderer(this))
+Schema::Schema(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("Schema"));
     setWindowTitle(QStringLiteral("Schéma des tolérances"));
     setAccessibleName(windowTitle());
-    setPalette(paletteClaire());
-    setAutoFillBackground(true);
+    // The drawing is dark on white: the window keeps the program's light
+    // colours whatever the desktop's theme, and paints every pixel itself.
+    appliquerPalette(this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
     resize(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
-    m_rendu->setAspectRatioMode(Qt::KeepAspectRatio);
     montrer(m_ajustement);
 }
 
@@ -53,15 +36,15 @@ void Schema::montrer(const AjustementAffiche &ajustement)
     m_ajustement = ajustement;
     m_modele = construireSchema(ajustement, separateurLocal());
     setAccessibleDescription(QString::fromStdString(m_modele.description));
-    redessiner();
+    m_plan.reset();
+    update();
 }
 
-void Schema::redessiner()
+const PlanSchema &Schema::plan() const
 {
-    const std::string svg = svgSchema(m_modele, width(), height());
-    m_svg = QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
-    m_rendu->load(m_svg);
-    update();
+    if (!planAJour())
+        m_plan = planSchema(m_modele, width(), height());
+    return *m_plan;
 }
 
 void Schema::suivre(QWidget *fenetre)
@@ -85,14 +68,13 @@ void Schema::placer()
 void Schema::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    m_rendu->render(&p, QRectF(rect()));
+    peindreSchema(p, plan());
 }
 
 void Schema::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    redessiner();
+    m_plan.reset();
 }
 
 void Schema::closeEvent(QCloseEvent *event)

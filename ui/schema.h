@@ -3,16 +3,17 @@
 #include "tables/ajustement_affiche.h"
 #include "tables/schema.h"
 
-#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
-class QSvgRenderer;
+#include <optional>
 
 namespace vestrel {
 
 // The window "Schéma des tolérances": the tolerance zones of the fit the
-// main window shows, drawn from the diagram's SVG. A tool window (no taskbar
+// main window shows, laid out at the window's size and painted. The layout
+// is made when the window paints, once per fit and size: a hidden window
+// keeps only the fit and its accessible text. A tool window (no taskbar
 // entry, never modal) that closing only hides; it can stay against the
 // right edge of the main window and follow it.
 class Schema : public QWidget
@@ -27,8 +28,10 @@ public:
     void montrer(const AjustementAffiche &ajustement);
     const AjustementAffiche &ajustement() const { return m_ajustement; }
     const ModeleSchema &modele() const { return m_modele; }
-    // The SVG drawn at the window's current size.
-    const QByteArray &svg() const { return m_svg; }
+    // The drawing laid out at the window's current size, made now if the
+    // fit or the size changed since it was last made.
+    const PlanSchema &plan() const;
+    bool planAJour() const { return m_plan && m_plan->largeur == width() && m_plan->hauteur == height(); }
 
     // Places the window against the right edge of `fenetre`, at its top,
     // and keeps it there while `fenetre` moves or is resized.
@@ -46,12 +49,9 @@ protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
-    void redessiner();
-
     AjustementAffiche m_ajustement;
     ModeleSchema m_modele;
-    QByteArray m_svg;
-    QSvgRenderer *m_rendu = nullptr;
+    mutable std::optional<PlanSchema> m_plan;
     QPointer<QWidget> m_fenetre;
 };
 

@@ -1,4 +1,5 @@
 #include "tables/notation.h"
+#include "tables/xml.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,16 @@ TEST(Notation, HtmlTableHoldsTheSameValues)
     EXPECT_EQ(h.find("<table"), h.rfind("<table"));
     EXPECT_NE(notationHtml(ajustementClasses(2, "JS9", "h9"), ".").find("<td colspan=\"2\">\u00B10.0125</td>"),
               std::string::npos);
+}
+
+// The one escaping of the HTML table and of the diagram's SVG: markup and
+// quotes become entities once, other characters (UTF-8) pass unchanged.
+TEST(Xml, EscapesMarkupOnce)
+{
+    EXPECT_EQ(echapperXml("a<b> & \"c\""), "a&lt;b&gt; &amp; &quot;c&quot;");
+    EXPECT_EQ(echapperXml("&amp;"), "&amp;amp;");
+    EXPECT_EQ(echapperXml("\u2205 25 \u00B5m \u2212"), "\u2205 25 \u00B5m \u2212");
+    EXPECT_EQ(echapperXml(""), "");
 }
 
 } // namespace

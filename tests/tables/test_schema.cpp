@@ -356,4 +356,20 @@ TEST(Svg, OneDocumentWithTheModelsTexts)
     EXPECT_EQ(s.find("inf\""), std::string::npos);
 }
 
+// The window paints the plan it keeps, and the SVG is the same plan
+// written out: line widths follow the plan's scale, not the default size.
+TEST(Svg, WrittenFromThePlanAtItsScale)
+{
+    const ModeleSchema m = construireSchema(ajustementClasses(25, "H7", "s6"), ".");
+    const PlanSchema p = planSchema(m, 2 * LargeurSchema, 2 * HauteurSchema);
+    EXPECT_DOUBLE_EQ(p.unite, 2);
+    EXPECT_DOUBLE_EQ(planSchema(m, LargeurSchema / 4, HauteurSchema / 4).unite, 0.5);
+    const std::string s = svgSchema(p, m.description);
+    EXPECT_EQ(s, svgSchema(m, 2 * LargeurSchema, 2 * HauteurSchema));
+    EXPECT_NE(s.find("id=\"zero\""), std::string::npos);
+    EXPECT_NE(s.find("stroke=\"#202020\" stroke-width=\"3.6\"/>"), std::string::npos) << s;
+    EXPECT_NE(s.find("stroke-dasharray=\"8,6\""), std::string::npos);
+    EXPECT_NE(s.find("fill=\"#aabee1\""), std::string::npos);
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 // The diagram window on its own, copying and exporting a fit.
 #include "tables/notation.h"
 #include "ui/couleurs.h"
+#include "ui/dessin_schema.h"
 #include "ui/export.h"
+#include "ui/palette.h"
 #include "ui/schema.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -72,6 +75,52 @@ int pixels(const QImage &image, QColor c)
                  && std::abs(p.blue() - c.blue()) < 40;
         }
     return n;
+}
+
+// Where a colour lies in an image and how much of it: pixels within 24 of
+// it on each channel (the grey edges of dark texts stay out of the shaft's
+// pale blue).
+struct Teinte {
+    int n = 0;
+    QRect boite;
+};
+Teinte teinte(const QImage &image, QColor c)
+{
+    Teinte t;
+    const QImage i = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < i.height(); ++y) {
+        const auto *ligne = reinterpret_cast<const QRgb *>(i.constScanLine(y));
+        for (int x = 0; x < i.width(); ++x) {
+            const QRgb p = ligne[x];
+            if (std::abs(qRed(p) - c.red()) < 24 && std::abs(qGreen(p) - c.green()) < 24
+                && std::abs(qBlue(p) - c.blue()) < 24) {
+                ++t.n;
+                t.boite |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return t;
+}
+
+// The SVG of a model read by Qt SVG, as any viewer of an exported file
+// would, painted into an image of `taille` times `facteur`.
+QImage imageSvg(const ModeleSchema &m, QSize taille, qreal facteur)
+{
+    const std::string s = svgSchema(m, taille.width(), taille.height());
+    QSvgRenderer rendu(QByteArray(s.data(), static_cast<qsizetype>(s.size())));
+    QImage image(taille * facteur, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    rendu.render(&p, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    return image;
+}
+
+// The window's drawing as SVG, to read its elements and texts.
+QByteArray svgFenetre(const Schema &s)
+{
+    const std::string t = svgSchema(s.plan(), s.modele().description);
+    return QByteArray(t.data(), static_cast<qsizetype>(t.size()));
 }
 
 QString pdfTexte(const QString &chemin)
@@ -150,7 +199,7 @@ private slots:
     {
         Schema s;
         s.montrer(ajustementClasses(25, "H7", "g6"));
-        Svg svg = lireSvg(s.svg());
+        Svg svg = lireSvg(svgFenetre(s));
         QVERIFY(svg.valide);
         QVERIFY(svg.ids.contains(QStringLiteral("zone-alesage")));
         QVERIFY(svg.ids.contains(QStringLiteral("zone-arbre")));
@@ -159,7 +208,7 @@ private slots:
         QVERIFY(svg.contenus.contains(QStringLiteral("\u22127")));
 
         s.montrer(ajustementClasses(25, "", "g6"));
-        svg = lireSvg(s.svg());
+        svg = lireSvg(svgFenetre(s));
         QVERIFY(svg.valide);
         QVERIFY(!svg.ids.contains(QStringLiteral("zone-alesage")));
         QVERIFY(!svg.ids.contains(QStringLiteral("jeu-maxi")));
@@ -191,15 +240,94 @@ private slots:
         QVERIFY(pixels(image, Qt::white) > image.width() * image.height() / 2);
     }
 
+    // A hidden window lays nothing out; its accessible text follows every
+    // fit all the same, and showing it lays out the last fit only.
+    void rienDeCalculeFenetreCachee()
+    {
+        Schema s;
+        QVERIFY(!s.planAJour());
+        s.montrer(ajustementClasses(25, "H7", "g6"));
+        s.montrer(ajustementClasses(25, "H7", "s6"));
+        QVERIFY(!s.planAJour());
+        QVERIFY(s.accessibleDescription().contains(QStringLiteral("H7/s6")));
+        s.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QTRY_VERIFY_WITH_TIMEOUT(s.planAJour(), 2000);
+        QCOMPARE(s.plan().fleches.at(0).couleur, CouleurSerrage);
+        // A new fit on the shown window: laid out again at its next paint.
+        s.montrer(ajustementClasses(25, "H7", "g6"));
+        QVERIFY(!s.planAJour());
+        QTRY_VERIFY_WITH_TIMEOUT(s.planAJour(), 2000);
+        QCOMPARE(s.plan().fleches.at(0).couleur, CouleurJeu);
+        s.hide();
+        s.montrer(ajustementClasses(25, "H7", "s6"));
+        QVERIFY(!s.planAJour());
+        QVERIFY(s.accessibleDescription().contains(QStringLiteral("H7/s6")));
+    }
+
+    // The painted drawing (window, PNG, PDF) and the SVG file are the same
+    // plan written twice: the same colours in the same places, but for the
+    // edges that antialiasing and text rendering blur.
+    void peintureEtSvgConcordent_data()
+    {
+        QTest::addColumn<QString>("alesage");
+        QTest::addColumn<QString>("arbre");
+        QTest::addColumn<qreal>("facteur");
+        QTest::newRow("jeu") << QStringLiteral("H7") << QStringLiteral("g6") << qreal(1);
+        QTest::newRow("serrage") << QStringLiteral("H7") << QStringLiteral("s6") << qreal(1);
+        QTest::newRow("JS incertain") << QStringLiteral("JS7") << QStringLiteral("h6") << qreal(1);
+        QTest::newRow("jeu 2x") << QStringLiteral("H7") << QStringLiteral("g6") << qreal(2);
+        QTest::newRow("serrage 2x") << QStringLiteral("H7") << QStringLiteral("s6") << qreal(2);
+    }
+    void peintureEtSvgConcordent()
+    {
+        QFETCH(QString, alesage);
+        QFETCH(QString, arbre);
+        QFETCH(qreal, facteur);
+        const ModeleSchema m = construireSchema(ajustementClasses(25, alesage.toStdString(), arbre.toStdString()), ".");
+        const QSize taille(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
+        const QImage peinte = imageSchema(m, taille, facteur);
+        const QImage svg = imageSvg(m, taille, facteur);
+        QCOMPARE(peinte.size(), svg.size());
+        // Texts may end a few pixels apart; a misplaced or missized element
+        // is off by far more.
+        const int marge = qRound(6 * facteur);
+        for (const QColor &c : {couleurs::Jeu, couleurs::Serrage, couleurs::qt(CouleurEncre), couleurs::qt(CouleurZoneArbre),
+                                couleurs::qt(CouleurFond)}) {
+            const Teinte a = teinte(peinte, c), b = teinte(svg, c);
+            const QString quoi = QStringLiteral("%1: peinte %2 px %3,%4 %5x%6, SVG %7 px %8,%9 %10x%11")
+                                     .arg(c.name()).arg(a.n).arg(a.boite.x()).arg(a.boite.y()).arg(a.boite.width())
+                                     .arg(a.boite.height()).arg(b.n).arg(b.boite.x()).arg(b.boite.y())
+                                     .arg(b.boite.width()).arg(b.boite.height());
+            QVERIFY2(std::abs(a.n - b.n) <= std::max(40.0 * facteur * facteur, 0.12 * std::max(a.n, b.n)), qPrintable(quoi));
+            if (a.n == 0 || b.n == 0) {
+                QVERIFY2(a.n == b.n, qPrintable(quoi));
+                continue;
+            }
+            QVERIFY2(std::abs(a.boite.left() - b.boite.left()) <= marge && std::abs(a.boite.right() - b.boite.right()) <= marge
+                         && std::abs(a.boite.top() - b.boite.top()) <= marge
+                         && std::abs(a.boite.bottom() - b.boite.bottom()) <= marge,
+                     qPrintable(quoi));
+        }
+        // The fit's own colour is there, the other's is not.
+        const bool serrage = arbre == QLatin1String("s6"), incertain = alesage == QLatin1String("JS7");
+        QCOMPARE(teinte(peinte, couleurs::Serrage).n > 100, serrage);
+        QCOMPARE(teinte(peinte, couleurs::Jeu).n > 100, !serrage && !incertain);
+    }
+
     void redimensionneLeDessin()
     {
         Schema s;
         s.montrer(ajustementClasses(25, "H7", "g6"));
         s.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QTRY_VERIFY_WITH_TIMEOUT(s.planAJour(), 2000);
         s.resize(900, 640);
-        QTRY_COMPARE_WITH_TIMEOUT(lireSvg(s.svg()).largeur, QStringLiteral("900"), 2000);
-        QVERIFY(lireSvg(s.svg()).valide);
+        QVERIFY(!s.planAJour());
+        // Painting lays the drawing out again at the new size.
+        QTRY_VERIFY_WITH_TIMEOUT(s.planAJour(), 2000);
+        QCOMPARE(s.plan().largeur, 900.0);
+        QCOMPARE(s.plan().hauteur, 640.0);
         const QImage image = s.grab().toImage();
         QCOMPARE(image.width(), 900);
         // The drawing fills the larger window: blue down to its lower part.
@@ -239,12 +367,16 @@ private slots:
         Schema s;
         const QPalette p = s.palette();
         QApplication::setPalette(avant);
+        QCOMPARE(p, paletteProgramme());
         for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             QVERIFY(p.color(g, QPalette::Window).lightness() > 200);
             QVERIFY(p.color(g, QPalette::Base).lightness() > 200);
-            QVERIFY(p.color(g, QPalette::WindowText).lightness() < 80);
-            QVERIFY(p.color(g, QPalette::Text).lightness() < 80);
+            // Greyed texts of a disabled group too stay readable.
+            const double lisible = g == QPalette::Disabled ? 3 : 7;
+            QVERIFY(contraste(p.color(g, QPalette::WindowText), p.color(g, QPalette::Window)) >= lisible);
+            QVERIFY(contraste(p.color(g, QPalette::Text), p.color(g, QPalette::Base)) >= lisible);
         }
+        QVERIFY(p.color(QPalette::Active, QPalette::WindowText).lightness() < 80);
     }
 
     void suitLaFenetrePrincipale()
@@ -332,7 +464,9 @@ private slots:
         for (const QString &attendu :
              {QStringLiteral("Fiche d'ajustement"), QStringLiteral("14 mars 2026"), QStringLiteral("Ajustement \u220525 H7/g6 : avec jeu"),
               QStringLiteral("ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25"), QStringLiteral("maxi 24,993 ; mini 24,98"),
-              QStringLiteral("Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240")})
+              QStringLiteral("Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240"),
+              // The diagram's own texts, painted as text.
+              QStringLiteral("IT7 = 21 \u00B5m"), QStringLiteral("Jeu maxi 41 \u00B5m ; jeu mini 7 \u00B5m ; jeu moyen 24 \u00B5m")})
             QVERIFY2(texte.contains(attendu), qPrintable(attendu + QStringLiteral("\n---\n") + texte));
         // The diagram is drawn as vectors: the page holds no picture.
         QProcess images;
