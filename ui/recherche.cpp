@@ -5,6 +5,7 @@
 #include "tables/recherche.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/resultats_recherche.h"
 #include "ui/filtre_touches.h"
@@ -73,37 +74,6 @@ constexpr int LargeursColonnes[] = {1150, 1050, 1050, 1050, 1100, 900};
 // Why nothing is found, in the message line.
 const QColor Alerte{176, 0, 0};
 
-// Light background and dark text in every state, whatever the desktop's
-// theme: the window draws its own look like the rest of the program.
-QPalette paletteClaire()
-{
-    QPalette p;
-    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool inactif = g == QPalette::Disabled;
-        const QColor texte = inactif ? QColor(128, 128, 128) : QColor(Qt::black);
-        p.setColor(g, QPalette::Window, couleurs::Gris);
-        p.setColor(g, QPalette::WindowText, texte);
-        p.setColor(g, QPalette::Base, couleurs::Blanc);
-        p.setColor(g, QPalette::AlternateBase, QColor(242, 242, 246));
-        p.setColor(g, QPalette::Text, texte);
-        p.setColor(g, QPalette::PlaceholderText, QColor(128, 128, 128));
-        p.setColor(g, QPalette::Button, couleurs::Gris);
-        p.setColor(g, QPalette::ButtonText, texte);
-        p.setColor(g, QPalette::BrightText, couleurs::Blanc);
-        p.setColor(g, QPalette::Light, couleurs::Blanc);
-        p.setColor(g, QPalette::Midlight, QColor(240, 240, 240));
-        p.setColor(g, QPalette::Mid, QColor(160, 160, 160));
-        p.setColor(g, QPalette::Dark, QColor(128, 128, 128));
-        p.setColor(g, QPalette::Shadow, QColor(64, 64, 64));
-        p.setColor(g, QPalette::Highlight, couleurs::Selection);
-        p.setColor(g, QPalette::HighlightedText, Qt::black);
-        p.setColor(g, QPalette::ToolTipBase, QColor(255, 255, 225));
-        p.setColor(g, QPalette::ToolTipText, Qt::black);
-        p.setColor(g, QPalette::Link, couleurs::Contour);
-        p.setColor(g, QPalette::LinkVisited, couleurs::Contour);
-    }
-    return p;
-}
 
 bool estEntree(const QEvent *event)
 {
@@ -143,7 +113,7 @@ Recherche::Recherche(QWidget *fenetre, const QString &diametreTexte)
     setObjectName(QStringLiteral("Recherche"));
     setWindowTitle(QStringLiteral("Rechercher un ajustement"));
     setWindowModality(Qt::NonModal);
-    setPalette(paletteClaire());
+    appliquerPalette(this);
     setAutoFillBackground(true);
     setFixedSize(tailleTwips(LargeurFenetre, HauteurFenetre));
 
