@@ -1,6 +1,7 @@
 #include "app/principale.h"
 
 #include "app/controles.h"
+#include "app/disposition.h"
 #include "app/panneau_libre.h"
 #include "app/panneau_methodes.h"
 #include "app/panneau_popup.h"
@@ -33,19 +34,6 @@ namespace {
 constexpr Controle RecupCurseur[] = {
     {"recup_curseur", Genre::Saisie, nullptr, 3990, 6000, 1170, 330, "", Police::Aucune},
 };
-
-// The window and the results frame for each way of working (twips).
-struct Disposition {
-    int hauteurFenetre;
-    int hautFrame2;
-};
-constexpr int LargeurFenetre = 5550;
-constexpr Disposition Dispositions[] = {
-    {5650, 3100}, // "Popup"
-    {8950, 6400}, // "Barre outil": the toolbar stands between Popup and Frame2
-    {5650, 3100}, // "Libre"
-};
-constexpr int HautToolbars = 3100;
 
 // Diameters from 1 to 24 mm have no T or t class.
 constexpr double DiametreSansT = 24;
@@ -111,18 +99,6 @@ Principale::Principale(QWidget *parent)
     }
 }
 
-QPoint placerDansEcran(const QRect &cadre, const QRect &disponible)
-{
-    QPoint p = cadre.topLeft();
-    if (cadre.bottom() > disponible.bottom())
-        p.ry() -= cadre.bottom() - disponible.bottom();
-    if (cadre.right() > disponible.right())
-        p.rx() -= cadre.right() - disponible.right();
-    p.setY(std::max(p.y(), disponible.top()));
-    p.setX(std::max(p.x(), disponible.left()));
-    return p;
-}
-
 Principale::~Principale() = default;
 
 const ValeursLibres &Principale::valeursLibres() const { return m_libre->valeurs(); }
@@ -151,7 +127,7 @@ void Principale::creerPanneaux()
     m_recupCurseur->setFocusPolicy(Qt::NoFocus);
 
     m_barre = new BarreOutils(this);
-    m_barre->move(pointTwips(60, HautToolbars));
+    m_barre->move(twips(60), HautBarre);
     m_barre->hide();
 
     m_menus = new BarreMenus(this);
@@ -170,7 +146,7 @@ void Principale::demarrer()
     m_menus->cocher(0);
     for (const Cote cote : Cotes)
         m_popup->setClasseBarre(cote, QString());
-    setFixedSize(tailleTwips(LargeurFenetre, Dispositions[0].hauteurFenetre));
+    dimensionner(this, 0);
 
     // Builds both lists for 2 mm, empties the results, then shows H7/f7.
     m_popup->setDiametre(texte(TexteDiametreDefaut));
@@ -353,21 +329,9 @@ void Principale::Choisir_Classe(Cote cote, const QString &classe)
     Affiche(cote);
 }
 
-bool Principale::chercher(Cote cote)
-{
-    Recherche &r = m_recherches[static_cast<int>(cote)];
-    r.trouve = ecrireEcarts(cote, m_etat);
-    r.classe = classeDe(m_etat, cote);
-    r.diametre = m_etat.Dia_Nominal;
-    return r.trouve;
-}
+bool Principale::chercher(Cote cote) { return m_suivi.chercher(cote, m_etat); }
 
-bool Principale::ecartsAJour(Cote cote) const
-{
-    const Recherche &r = m_recherches[static_cast<int>(cote)];
-    const std::string &classe = classeDe(m_etat, cote);
-    return r.trouve && !classe.empty() && r.classe == classe && r.diametre == m_etat.Dia_Nominal;
-}
+bool Principale::ecartsAJour(Cote cote) const { return m_suivi.aJour(cote, m_etat); }
 
 // Numbers are shown only for deviations found for the side's class at the
 // current diameter: a side without a class, or a class without deviations
@@ -437,16 +401,8 @@ void Principale::Changer_Methode(int k)
         fixerDiametre(m_etat.Dia_Nominal);
     }
 
-    const Disposition &d = Dispositions[k];
-    setFixedSize(tailleTwips(LargeurFenetre, d.hauteurFenetre));
-    // A taller window stays wholly on the screen, above its panels.
-    if (const QScreen *ecran = screen(); ecran && isVisible()) {
-        const QRect cadre = frameGeometry();
-        const QPoint coin = placerDansEcran(cadre, ecran->availableGeometry());
-        if (coin != cadre.topLeft())
-            move(pos() + (coin - cadre.topLeft()));
-    }
-    m_resultats->move(m_resultats->x(), twips(d.hautFrame2));
+    dimensionner(this, k);
+    m_resultats->move(m_resultats->x(), hautResultats(k));
 
     m_barre->setVisible(k == 1);
     m_libre->setVisible(k == 2);
@@ -454,7 +410,7 @@ void Principale::Changer_Methode(int k)
     if (k != 2)
         m_popup->montrerListes(k == 0);
     if (k == 1)
-        m_barre->move(m_barre->x(), twips(HautToolbars));
+        m_barre->move(m_barre->x(), HautBarre);
     m_menus->cocher(k);
 
     switch (k) {

@@ -17,10 +17,6 @@ class QMouseEvent;
 
 namespace vestrel {
 
-// Where a window frame must go to lie wholly inside the available part of
-// its screen: moved up and left as needed, never above or left of it.
-QPoint placerDansEcran(const QRect &cadre, const QRect &disponible);
-
 class BarreMenus;
 class BarreOutils;
 class OutilsPrincipale;
@@ -124,15 +120,8 @@ private:
     void classeBarre(Cote cote, const QString &classe);
     void prendreFocus();
 
-    // Where a side's deviations were last found.
-    struct Recherche {
-        bool trouve = false;
-        std::string classe;
-        double diametre = 0;
-    };
-
     EtatAjustement m_etat;
-    std::array<Recherche, 2> m_recherches;
+    SuiviEcarts m_suivi;
     // The diameter the class lists were last built for.
     double m_diametreListes = 0;
     AjustementAffiche m_affichage;

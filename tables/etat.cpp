@@ -13,4 +13,20 @@ bool ecrireEcarts(Cote cote, EtatAjustement &etat)
     return true;
 }
 
+bool SuiviEcarts::chercher(Cote cote, EtatAjustement &etat)
+{
+    Recherche &r = m_recherches[static_cast<int>(cote)];
+    r.trouve = ecrireEcarts(cote, etat);
+    r.classe = classeDe(etat, cote);
+    r.diametre = etat.Dia_Nominal;
+    return r.trouve;
+}
+
+bool SuiviEcarts::aJour(Cote cote, const EtatAjustement &etat) const
+{
+    const Recherche &r = m_recherches[static_cast<int>(cote)];
+    const std::string &classe = classeDe(etat, cote);
+    return r.trouve && !classe.empty() && r.classe == classe && r.diametre == etat.Dia_Nominal;
+}
+
 } // namespace vestrel

@@ -3,6 +3,7 @@
 #include "tables/cote.h"
 #include "tables/ecarts.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -40,5 +41,26 @@ inline PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
 bool ecrireEcarts(Cote cote, EtatAjustement &etat);
+
+// Where each side's deviations were last looked up, so that they are shown
+// only while they belong to the side's current class at the current
+// diameter (the state keeps the deviations of a class cleared since).
+class SuiviEcarts
+{
+public:
+    // ecrireEcarts, remembering for which class and diameter it found them.
+    bool chercher(Cote cote, EtatAjustement &etat);
+    // Whether the side's deviations in the state are those of its class at
+    // Dia_Nominal.
+    bool aJour(Cote cote, const EtatAjustement &etat) const;
+
+private:
+    struct Recherche {
+        bool trouve = false;
+        std::string classe;
+        double diametre = 0;
+    };
+    std::array<Recherche, 2> m_recherches;
+};
 
 } // namespace vestrel

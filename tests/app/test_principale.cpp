@@ -1,5 +1,6 @@
 #include "aide.h"
 
+#include "app/disposition.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/twips.h"

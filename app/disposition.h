@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+namespace vestrel {
+
+// The main window's layout for each selection method: 0 "Popup",
+// 1 "Barre outil" (the toolbar stands between Popup and Frame2, the window is
+// taller), 2 "Libre".
+
+// Gives the window the size of method k. A visible window that grows is
+// moved, up and left, to stay wholly on its screen.
+void dimensionner(QWidget *fenetre, int methode);
+// Top of Frame2 for method k, in pixels.
+int hautResultats(int methode);
+// Top of the toolbar, in pixels.
+inline constexpr int HautBarre = twips(3100);
+
+// Where a window frame must go to lie wholly inside the available part of
+// its screen: moved up and left as needed, never above or left of it.
+QPoint placerDansEcran(const QRect &cadre, const QRect &disponible);
+
+} // namespace vestrel
