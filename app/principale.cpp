@@ -7,6 +7,7 @@
 #include "app/panneau_popup.h"
 #include "app/panneau_resultats.h"
 #include "app/outils.h"
+#include "app/survol_fenetre.h"
 #include "ui/barre_outils.h"
 #include "ui/couleurs.h"
 #include "ui/images.h"
@@ -23,7 +24,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace vestrel {
 
@@ -169,35 +169,10 @@ void Principale::connecter()
     connect(m_barre, &BarreOutils::survolFond, this, &Principale::Effacer_Survol);
     m_outils = new OutilsPrincipale(*this, *m_menus);
 
-    // The background surfaces: moving over them removes every hover look.
-    setMouseTracking(true);
-    for (QWidget *surface : std::initializer_list<QWidget *>{m_popup, m_resultats, m_methodes, m_libre}) {
-        surface->setMouseTracking(true);
-        surface->installEventFilter(this);
-    }
+    // The background surfaces: moving over them removes the hover looks.
+    m_survol = new SurvolFenetre(this, m_barre, m_menus, m_libre);
+    m_survol->surveiller({m_popup, m_resultats, m_methodes}, {m_resultats, m_methodes, m_libre});
     m_diametreListes = m_etat.Dia_Nominal;
-}
-
-bool Principale::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        activation();
-    // A pointer that leaves fast, straight past the border, crosses no
-    // background surface: the hover effects are cleared here.
-    if (event->type() == QEvent::Leave) {
-        Effacer_Survol();
-        m_libre->blanchirCalcul();
-    }
-    return QWidget::event(event);
-}
-
-// A click anywhere on the window closes an open drop-down menu.
-void Principale::activation()
-{
-    m_menus->masquerMenus();
-    if (auto *selection = findChild<Forme *>(QStringLiteral("Selection"), Qt::FindDirectChildrenOnly))
-        selection->hide();
-    m_libre->blanchirCalcul();
 }
 
 // Closing the main window ends the program at once; nothing is asked.
@@ -208,29 +183,7 @@ void Principale::closeEvent(QCloseEvent *)
 
 void Principale::Effacer_Survol()
 {
-    m_barre->retirerSurvol();
-    m_menus->retirerSurvol();
-}
-
-bool Principale::eventFilter(QObject *objet, QEvent *event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        if (objet == m_popup) {
-            Effacer_Survol();
-        } else if (objet == m_resultats || objet == m_methodes) {
-            Effacer_Survol();
-            m_libre->blanchirCalcul();
-        } else if (objet == m_libre) {
-            m_libre->blanchirCalcul();
-        }
-    }
-    return QWidget::eventFilter(objet, event);
-}
-
-void Principale::mouseMoveEvent(QMouseEvent *event)
-{
-    Effacer_Survol();
-    QWidget::mouseMoveEvent(event);
+    m_survol->effacer();
 }
 
 // The toolbar follows the diameter: its grades are those that exist there.

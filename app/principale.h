@@ -20,6 +20,7 @@ namespace vestrel {
 class BarreMenus;
 class BarreOutils;
 class OutilsPrincipale;
+class SurvolFenetre;
 class PanneauLibre;
 class PanneauMethodes;
 class PanneauPopup;
@@ -85,10 +86,7 @@ signals:
     void resultatsChanges();
 
 protected:
-    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *objet, QEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     class Operation;
@@ -96,7 +94,6 @@ private:
     void creerPanneaux();
     void demarrer();
     void connecter();
-    void activation();
 
     void fixerDiametre(double d);
     void diametreChange();
@@ -138,6 +135,7 @@ private:
     BarreOutils *m_barre = nullptr;
     BarreMenus *m_menus = nullptr;
     OutilsPrincipale *m_outils = nullptr;
+    SurvolFenetre *m_survol = nullptr;
 };
 
 } // namespace vestrel
