@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/principale.h"
+#include "ui/cellule.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -71,3 +74,43 @@ public:
 private:
     QTimer m_minuterie;
 };
+
+inline vestrel::Cellule *cellule(const vestrel::Principale &f, const QString &rangee, const QString &texte)
+{
+    for (vestrel::Cellule *c : f.findChildren<vestrel::Cellule *>())
+        if (c->objectName().startsWith(rangee + '(') && c->text() == texte)
+            return c;
+    return nullptr;
+}
+
+// One user action, written "verb:argument": d (diameter text), al and ar
+// (a class chosen in a list), tape (keys typed into the bore list), m
+// (method option), tb (a toolbar letter), grade (a shaft grade), dia1, calcul.
+inline void agir(vestrel::Principale &f, const QString &action)
+{
+    const QString verbe = action.section(':', 0, 0);
+    const QString arg = action.section(':', 1);
+    if (verbe == "d") {
+        controle<QLineEdit>(f, "Diametre")->setText(arg);
+    } else if (verbe == "al" || verbe == "ar") {
+        choisir(f, verbe == "al" ? "Aj_Alesage" : "Aj_Arbre", arg);
+    } else if (verbe == "tape") {
+        auto *liste = controle<QComboBox>(f, "Aj_Alesage");
+        liste->setFocus();
+        QTest::keyClicks(liste, arg);
+    } else if (verbe == "m") {
+        controle<QRadioButton>(f, "Ch_opt(" + arg + ")")->setChecked(true);
+    } else if (verbe == "tb") {
+        const bool alesage = arg.at(0).isUpper();
+        QTest::mousePress(cellule(f, alesage ? "Lbl_TB_Cl_Al" : "Lbl_TB_Cl_Ar", arg), Qt::LeftButton);
+    } else if (verbe == "grade") {
+        QTest::mousePress(cellule(f, "Lbl_TB_Ql_Ar", arg), Qt::LeftButton);
+    } else if (verbe == "dia1") {
+        controle<QLineEdit>(f, "Dia1")->setText(arg);
+    } else if (verbe == "calcul") {
+        QTest::mousePress(controle<QWidget>(f, "Calcul"), Qt::LeftButton);
+    } else {
+        QFAIL(qPrintable("unknown action " + action));
+    }
+}
+

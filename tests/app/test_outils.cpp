@@ -111,7 +111,7 @@ void TestOutils::schemaSuitLesResultats_data()
     QTest::addColumn<QStringList>("actions");
     QTest::newRow("classes") << QStringList{"d:25", "al:H7", "ar:g6"};
     QTest::newRow("serrage") << QStringList{"d:25", "al:H7", "ar:s6"};
-    QTest::newRow("saisie anticipee") << QStringList{"d:40", "tape:f"};
+    QTest::newRow("saisie anticipee") << QStringList{"d:40", "tape:F"};
     QTest::newRow("barre outil") << QStringList{"m:1", "tb:G", "tb:k", "d:30"};
     QTest::newRow("libre") << QStringList{"m:2", "dia1:20", "calcul", "m:0"};
     QTest::newRow("hors plage") << QStringList{"d:25", "al:H7", "d:600", "ar:g6"};
@@ -127,27 +127,7 @@ void TestOutils::schemaSuitLesResultats()
     f.outils()->basculerSchema();
     vestrel::Schema *s = f.outils()->schema();
     for (const QString &a : actions) {
-        const QString verbe = a.section(':', 0, 0), arg = a.section(':', 1);
-        if (verbe == "d") {
-            controle<QLineEdit>(f, "Diametre")->setText(arg);
-        } else if (verbe == "al" || verbe == "ar") {
-            choisir(f, verbe == "al" ? "Aj_Alesage" : "Aj_Arbre", arg);
-        } else if (verbe == "tape") {
-            auto *liste = controle<QComboBox>(f, "Aj_Arbre");
-            liste->setFocus();
-            QTest::keyClicks(liste, arg);
-        } else if (verbe == "m") {
-            controle<QRadioButton>(f, "Ch_opt(" + arg + ")")->setChecked(true);
-        } else if (verbe == "tb") {
-            const QString rangee = arg.at(0).isUpper() ? "Lbl_TB_Cl_Al(" : "Lbl_TB_Cl_Ar(";
-            for (auto *c : f.findChildren<vestrel::Cellule *>())
-                if (c->objectName().startsWith(rangee) && c->text() == arg)
-                    QTest::mousePress(c, Qt::LeftButton);
-        } else if (verbe == "dia1") {
-            controle<QLineEdit>(f, "Dia1")->setText(arg);
-        } else if (verbe == "calcul") {
-            QTest::mousePress(controle<QWidget>(f, "Calcul"), Qt::LeftButton);
-        }
+        agir(f, a);
         const QString e = incoherence(f, *s);
         QVERIFY2(e.isEmpty(), qPrintable(a + ": " + e));
     }
