@@ -15,7 +15,7 @@ namespace vestrel {
 
 namespace {
 
-QFont policeDe(Police p, const QFont &parDefaut)
+QFont policeDe(Police p)
 {
     switch (p) {
     case Police::Comic: return polices::comic();
@@ -24,7 +24,7 @@ QFont policeDe(Police p, const QFont &parDefaut)
     case Police::Bouton: return polices::comic(12, false);
     case Police::Aucune: break;
     }
-    return parDefaut;
+    return {};
 }
 
 QWidget *creer(const Controle &c, QWidget *parent)
@@ -63,17 +63,20 @@ QHash<QString, QWidget *> creerControles(std::span<const Controle> table, QWidge
         QWidget *w = creer(c, conteneur);
         w->setObjectName(QString::fromLatin1(c.nom));
         w->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
-        w->setFont(policeDe(c.police, w->font()));
+        if (c.police != Police::Aucune)
+            polices::donner(w, policeDe(c.police));
         parNom.insert(w->objectName(), w);
     }
     return parNom;
 }
 
-void placerCadre(QWidget *cadre, const char *nom, int gauche, int haut, int largeur, int hauteur)
+void placerCadre(QGroupBox *cadre, const char *nom, const char *titre, int gauche, int haut, int largeur,
+                 int hauteur)
 {
     cadre->setObjectName(QString::fromLatin1(nom));
     cadre->setGeometry(rectTwips(gauche, haut, largeur, hauteur));
-    cadre->setFont(polices::comic());
+    polices::donner(cadre, polices::comic());
+    cadre->setTitle(QString::fromUtf8(titre));
 }
 
 } // namespace vestrel

@@ -5,6 +5,7 @@
 
 #include <span>
 
+class QGroupBox;
 class QWidget;
 
 namespace vestrel {
@@ -35,7 +36,9 @@ T *controleDe(const QHash<QString, QWidget *> &controles, const char *nom)
     return static_cast<T *>(controles.value(QString::fromLatin1(nom)));
 }
 
-// Gives a frame of the window its name, place (twips), title and font.
-void placerCadre(QWidget *cadre, const char *nom, int gauche, int haut, int largeur, int hauteur);
+// Gives a frame of the window its name, place (twips), font and title (UTF-8),
+// the font first: the title is measured in the frame's font when set.
+void placerCadre(QGroupBox *cadre, const char *nom, const char *titre, int gauche, int haut, int largeur,
+                 int hauteur);
 
 } // namespace vestrel

@@ -54,9 +54,9 @@ constexpr int NbBoites = int(std::size(BoitesLibres));
 } // namespace
 
 PanneauLibre::PanneauLibre(QWidget *parent)
-    : QGroupBox(QStringLiteral("Quelconque"), parent)
+    : QGroupBox(parent)
 {
-    placerCadre(this, "Quelconque", 60, 1170, 5350, 1875);
+    placerCadre(this, "Quelconque", "Quelconque", 60, 1170, 5350, 1875);
     const auto c = creerControles(Controles, this);
     m_calcul = controleDe<Cellule>(c, "Calcul");
 

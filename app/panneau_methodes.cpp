@@ -17,9 +17,9 @@ constexpr Controle Controles[] = {
 } // namespace
 
 PanneauMethodes::PanneauMethodes(QWidget *parent)
-    : QGroupBox(QStringLiteral("Méthode de sélection"), parent)
+    : QGroupBox(parent)
 {
-    placerCadre(this, "Frame3", 60, 450, 5350, 735);
+    placerCadre(this, "Frame3", "Méthode de sélection", 60, 450, 5350, 735);
     const auto c = creerControles(Controles, this);
     for (int k = 0; k < int(m_options.size()); ++k) {
         m_options[k] = static_cast<QRadioButton *>(c.value(QStringLiteral("Ch_opt(%1)").arg(k)));

@@ -65,9 +65,9 @@ QString texte(std::string_view t)
 } // namespace
 
 PanneauPopup::PanneauPopup(QWidget *parent)
-    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent)
+    : QGroupBox(parent)
 {
-    placerCadre(this, "Popup", 60, 1170, 5350, 1875);
+    placerCadre(this, "Popup", "Choix de l'ajustement", 60, 1170, 5350, 1875);
     const auto c = creerControles(Controles, this);
 
     for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {

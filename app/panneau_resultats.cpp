@@ -49,9 +49,9 @@ QColor couleurDe(Nature nature)
 } // namespace
 
 PanneauResultats::PanneauResultats(QWidget *parent)
-    : QGroupBox(QStringLiteral("Calcul des jeux"), parent)
+    : QGroupBox(parent)
 {
-    placerCadre(this, "Frame2", 60, 3100, 5350, 2055);
+    placerCadre(this, "Frame2", "Calcul des jeux", 60, 3100, 5350, 2055);
     const auto c = creerControles(Controles, this);
     m_tailles[0] = {controleDe<QLabel>(c, "Res_Al_Max"), controleDe<QLabel>(c, "Res_Al_Min")};
     m_tailles[1] = {controleDe<QLabel>(c, "Res_Ar_Max"), controleDe<QLabel>(c, "Res_Ar_Min")};

@@ -81,10 +81,13 @@ QString texteGrade(Cote cote, int i)
 } // namespace
 
 BarreOutils::BarreOutils(QWidget *parent)
-    : QGroupBox(QStringLiteral("Choix de l'ajustement"), parent)
+    : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("Toolbars"));
+    // The font before the title, which is measured when set; the cells
+    // inherit the font.
     setFont(polices::comic());
+    setTitle(QStringLiteral("Choix de l'ajustement"));
     setFixedSize(tailleTwips(5350, 3255));
     setMouseTracking(true);
     // The frame hides what lies under it in the window (the focus box
@@ -111,7 +114,7 @@ BarreOutils::BarreOutils(QWidget *parent)
                                       : texteGrade(d.cote, i);
             auto *c = new Cellule(texte, this);
             c->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(d.nom)).arg(i));
-            c->setFont(polices::comic());
+            polices::donner(c, polices::comic());
             c->setAlignment(Qt::AlignCenter);
             const int haut = i < 12 ? d.haut : d.haut2;
             c->setGeometry(rectTwips(Colonnes[d.colonnes[i]], haut, TailleCellule, TailleCellule));

@@ -76,7 +76,7 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
         Cellule *texte = creerPartie(nomIndexe(description.nomTextes, k), items[k].zoneTexte,
                                      couleurs::Blanc);
         texte->setText(QString::fromUtf8(items[k].texte));
-        texte->setFont(polices::comic());
+        polices::donner(texte, polices::comic());
         texte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_textes.append(texte);
 

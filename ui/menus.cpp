@@ -99,7 +99,7 @@ BarreMenus::BarreMenus(QWidget *fenetre)
         titre->setObjectName(QStringLiteral("MNU(%1)").arg(i));
         titre->setGeometry(rectTwips(Titres[i].gauche, HautTitres, Titres[i].largeur, HauteurTitres));
         titre->setBackColor(couleurs::Gris);
-        titre->setFont(polices::comic());
+        polices::donner(titre, polices::comic());
         titre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         connect(titre, &Cellule::survole, this, [this, i] { survolerTitre(i); });
         connect(titre, &Cellule::presse, this, [this, i] { presserTitre(i); });

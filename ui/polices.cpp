@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QTime>
+#include <QWidget>
 
 #include <cmath>
 #include <vector>
@@ -119,6 +120,12 @@ Remplacement remplacementComic(const QStringList &familles)
         }
     }
     return meilleur;
+}
+
+void donner(QWidget *controle, const QFont &police)
+{
+    if (controle->font() != police)
+        controle->setFont(police);
 }
 
 QFont comic(qreal points, bool gras)

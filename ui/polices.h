@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QStringList>
 
+class QWidget;
+
 namespace vestrel::polices {
 
 // "Comic Sans MS" falls back to "Comic Neue", "MS Sans Serif" to a plain sans
@@ -10,6 +12,11 @@ namespace vestrel::polices {
 QFont comic(qreal points = 9.6, bool gras = true);
 QFont sans();
 QFont symbole();
+
+// Gives a control its font. A control that already has it from its frame
+// keeps it inherited: setting it again would only send it a font change to
+// handle for nothing, which dozens of controls pay at start-up.
+void donner(QWidget *controle, const QFont &police);
 
 inline const QString SigneDiametre = QStringLiteral("\u2205");
 

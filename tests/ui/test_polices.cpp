@@ -96,6 +96,8 @@ private slots:
     void classesTiennent();
     void remplacement_data();
     void remplacement();
+    void policesDesControles_data();
+    void policesDesControles();
 
 private:
     bool m_sansComic = false;
@@ -204,6 +206,46 @@ void TestPolices::remplacement()
     QCOMPARE(r.famille, attendue);
     QCOMPARE(r.echelle < 1, reduite);
     QVERIFY(r.echelle > 0.6);
+}
+
+// Each control keeps the font it is drawn in, whether it is given its own or
+// has it from its frame: a control left to inherit from a frame of another
+// font, or from the window, would show its text in the wrong face or size.
+void TestPolices::policesDesControles_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QFont>("attendue");
+    const QFont comic = polices::comic();
+    const QFont sans = polices::sans();
+    const QFont symbole = polices::symbole();
+    // The frames, then what lies in them: captions and option buttons in
+    // the frame's font, numbers and boxes in others.
+    for (const char *nom : {"Frame3", "Popup", "Quelconque", "Frame2", "Toolbars", "Ch_opt(0)", "Ch_opt(2)",
+                            "Aj_Ale", "Label14", "Dia1", "Ec_Inf_Dia2", "Lbl_TB_Cl_Al(0)", "Lbl_TB_Ql_Ar(3)",
+                            "MNU(0)", "MNU(3)", "Mnu_File_1(0)", "Mnu_Select_1(2)", "Mnu_Outils_1(1)"})
+        QTest::newRow(nom) << QString::fromLatin1(nom) << comic;
+    for (const char *nom : {"Diametre", "Aj_Alesage", "Aj_Arbre", "Af_Ec_Sup_Al", "Af_Ec_Inf_Ar", "Label7",
+                            "Res_Al_Max", "J_Min"})
+        QTest::newRow(nom) << QString::fromLatin1(nom) << sans;
+    for (const char *nom : {"Label5", "Label12", "Label3", "Label11"})
+        QTest::newRow(nom) << QString::fromLatin1(nom) << symbole;
+    QTest::newRow("Calcul") << QStringLiteral("Calcul") << polices::comic(12, false);
+    // The focus box takes the font of any box the program leaves alone.
+    QTest::newRow("recup_curseur") << QStringLiteral("recup_curseur") << QApplication::font("QLineEdit");
+}
+
+void TestPolices::policesDesControles()
+{
+    QFETCH(QString, nom);
+    QFETCH(QFont, attendue);
+    Principale f;
+    // The drop-down menus are windows of their own, children of the window.
+    auto *w = f.findChild<QWidget *>(nom);
+    QVERIFY2(w, qPrintable(nom));
+    const QFont police = w->font();
+    QCOMPARE(police.families(), attendue.families());
+    QCOMPARE(police.pointSizeF(), attendue.pointSizeF());
+    QCOMPARE(police.bold(), attendue.bold());
 }
 
 QTEST_MAIN(TestPolices)
