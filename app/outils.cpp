@@ -92,8 +92,13 @@ void OutilsPrincipale::ouvrirRecherche()
     } else if (!m_recherche->isVisible()) {
         m_recherche->setDiametreTexte(diametre);
     }
-    if (!m_recherche->isVisible())
-        m_recherche->placerACote(&m_fenetre);
+    // Beside the main window, and beside the diagram too when it shows.
+    if (!m_recherche->isVisible()) {
+        QRect cadre = m_fenetre.frameGeometry();
+        if (m_schema && m_schema->isVisible())
+            cadre |= m_schema->frameGeometry();
+        m_recherche->placerACote(&m_fenetre, cadre);
+    }
     m_recherche->show();
     m_recherche->raise();
     m_recherche->activateWindow();

@@ -204,7 +204,11 @@ void Recherche::setDiametreTexte(const QString &texte)
 
 void Recherche::placerACote(const QWidget *fenetre)
 {
-    const QRect cadre = fenetre->frameGeometry();
+    placerACote(fenetre, fenetre->frameGeometry());
+}
+
+void Recherche::placerACote(const QWidget *fenetre, const QRect &cadre)
+{
     const QScreen *ecran = fenetre->screen();
     const QRect zone = ecran ? ecran->availableGeometry() : cadre;
     // The frame this window will have, as far as it is known yet.

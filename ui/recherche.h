@@ -34,6 +34,9 @@ public:
     // Moves the window beside `fenetre`: on its right when the screen has
     // room, else on its left, always within the screen.
     void placerACote(const QWidget *fenetre);
+    // The same beside the frame `cadre` (several windows side by side) on
+    // the screen of `fenetre`.
+    void placerACote(const QWidget *fenetre, const QRect &cadre);
 
 signals:
     // The fit chosen: the diameter as typed, the bore and shaft class texts.
