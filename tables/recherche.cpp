@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace vestrel {
 
@@ -118,6 +119,33 @@ std::int64_t dernierEnDessous(double x) { return -premierAuDessus(-x); }
 // decimal distances compare equal whatever the binary rounding of each.
 double picometres(double e) { return e < 1e6 ? std::round(e * 1e9) / 1e9 : e; }
 
+// Sorts keys by bytes, least significant first (a byte all keys share is
+// skipped): thousands of keys sort several times faster than by comparison.
+void trierCles(std::vector<std::uint64_t> &cles)
+{
+    const std::size_t n = cles.size();
+    if (n < 512) {
+        std::sort(cles.begin(), cles.end());
+        return;
+    }
+    std::array<std::array<std::uint32_t, 256>, 8> comptes{};
+    for (const std::uint64_t k : cles)
+        for (int b = 0; b < 8; ++b)
+            ++comptes[b][(k >> (8 * b)) & 0xFF];
+    std::vector<std::uint64_t> tampon(n);
+    for (int b = 0; b < 8; ++b) {
+        std::array<std::uint32_t, 256> &c = comptes[b];
+        if (c[(cles[0] >> (8 * b)) & 0xFF] == n)
+            continue;
+        std::uint32_t debut = 0;
+        for (std::uint32_t &x : c)
+            debut += std::exchange(x, debut);
+        for (const std::uint64_t k : cles)
+            tampon[c[(k >> (8 * b)) & 0xFF]++] = k;
+        cles.swap(tampon);
+    }
+}
+
 bool avant(const AjustementTrouve &a, const AjustementTrouve &b, double milieu)
 {
     const bool ra = a.recommande >= 0, rb = b.recommande >= 0;
@@ -160,16 +188,32 @@ void trier(std::vector<AjustementTrouve> &trouves, double milieu)
         cles[i] = std::uint64_t(t.recommande < 0) << 63 | std::uint64_t(63 - t.qualites) << 57
                   | static_cast<std::uint64_t>(pm) << 14 | std::uint64_t(t.alesage) << 7 | std::uint64_t(t.arbre);
     }
-    std::sort(cles.begin(), cles.end());
+    trierCles(cles);
     // Each pair is found once: its two indexes lead back to it.
     std::vector<std::uint16_t> position(128 * 128);
     for (std::size_t i = 0; i < trouves.size(); ++i)
         position[static_cast<std::size_t>(trouves[i].alesage * 128 + trouves[i].arbre)] = static_cast<std::uint16_t>(i);
-    std::vector<AjustementTrouve> tries;
-    tries.reserve(trouves.size());
-    for (const std::uint64_t c : cles)
-        tries.push_back(trouves[position[c & 0x3FFF]]);
-    trouves.swap(tries);
+    // Fit i of the order is source[i]: the permutation is applied in place,
+    // cycle by cycle, without a second copy of thousands of fits.
+    std::vector<std::uint16_t> source(trouves.size());
+    for (std::size_t i = 0; i < cles.size(); ++i)
+        source[i] = position[cles[i] & 0x3FFF];
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (source[i] == i)
+            continue;
+        const AjustementTrouve premier = trouves[i];
+        std::size_t j = i;
+        for (;;) {
+            const std::size_t k = source[j];
+            source[j] = static_cast<std::uint16_t>(j);
+            if (k == i) {
+                trouves[j] = premier;
+                break;
+            }
+            trouves[j] = trouves[k];
+            j = k;
+        }
+    }
 }
 
 AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const Valeurs &v)
