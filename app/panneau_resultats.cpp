@@ -36,15 +36,6 @@ void colorer(QLabel *etiquette, const QColor &couleur)
     etiquette->setPalette(p);
 }
 
-QColor couleurDe(Nature nature)
-{
-    switch (nature) {
-    case Nature::Serrage: return couleurs::Serrage;
-    case Nature::Jeu: return couleurs::Jeu;
-    case Nature::Incertain: break;
-    }
-    return couleurs::Incertain;
-}
 
 } // namespace
 
@@ -95,7 +86,7 @@ void PanneauResultats::afficherJeux(const Jeux &jeux)
 {
     m_jMax->setText(texteJeuLocal(jeux.max.valeur));
     m_jMin->setText(texteJeuLocal(jeux.min.valeur));
-    const QColor couleur = couleurDe(jeux.nature);
+    const QColor couleur = couleurs::deNature(jeux.nature);
     colorer(m_jMax, couleur);
     colorer(m_jMin, couleur);
 }

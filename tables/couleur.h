@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/ajustement.h"
+
 namespace vestrel {
 
 // Colours of the program's texts and drawings, red in the first byte.
@@ -13,5 +15,15 @@ struct Couleur {
 inline constexpr Couleur CouleurJeu{0, 0, 255};
 inline constexpr Couleur CouleurIncertain{0, 0, 0};
 inline constexpr Couleur CouleurSerrage{255, 0, 0};
+
+constexpr Couleur couleurNature(Nature n)
+{
+    switch (n) {
+    case Nature::Jeu: return CouleurJeu;
+    case Nature::Serrage: return CouleurSerrage;
+    case Nature::Incertain: break;
+    }
+    return CouleurIncertain;
+}
 
 } // namespace vestrel

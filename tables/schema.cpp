@@ -9,16 +9,6 @@
 
 namespace vestrel {
 
-Couleur couleurNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return CouleurJeu;
-    case Nature::Serrage: return CouleurSerrage;
-    case Nature::Incertain: break;
-    }
-    return CouleurIncertain;
-}
-
 std::string_view texteNature(Nature n)
 {
     switch (n) {

@@ -14,7 +14,6 @@
 namespace vestrel {
 
 // CouleurJeu, CouleurIncertain or CouleurSerrage.
-Couleur couleurNature(Nature n);
 
 // The drawing's other colours: lines and texts, the scale, the bore's
 // hatching, the shaft's fill.

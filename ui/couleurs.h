@@ -19,6 +19,7 @@ inline QColor qt(Couleur c) { return QColor(c.r, c.g, c.b); }
 inline const QColor Serrage = qt(CouleurSerrage);
 inline const QColor Jeu = qt(CouleurJeu);
 inline const QColor Incertain = qt(CouleurIncertain);
+inline QColor deNature(Nature n) { return qt(couleurNature(n)); }
 
 // Background of a class list whose typed text matches no class.
 inline const QColor SaisieInconnue{255, 0, 0};

@@ -40,16 +40,6 @@ QString texteNature(Nature n)
     return QStringLiteral("Incertain");
 }
 
-// The colours of the main window's clearance labels.
-QColor couleurNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return couleurs::Jeu;
-    case Nature::Serrage: return couleurs::Serrage;
-    case Nature::Incertain: break;
-    }
-    return couleurs::Incertain;
-}
 
 // Whether a comes before b when `colonne` is sorted in rising order.
 bool avant(int colonne, const AjustementTrouve &a, const AjustementTrouve &b)
@@ -121,7 +111,7 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         break;
     case Qt::ForegroundRole:
         if (c >= JeuMaxi && c <= NatureFit)
-            return couleurNature(t.nature);
+            return couleurs::deNature(t.nature);
         break;
     case Qt::TextAlignmentRole:
         if (c >= JeuMaxi && c <= JeuMoyen)
