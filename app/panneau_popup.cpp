@@ -57,11 +57,6 @@ private:
     int &m_compteur;
 };
 
-QString texte(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
 } // namespace
 
 PanneauPopup::PanneauPopup(QWidget *parent)

@@ -45,11 +45,6 @@ Cote autreCote(Cote cote)
     return cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
 }
 
-QString texte(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
 } // namespace
 
 // One action of the window, however deep it nests: when the outermost ends

@@ -6,6 +6,7 @@
 #include "ui/couleurs.h"
 #include "ui/polices.h"
 #include "ui/twips.h"
+#include "ui/textes.h"
 
 #include <QMouseEvent>
 
@@ -195,8 +196,7 @@ void BarreOutils::initialiser()
 
 QString BarreOutils::lettre(Cote cote) const
 {
-    const std::string_view l = lettres(cote)[m_choix[indexCote(cote)].lettre];
-    return QString::fromUtf8(l.data(), qsizetype(l.size()));
+    return texte(lettres(cote)[m_choix[indexCote(cote)].lettre]);
 }
 
 QString BarreOutils::grade(Cote cote) const

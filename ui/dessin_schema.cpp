@@ -1,6 +1,7 @@
 #include "ui/dessin_schema.h"
 
 #include "ui/couleurs.h"
+#include "ui/textes.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -94,7 +95,7 @@ void peindreSchema(QPainter &p, const PlanSchema &plan)
     // texts with the lines.
     QPaintDevice *support = p.device();
     const double pointsParPixel = support ? 72.0 / support->logicalDpiY() : 0.75;
-    QFont police(QString::fromUtf8(PoliceSchema.data(), static_cast<qsizetype>(PoliceSchema.size())));
+    QFont police(texte(PoliceSchema));
     police.setHintingPreference(QFont::PreferNoHinting);
     for (const TextePlace &t : plan.textes) {
         if (t.fond)

@@ -17,8 +17,6 @@ namespace {
 const char *const Titres[ResultatsRecherche::NbColonnes] = {
     "Ajustement", "Jeu maxi", "Jeu mini", "Jeu moyen", "Nature", "Qualités", "Recommandé"};
 
-QString texte(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 QString texteClasse(Cote cote, int index) { return texte(catalogue(cote)[static_cast<std::size_t>(index)]); }
 
 int grade(Cote cote, int index)

@@ -2,7 +2,12 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace vestrel {
+
+// A UTF-8 text of the tables as a QString.
+inline QString texte(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 // Number texts as the user reads them: the general number text and the
 // clearance text, with the decimal separator of QLocale() (the default
