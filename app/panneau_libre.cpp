@@ -3,7 +3,7 @@
 #include "app/panneau_libre.h"
 
 #include "app/controles.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"

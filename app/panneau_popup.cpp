@@ -2,7 +2,7 @@
 
 #include "app/controles.h"
 #include "app/liste_classes.h"
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"

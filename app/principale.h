@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/panneau_libre.h"
-#include "tables/ajustement_affiche.h"
+#include "calcul/ajustement_affiche.h"
 #include "tables/cote.h"
-#include "tables/etat.h"
+#include "calcul/etat.h"
 
 #include <QString>
 #include <QRect>

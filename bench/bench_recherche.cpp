@@ -6,7 +6,7 @@
 
 #include "tables/ecarts.h"
 #include "tables/offerts.h"
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "bench/rapport.h"
 
 #include "app/principale.h"
-#include "tables/schema.h"
+#include "rendu/schema.h"
 #include "ui/dessin_schema.h"
 #include "ui/schema.h"
 

@@ -7,7 +7,7 @@
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
-#include "tables/etat.h"
+#include "calcul/etat.h"
 
 #include <string_view>
 #include <vector>

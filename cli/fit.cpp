@@ -1,14 +1,14 @@
 #include "cli/fit.h"
 
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
-#include "tables/nombres.h"
-#include "tables/notation.h"
+#include "calcul/nombres.h"
+#include "rendu/notation.h"
 #include "tables/offerts.h"
-#include "tables/schema.h"
-#include "tables/recherche.h"
+#include "rendu/schema.h"
+#include "calcul/recherche.h"
 #include "tables/recommandes.h"
 
 #include <algorithm>

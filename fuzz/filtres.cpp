@@ -2,7 +2,7 @@
 // (and "-" in the deviation boxes), whatever character arrives, and no run of
 // accepted keys can make a diameter or a size negative.
 #include "fuzz/verifier.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

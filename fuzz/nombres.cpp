@@ -3,7 +3,7 @@
 // plain decimal text (no exponent, no "inf" or "nan") that reads back as the
 // value shown.
 #include "fuzz/verifier.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <charconv>
 #include <cmath>

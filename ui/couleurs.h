@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/couleur.h"
+#include "rendu/couleur.h"
 
 #include <QColor>
 

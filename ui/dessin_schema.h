@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/schema.h"
+#include "rendu/schema.h"
 
 class QPainter;
 

@@ -1,7 +1,7 @@
 #include "ui/export.h"
 
-#include "tables/nombres.h"
-#include "tables/notation.h"
+#include "calcul/nombres.h"
+#include "rendu/notation.h"
 #include "ui/dessin_schema.h"
 #include "ui/schema.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tables/ajustement_affiche.h"
-#include "tables/schema.h"
+#include "calcul/ajustement_affiche.h"
+#include "rendu/schema.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #include "ui/recherche.h"
 
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 #include "tables/catalogue.h"
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/palette.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 #include "ui/textes.h"
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 // resultatsChanges, checked against the labels on screen after each action.
 #include "aide.h"
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "ui/cellule.h"
 #include "ui/textes.h"
 

@@ -1,6 +1,6 @@
 #include "app/principale.h"
 #include "tables/catalogue.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "tables/offerts.h"
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"

@@ -5,7 +5,7 @@
 #include "tests/fiab/coherence.h"
 
 #include "app/outils.h"
-#include "tables/ajustement_affiche.h"
+#include "calcul/ajustement_affiche.h"
 #include "ui/cellule.h"
 #include "ui/menu_deroulant.h"
 #include "ui/menus.h"

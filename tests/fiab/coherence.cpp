@@ -1,9 +1,9 @@
 #include "tests/fiab/coherence.h"
 
 #include "app/outils.h"
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 #include "tables/ecarts.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
 #include "ui/schema.h"

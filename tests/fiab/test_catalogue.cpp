@@ -4,7 +4,7 @@
 // and afterwards everything it shows agrees with the fit state and the tables.
 #include "tests/fiab/coherence.h"
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "ui/textes.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/recherche.h"

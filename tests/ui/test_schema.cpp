@@ -1,5 +1,5 @@
 // The diagram window on its own, copying and exporting a fit.
-#include "tables/notation.h"
+#include "rendu/notation.h"
 #include "ui/couleurs.h"
 #include "ui/dessin_schema.h"
 #include "ui/export.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tables/ajustement.h"
-#include "tables/ajustement_affiche.h"
+#include "calcul/ajustement.h"
+#include "calcul/ajustement_affiche.h"
 #include "tables/cote.h"
-#include "tables/couleur.h"
+#include "rendu/couleur.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "tables/notation.h"
+#include "rendu/notation.h"
 
-#include "tables/nombres.h"
-#include "tables/xml.h"
+#include "calcul/nombres.h"
+#include "rendu/xml.h"
 
 #include <vector>
 

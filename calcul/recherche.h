@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 
 #include <vector>
 

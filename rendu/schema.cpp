@@ -1,8 +1,8 @@
-#include "tables/schema.h"
+#include "rendu/schema.h"
 
 #include "tables/classes.h"
 #include "tables/etapes.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tables/etat.h"
+#include "calcul/etat.h"
 
 namespace vestrel {
 

@@ -1,5 +1,5 @@
-#include "tables/ajustement.h"
-#include "tables/nombres.h"
+#include "calcul/ajustement.h"
+#include "calcul/nombres.h"
 
 #include <gtest/gtest.h>
 

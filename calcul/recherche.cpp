@@ -1,9 +1,9 @@
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 
 #include "tables/classes.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "tables/offerts.h"
 #include "tables/recommandes.h"
 

@@ -1,6 +1,6 @@
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 namespace vestrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/ajustement_affiche.h"
+#include "calcul/ajustement_affiche.h"
 
 #include <string>
 #include <string_view>

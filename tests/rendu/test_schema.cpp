@@ -1,4 +1,4 @@
-#include "tables/schema.h"
+#include "rendu/schema.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tables/notation.h"
-#include "tables/xml.h"
+#include "rendu/notation.h"
+#include "rendu/xml.h"
 
 #include <gtest/gtest.h>
 

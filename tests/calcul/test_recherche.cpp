@@ -1,13 +1,13 @@
 // The fit search against a brute force over every pair of classes offered at
 // a diameter, with the clearances computed the way the main window computes
 // its labels.
-#include "tables/ajustement.h"
+#include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 #include "tables/offerts.h"
-#include "tables/recherche.h"
+#include "calcul/recherche.h"
 #include "tables/recommandes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The diagram laid out at a size, and written as SVG.
-#include "tables/schema.h"
+#include "rendu/schema.h"
 
-#include "tables/xml.h"
+#include "rendu/xml.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "tables/ajustement_affiche.h"
+#include "calcul/ajustement_affiche.h"
 
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 namespace vestrel {
 

@@ -1,4 +1,4 @@
-#include "tables/nombres.h"
+#include "calcul/nombres.h"
 
 #include <array>
 #include <charconv>

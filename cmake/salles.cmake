@@ -1,0 +1,47 @@
+# The Qt-free core is three rooms, one way down: tables/ (the standards'
+# data), calcul/ (what the program computes from it), rendu/ (its Qt-free
+# outputs). A file may include its own room and the rooms below it, and
+# none of them Qt. Run as: cmake -DRACINE=<source dir> -P salles.cmake
+# Every wrong include is named; the run fails if there is one.
+if(NOT DEFINED RACINE)
+  message(FATAL_ERROR "salles.cmake: RACINE (the source folder) is not set")
+endif()
+
+set(salles tables calcul rendu)
+set(dessus_tables calcul rendu ui app cli)
+set(dessus_calcul rendu ui app cli)
+set(dessus_rendu ui app cli)
+
+set(fautes 0)
+set(lus 0)
+foreach(salle IN LISTS salles)
+  file(GLOB_RECURSE fichiers "${RACINE}/${salle}/*.h" "${RACINE}/${salle}/*.cpp")
+  foreach(fichier IN LISTS fichiers)
+    math(EXPR lus "${lus} + 1")
+    file(STRINGS "${fichier}" inclusions REGEX "^[ \t]*#[ \t]*include")
+    file(RELATIVE_PATH nom "${RACINE}" "${fichier}")
+    foreach(ligne IN LISTS inclusions)
+      set(mauvais "")
+      if(ligne MATCHES "[<\"](Q[A-Za-z]*|qt[A-Za-z]*)[/>\"]")
+        set(mauvais "Qt")
+      endif()
+      foreach(haut IN LISTS dessus_${salle})
+        if(ligne MATCHES "\"${haut}/")
+          set(mauvais "${haut}/, a room above ${salle}/")
+        endif()
+      endforeach()
+      if(mauvais)
+        message("${nom}: ${ligne}  <- includes ${mauvais}")
+        math(EXPR fautes "${fautes} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(lus EQUAL 0)
+  message(FATAL_ERROR "salles.cmake: no file read under ${RACINE}")
+endif()
+if(fautes GREATER 0)
+  message(FATAL_ERROR "${fautes} include(s) against the rooms' order")
+endif()
+message("${lus} files of tables/, calcul/ and rendu/: includes in order")

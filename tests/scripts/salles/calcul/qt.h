@@ -1,0 +1,3 @@
+#pragma once
+// Qt in the Qt-free core: the check must refuse it.
+#include <QString>
