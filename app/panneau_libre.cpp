@@ -2,7 +2,7 @@
 // clearances computed without the tolerance tables.
 #include "app/panneau_libre.h"
 
-#include "app/controles.h"
+#include "ui/controles.h"
 #include "calcul/nombres.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"

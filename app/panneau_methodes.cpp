@@ -1,6 +1,6 @@
 #include "app/panneau_methodes.h"
 
-#include "app/controles.h"
+#include "ui/controles.h"
 
 #include <QRadioButton>
 

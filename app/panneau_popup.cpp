@@ -1,7 +1,7 @@
 #include "app/panneau_popup.h"
 
-#include "app/controles.h"
-#include "app/liste_classes.h"
+#include "ui/controles.h"
+#include "ui/liste_classes.h"
 #include "calcul/ajustement.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"

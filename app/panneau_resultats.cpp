@@ -1,6 +1,6 @@
 #include "app/panneau_resultats.h"
 
-#include "app/controles.h"
+#include "ui/controles.h"
 #include "ui/couleurs.h"
 #include "ui/textes.h"
 

@@ -1,6 +1,6 @@
 #include "app/principale.h"
 
-#include "app/controles.h"
+#include "ui/controles.h"
 #include "app/disposition.h"
 #include "app/panneau_libre.h"
 #include "app/panneau_methodes.h"

@@ -1,6 +1,6 @@
 #include "aide.h"
 
-#include "app/liste_classes.h"
+#include "ui/liste_classes.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

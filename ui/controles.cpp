@@ -1,6 +1,6 @@
-#include "app/controles.h"
+#include "ui/controles.h"
 
-#include "app/liste_classes.h"
+#include "ui/liste_classes.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/polices.h"

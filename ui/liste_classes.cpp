@@ -1,4 +1,4 @@
-#include "app/liste_classes.h"
+#include "ui/liste_classes.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
