@@ -21,4 +21,9 @@ bool estOfferte(Cote cote, int classe, int sousEtape);
 // (T/t up to 24 mm).
 std::optional<unsigned> gradesActifs(Cote cote, int lettre, double d);
 
+// The grades of gradesActifs whose class has deviations at d: those a
+// toolbar may compose there. 0 outside 1 < D <= 500 (T9 and t9, enabled
+// from 180 to 200 mm where they have no deviations, are left out).
+unsigned gradesComposables(Cote cote, int lettre, double d);
+
 } // namespace vestrel
