@@ -3,6 +3,7 @@
 #include "calcul/nombres.h"
 #include "rendu/notation.h"
 #include "ui/dessin_schema.h"
+#include "ui/langue.h"
 #include "ui/schema.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -73,10 +73,7 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
     p.setFont(titre);
     ligne(0, 30, QStringLiteral("Fiche d'ajustement"));
     p.setFont(texte);
-    const QLocale locale;
-    ligne(32, 16, QStringLiteral("Établie le %1 à %2")
-                      .arg(locale.toString(date.date(), QLocale::LongFormat),
-                           locale.toString(date.time(), QLocale::ShortFormat)));
+    ligne(32, 16, QStringLiteral("Établie le %1").arg(texteDateHeure(date)));
     double y = 64;
     const std::string sep = separateurLocal();
     for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
