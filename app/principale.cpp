@@ -332,6 +332,13 @@ void Principale::prendreFocus()
 void Principale::Calcul_Libre()
 {
     const Operation operation(*this);
+    // A box without a number gives no result: an empty box is no 0.
+    if (!m_libre->verifier()) {
+        m_affichage = {};
+        m_affichage.libre = true;
+        m_resultats->vider();
+        return;
+    }
     const ValeursLibres &v = m_libre->valeurs();
     m_affichage = ajustementLibre(v.Val_Dia1, v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1, v.Val_Dia2, v.Val_Ec_Sup_Dia2,
                                   v.Val_Ec_Inf_Dia2);
