@@ -32,7 +32,7 @@ constexpr Controle Controles[] = {
     {"Dia2", Genre::Saisie, nullptr, 2955, 735, 1000, 315, "12.2", Police::Comic},
     {"Ec_Sup_Dia2", Genre::Saisie, nullptr, 4095, 315, 900, 405, "0.03", Police::Comic},
     {"Ec_Inf_Dia2", Genre::Saisie, nullptr, 4095, 945, 900, 405, "0.02", Police::Comic},
-    {"Calcul", Genre::Bouton, nullptr, 2520, 1320, 1455, 465, "Calculer\n", Police::Bouton},
+    {"Calcul", Genre::Bouton, nullptr, 2520, 1320, 1455, 465, "Calculer", Police::Bouton},
     {"Msg_Libre", Genre::Etiquette, nullptr, 120, 1380, 2340, 420, "", Police::Sans},
 };
 
@@ -118,9 +118,9 @@ bool PanneauLibre::eventFilter(QObject *objet, QEvent *event)
 
 void PanneauLibre::presseCalcul()
 {
+    // The press shows in the colour only: a sunken border would stay after
+    // it, as if the button were held down.
     m_calcul->setBackColor(couleurs::Selection);
-    m_calcul->setBorderStyle(1);
-    m_calcul->setAppearance(1);
     emit calculPresse();
 }
 

@@ -73,6 +73,11 @@ PanneauPopup::PanneauPopup(QWidget *parent)
         v.ecartSup = controleDe<QLabel>(c, n.ecartSup);
         v.ecartInf = controleDe<QLabel>(c, n.ecartInf);
 
+        // The deviations can be selected and copied, as the results can.
+        for (QLabel *ecart : {v.ecartSup, v.ecartInf}) {
+            ecart->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            ecart->setContextMenuPolicy(Qt::NoContextMenu);
+        }
         v.liste->setToolTip(InfobulleListes);
         v.liste->setFond(palette().color(QPalette::Base));
         connect(v.liste, &QComboBox::currentIndexChanged, this,

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vestrel {
@@ -201,18 +202,48 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     return {};
 }
 
+void montrerErreurExport(QWidget *parent, const QString &erreur)
+{
+    // A path in « » stays whole on its line: a break after "« /" would read
+    // as two names. No break may fall inside the guillemets: the word joiner
+    // U+2060 holds each punctuation mark to its neighbours, and spaces there
+    // are non-breaking.
+    static const QRegularExpression guillemets(QStringLiteral("«\\s*(.*?)\\s*»"));
+    QString texte;
+    qsizetype debut = 0;
+    for (auto it = guillemets.globalMatch(erreur); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        texte += erreur.mid(debut, m.capturedStart() - debut);
+        texte += QStringLiteral("«\u00A0");
+        for (const QChar c : m.captured(1)) {
+            texte += c.isSpace() ? QChar(0x00A0) : c;
+            if (!c.isLetterOrNumber())
+                texte += QChar(0x2060);
+        }
+        texte += QStringLiteral("\u00A0»");
+        debut = m.capturedEnd();
+    }
+    texte += erreur.mid(debut);
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"), texte, QMessageBox::Ok, parent);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
+}
+
 QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
 {
+    // The folder of the last export, for the rest of the run.
+    static QString dossier = QDir::homePath();
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
-                                                        QDir::home().filePath(nomExport(a)), filtresExport(), &filtre);
+                                                        QDir(dossier).filePath(nomExport(a)), filtresExport(), &filtre);
     if (choisi.isEmpty())
         return {};
+    dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
     const QString erreur = exporter(a, chemin, format);
     if (!erreur.isEmpty()) {
-        QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
+        montrerErreurExport(parent, erreur);
         return {};
     }
     return chemin;

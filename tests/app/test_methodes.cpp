@@ -381,7 +381,9 @@ private slots:
         w(QStringLiteral("Dia1"))->setFocus();
         QTest::mouseClick(calcul, Qt::LeftButton);
         QCOMPARE(calcul->backColor(), couleurs::Selection);
-        QCOMPARE(calcul->appearance(), 1);
+        // No sunken border: the button is not held down.
+        QCOMPARE(calcul->appearance(), 0);
+        QCOMPARE(calcul->borderStyle(), 0);
         QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("recup_curseur")));
         QCOMPARE(w<QLineEdit>(QStringLiteral("recup_curseur"))->cursorPosition(), 0);
 
@@ -389,8 +391,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Survol, 500);
         QTest::mouseMove(w(QStringLiteral("Frame2")), QPoint(5, 60));
         QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Blanc, 500);
-        // The 3D look stays from the first press on.
-        QCOMPARE(calcul->appearance(), 1);
+        QCOMPARE(calcul->appearance(), 0);
+        // The label stands in the middle of the button, clear of its top edge.
+        QCOMPARE(calcul->text(), QStringLiteral("Calculer"));
+        const QRect encre = calcul->fontMetrics().boundingRect(calcul->rect(), int(calcul->alignment()), calcul->text());
+        QVERIFY2(encre.top() >= 2 && qAbs(encre.center().y() - calcul->rect().center().y()) <= 1,
+                 qPrintable(QStringLiteral("%1 in %2").arg(encre.top()).arg(calcul->height())));
     }
 
     void retourPopup()

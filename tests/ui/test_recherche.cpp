@@ -135,6 +135,21 @@ void TestRecherche::resultats()
     const ResultatRecherche r = rechercherAjustements({lireSaisie(diametre), 0.001, 0.045, Base(base), false});
     QCOMPARE(table()->model()->rowCount(), int(r.ajustements.size()));
     QCOMPARE(message(), QStringLiteral("%1 ajustements conviennent").arg(r.ajustements.size()));
+    // Every description of a recommended fit is readable whole: shown in its
+    // column, or held whole by the cell's tooltip.
+    // A wide range lists the transition and interference fits too.
+    saisir("Rech_Jeu_Mini", QStringLiteral("-0.2"));
+    saisir("Rech_Jeu_Maxi", QStringLiteral("0.2"));
+    const int colonne = premiere.size() - 1;
+    const QFontMetrics fm(table()->font());
+    for (int ligne = 0; ligne < table()->model()->rowCount(); ++ligne) {
+        const QString description = cellule(ligne, colonne);
+        if (description.isEmpty())
+            continue;
+        const bool entiere = fm.horizontalAdvance(description) + 8 <= table()->columnWidth(colonne);
+        QVERIFY2(entiere || table()->model()->index(ligne, colonne).data(Qt::ToolTipRole).toString() == description,
+                 qPrintable(description));
+    }
 }
 
 void TestRecherche::messages_data()
