@@ -5,6 +5,7 @@
 #include "calcul/ajustement.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/filtre_touches.h"
 #include "ui/textes.h"
 
@@ -164,15 +165,15 @@ void PanneauPopup::montrerClasse(Cote cote, const QString &classe)
 void PanneauPopup::afficherEcarts(Cote cote, const PaireEcarts &ecarts)
 {
     const Volet &v = volet(cote);
-    v.ecartSup->setText(texteNombreLocal(ecarts.sup));
-    v.ecartInf->setText(texteNombreLocal(ecarts.inf));
+    montrerNombre(v.ecartSup, texteNombreLocal(ecarts.sup));
+    montrerNombre(v.ecartInf, texteNombreLocal(ecarts.inf));
 }
 
 void PanneauPopup::viderEcarts(Cote cote)
 {
     const Volet &v = volet(cote);
-    v.ecartSup->clear();
-    v.ecartInf->clear();
+    montrerNombre(v.ecartSup, {});
+    montrerNombre(v.ecartInf, {});
 }
 
 void PanneauPopup::setClasseBarre(Cote cote, const QString &classe)

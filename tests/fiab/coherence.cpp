@@ -6,6 +6,7 @@
 #include "calcul/nombres.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/schema.h"
 #include "ui/textes.h"
 
@@ -55,8 +56,9 @@ T *enfant(const vestrel::Principale &f, const char *nom)
 
 QString texte(const vestrel::Principale &f, const char *nom)
 {
+    // The whole number, also where the label had to end it with "…".
     const QLabel *l = enfant(f, nom);
-    return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(nom));
+    return l ? vestrel::nombreDe(l) : QStringLiteral("<missing %1>").arg(QLatin1String(nom));
 }
 
 struct Verificateur {
