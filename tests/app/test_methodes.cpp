@@ -5,6 +5,7 @@
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -44,7 +45,8 @@ private:
             qFatal("control %s missing", qPrintable(nom));
         return trouve;
     }
-    QString texte(const QString &nom) const { return w<QLabel>(nom)->text(); }
+    // The whole text of a label, also where it had to end it with "…".
+    QString texte(const QString &nom) const { return nombreDe(w<QLabel>(nom)); }
     BarreOutils *barre() const { return w<BarreOutils>(QStringLiteral("Toolbars")); }
     Cellule *cellule(const QString &rangee, const QString &texte) const
     {

@@ -63,6 +63,23 @@ QString incoherence(const Principale &f, const vestrel::Schema &s)
     return fiab::incoherenceSchema(f);
 }
 
+// Runs `action` on the modal window as soon as it shows (polled, so that a
+// busy machine cannot make it miss the window and block the test).
+template <class T>
+void quandModal(QObject *contexte, T action)
+{
+    auto *minuterie = new QTimer(contexte);
+    minuterie->setInterval(20);
+    QObject::connect(minuterie, &QTimer::timeout, contexte, [minuterie, action] {
+        if (!QApplication::activeModalWidget())
+            return;
+        minuterie->stop();
+        minuterie->deleteLater();
+        action();
+    });
+    minuterie->start();
+}
+
 } // namespace
 
 class TestOutils : public QObject
@@ -305,7 +322,7 @@ void TestOutils::dossierRetenu()
     f.show();
     QString ouvert;
     auto repondre = [&](bool enregistrer) {
-        QTimer::singleShot(50, &f, [&, enregistrer] {
+        quandModal(&f, [&, enregistrer] {
             auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialogue)
                 return;
@@ -340,7 +357,8 @@ void TestOutils::cheminEntier()
                                           "accessible en écriture.").arg(fichier, dossier);
     QStringList coupes;
     bool vu = false;
-    QTimer::singleShot(50, [&] {
+    QObject contexte;
+    quandModal(&contexte, [&] {
         auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!boite)
             return;

@@ -13,6 +13,27 @@
 
 using namespace vestrel;
 
+namespace {
+
+// Runs `action` on the modal window as soon as it shows (polled, so that a
+// busy machine cannot make it miss the window and block the test).
+template <class T>
+void quandModal(QObject *contexte, T action)
+{
+    auto *minuterie = new QTimer(contexte);
+    minuterie->setInterval(20);
+    QObject::connect(minuterie, &QTimer::timeout, contexte, [minuterie, action] {
+        if (!QApplication::activeModalWidget())
+            return;
+        minuterie->stop();
+        minuterie->deleteLater();
+        action();
+    });
+    minuterie->start();
+}
+
+} // namespace
+
 // The program speaks French whatever the locale it runs under (the test
 // runs under LC_ALL=C): Qt's own dialogs and the dates it writes.
 class TestLangue : public QObject
@@ -48,7 +69,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QStringList boutons;
         QString regarder;
-        QTimer::singleShot(50, &f, [&] {
+        quandModal(&f, [&] {
             auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialogue)
                 return;
