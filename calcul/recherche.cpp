@@ -297,6 +297,7 @@ RefusRecherche verifierDemande(const DemandeRecherche &demande)
 ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
 {
     ResultatRecherche resultat;
+    resultat.systeme = demande.systeme;
     resultat.refus = verifierDemande(demande);
     if (resultat.refus != RefusRecherche::Aucun)
         return resultat;

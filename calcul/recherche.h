@@ -50,6 +50,7 @@ inline constexpr int NbProches = 10;
 
 struct ResultatRecherche {
     RefusRecherche refus = RefusRecherche::Aucun;
+    Systeme systeme = Systeme::Defaut; // the catalogue of the class indexes
     // Nothing matches: `ajustements` holds the NbProches nearest fits.
     bool proches = false;
     // Matching fits: recommended ones first, then the coarsest (larger sum
