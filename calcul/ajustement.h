@@ -55,4 +55,11 @@ struct Jeux {
 };
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
 
+// The values of calculerJeux's three clearances without their texts, for
+// the many pairs of a search.
+struct ValeursJeux {
+    double max = 0, min = 0, moyen = 0;
+};
+ValeursJeux valeursJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
+
 } // namespace vestrel

@@ -112,8 +112,8 @@ std::optional<std::int64_t> auDixieme(std::int64_t k, std::int64_t par)
 // number k of hundredths to within rounding errors far below one, so away
 // from a tie the text is k rounded to tenths of a micrometre and reads back
 // as the double nearest it. The mean is the middle of the two 15-digit
-// clearances: kMax + kMin half-hundredths. Ties and other sizes go through
-// calculerJeux itself.
+// clearances: kMax + kMin half-hundredths. Ties and other sizes take the
+// values of calculerJeux itself.
 struct Valeurs {
     double max, min, moyen;
 };
@@ -126,8 +126,8 @@ Valeurs valeurs(const Offerte &al, const Offerte &ar)
         if (qMax && qMin && qMoyen)
             return {double(*qMax) / PasAffiche, double(*qMin) / PasAffiche, double(*qMoyen) / PasAffiche};
     }
-    const Jeux j = calculerJeux(al.max, al.min, ar.max, ar.min);
-    return {j.max.valeur, j.min.valeur, j.moyen.valeur};
+    const ValeursJeux j = valeursJeux(al.max, al.min, ar.max, ar.min);
+    return {j.max, j.min, j.moyen};
 }
 
 // The wanted limits in shown steps: a clearance q / 10000.0 is >= mini
