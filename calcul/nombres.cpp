@@ -131,10 +131,10 @@ constexpr std::array<double, 23> Puissances = [] {
     return p;
 }();
 
-// |v| scaled to 15 digits before the point, rounded: the digits of
+// |v| scaled to 15 digits before the point, rounded to the nearest (an
+// exact half to the even one, as the text does): the digits of
 // texteNombre(v) and their power of ten. Nothing when |v| is out of the
-// plain range, or when the scaled value lies so near a half that the
-// binary product might round the other way than the decimal text.
+// plain range.
 struct Chiffres15 {
     double entier; // 1e14 <= entier <= 1e15
     int exposant;  // |v| ~ entier / 10^exposant
@@ -154,9 +154,12 @@ std::optional<Chiffres15> chiffres15(double v)
         s = a * Puissances[static_cast<std::size_t>(++e)];
     else if (s >= 1e15)
         s = a * Puissances[static_cast<std::size_t>(--e)];
-    if (std::abs(s - std::floor(s) - 0.5) < 0.125)
-        return std::nullopt;
-    return Chiffres15{std::round(s), e};
+    // The product is rounded; fma gives the exact sign of a 10^e - (n + 1/2).
+    const double p = Puissances[static_cast<std::size_t>(e)];
+    const double n = std::floor(s);
+    const double reste = std::fma(a, p, -(n + 0.5));
+    const double entier = reste > 0 || (reste == 0 && std::fmod(n, 2) != 0) ? n + 1 : n;
+    return Chiffres15{entier, e};
 }
 
 } // namespace
