@@ -27,6 +27,9 @@ using vestrel::Principale;
 
 namespace {
 
+// The items of the Outils menu, in menu order.
+constexpr int ItemSchema = 0;
+
 vestrel::MenuDeroulant *menuOutils(const Principale &f)
 {
     for (auto *m : f.findChildren<vestrel::MenuDeroulant *>())
@@ -48,7 +51,7 @@ void outil(Principale &f, int k)
 
 bool coche(const Principale &f)
 {
-    return !menuOutils(f)->icone(vestrel::BarreMenus::OutilSchema)->pixmap().isNull();
+    return !menuOutils(f)->icone(ItemSchema)->pixmap().isNull();
 }
 
 QString incoherence(const Principale &f, const vestrel::Schema &s)
@@ -83,7 +86,7 @@ void TestOutils::schemaOuvertFerme()
     f.show();
     QVERIFY(!f.outils()->schema());
     QVERIFY(!coche(f));
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     vestrel::Schema *s = f.outils()->schema();
     QVERIFY(s && s->isVisible());
     QVERIFY(coche(f));
@@ -93,12 +96,12 @@ void TestOutils::schemaOuvertFerme()
     QCOMPARE(s->pos(), QPoint(f.frameGeometry().right() + 1, f.frameGeometry().top()));
     QVERIFY2(incoherence(f, *s).isEmpty(), qPrintable(incoherence(f, *s)));
 
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     QVERIFY(!s->isVisible());
     QVERIFY(!coche(f));
 
     // Closed by its own title bar: only hidden, the check mark cleared.
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     QVERIFY(s->isVisible());
     QVERIFY(s->close());
     QVERIFY(!s->isVisible());
