@@ -58,9 +58,9 @@ constexpr ItemDeroulant ItemsAide[] = {
 // The Outils drop-down: item k lies PasOutils twips below item k - 1, its
 // caption at the left, its key at the right of the caption.
 constexpr int PasOutils = 450;
-constexpr int LargeurOutils = 4090;
+constexpr int LargeurOutils = 4500;
 constexpr RectTwips TexteOutil{630, 105, 2450, 260};
-constexpr RectTwips ToucheOutil{3100, 105, 850, 260};
+constexpr RectTwips ToucheOutil{3100, 105, 1300, 260};
 constexpr RectTwips IconeOutil{105, 55, 350, 350};
 constexpr RectTwips ZoneOutil{10, 10, LargeurOutils - 20, PasOutils};
 constexpr int SelectionOutilGauche = 70, SelectionOutilHaut = 30;

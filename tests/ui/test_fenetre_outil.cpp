@@ -1,7 +1,10 @@
 // The base of the tool windows: where it places a window beside the main
 // window (on the small and the large screen of the test screens, at every
 // scale factor the suite runs), Escape, and closing that only hides.
+#include "ui/cellule.h"
 #include "ui/fenetre_outil.h"
+#include "ui/menu_deroulant.h"
+#include "ui/menus.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,6 +63,8 @@ private slots:
     void surLEcranDeLaPrincipale();
     void echapFerme();
     void ouvertureEtSuivi();
+    void menuGranditAvecLaTable_data();
+    void menuGranditAvecLaTable();
 };
 
 // Screen 0..1366 x 0..768 unless given; main window 370 x 400.
@@ -229,6 +234,62 @@ void TestFenetreOutil::ouvertureEtSuivi()
     principale.move(150, 120);
     QApplication::processEvents();
     QCOMPARE(outil.pos(), avant);
+}
+
+void TestFenetreOutil::menuGranditAvecLaTable_data()
+{
+    QTest::addColumn<int>("n");
+    for (int n : {1, 4, 8})
+        QTest::addRow("%d items", n) << n;
+}
+
+// The Outils drop-down holds as many items as it is given, one under the
+// other, each with its key at its right, all inside the drop-down; the
+// last one is chosen with the mouse as the first.
+void TestFenetreOutil::menuGranditAvecLaTable()
+{
+    QFETCH(int, n);
+    static const vestrel::ItemOutil Tous[] = {
+        {"Schéma des tolérances", "", true},     {"Rechercher un ajustement", "Ctrl+F", false},
+        {"Copier l'ajustement", "Ctrl+C", false}, {"Exporter…", "Ctrl+E", false},
+        {"Système ISO 286 complet", "", true},    {"Assemblage serré", "Ctrl+Shift+A", false},
+        {"Jeu en service", "", false},             {"Tolérances générales", "Ctrl+G", false},
+    };
+    QWidget fenetre;
+    fenetre.resize(400, 300);
+    vestrel::BarreMenus barre(&fenetre, std::span(Tous, std::size_t(n)));
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    vestrel::MenuDeroulant *menu = barre.deroulant(vestrel::BarreMenus::Outils);
+    QCOMPARE(menu->nombreItems(), n);
+    QTest::mousePress(barre.titre(vestrel::BarreMenus::Outils), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QRect dedans = menu->rect();
+    QRect precedent;
+    for (int k = 0; k < n; ++k) {
+        vestrel::Cellule *t = menu->texte(k);
+        QCOMPARE(t->text(), QString::fromUtf8(Tous[k].texte));
+        QVERIFY2(dedans.contains(t->geometry()), qPrintable(texte(t->geometry())));
+        QVERIFY(dedans.contains(menu->icone(k)->geometry()));
+        // Under the item above it, never over it.
+        QVERIFY(t->geometry().top() > precedent.bottom());
+        precedent = t->geometry();
+        // The caption is not cut.
+        QVERIFY(t->fontMetrics().horizontalAdvance(t->text()) <= t->width());
+        vestrel::Cellule *touche = menu->raccourci(k);
+        QCOMPARE(touche != nullptr, *Tous[k].raccourci != '\0');
+        if (!touche)
+            continue;
+        QVERIFY(dedans.contains(touche->geometry()));
+        QVERIFY(touche->geometry().left() > t->geometry().right());
+        QCOMPARE(touche->text(), QKeySequence(QString::fromLatin1(Tous[k].raccourci)).toString(QKeySequence::NativeText));
+        QVERIFY(touche->fontMetrics().horizontalAdvance(touche->text()) <= touche->width());
+        QCOMPARE(touche->font(), t->font());
+    }
+    QSignalSpy choisi(&barre, &vestrel::BarreMenus::outilChoisi);
+    QTest::mouseClick(menu->texte(n - 1), Qt::LeftButton);
+    QCOMPARE(choisi.count(), 1);
+    QCOMPARE(choisi.at(0).at(0).toInt(), n - 1);
 }
 
 QTEST_MAIN(TestFenetreOutil)
