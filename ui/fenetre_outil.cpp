@@ -56,18 +56,22 @@ QPoint placerOutil(const QRect &principale, const QSize &taille, const QRect &ec
     ys << principale.bottom() + 1 << principale.top() - taille.height() << ecran.top()
        << ecran.bottom() + 1 - taille.height();
 
+    // A place that leaves the main window free comes first, the one that
+    // covers least of the other windows; else the one that covers least of
+    // all the windows; then the order of preference.
     QPoint meilleur = dansEcran(xs.front(), ys.front());
-    std::tuple<qint64, qint64, int> cout{-1, 0, 0};
+    std::tuple<bool, qint64, int> cout{true, -1, 0};
     int rang = 0;
     for (int y : ys) {
         for (int x : xs) {
             const QPoint p = dansEcran(x, y);
             const QRect r(p, taille);
-            qint64 surVoisines = 0;
+            const qint64 surPrincipale = aire(r, principale);
+            qint64 couvert = surPrincipale;
             for (const QRect &v : voisines)
-                surVoisines += aire(r, v);
-            const std::tuple<qint64, qint64, int> c{aire(r, principale), surVoisines, rang++};
-            if (std::get<0>(cout) < 0 || c < cout) {
+                couvert += aire(r, v);
+            const std::tuple<bool, qint64, int> c{surPrincipale > 0, couvert, rang++};
+            if (std::get<1>(cout) < 0 || c < cout) {
                 cout = c;
                 meilleur = p;
             }

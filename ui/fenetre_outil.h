@@ -14,8 +14,8 @@ namespace vestrel {
 // frame `principale`, wholly inside `ecran` (the available part of the main
 // window's screen): against its right edge at its top when there is room,
 // else against its left edge, else below or above it; beside the other tool
-// windows shown (`voisines`) rather than over them. When no place beside
-// leaves the main window free, the place that covers least of it.
+// windows shown (`voisines`) rather than over them. When no place leaves
+// the main window free, the place that covers least of it and of them.
 QPoint placerOutil(const QRect &principale, const QSize &taille, const QRect &ecran,
                    const QList<QRect> &voisines = {});
 

@@ -106,6 +106,14 @@ void TestFenetreOutil::place_data()
     // left when there is room there (500 - 400 = 100).
     QTest::newRow("schema, puis a gauche") << QRect(500, 50, 370, 400) << QSize(400, 390) << petit
                                            << QList<QRect>{QRect(870, 50, 480, 400)} << QPoint(100, 50);
+    // The finder (602 x 415) on a 1366 x 768 screen, the main window
+    // centred (498..869 x 195..592), the diagram at the top left corner
+    // (0..561 x 0..424): no place leaves the main window free. At the top
+    // right (764, 0) it covers 106 x 220 px of the main window and nothing
+    // of the diagram; at the top left 104 x 220 of the main window but the
+    // whole diagram; at the bottom right 106 x 240.
+    QTest::newRow("ecran plein") << QRect(498, 195, 372, 398) << QSize(602, 415) << petit
+                                 << QList<QRect>{QRect(0, 0, 562, 425)} << QPoint(764, 0);
     // Larger than the screen: its top left corner at the screen's.
     QTest::newRow("plus grand que l'ecran") << QRect(100, 50, 370, 400) << QSize(1500, 900) << petit
                                             << QList<QRect>{} << QPoint(0, 0);
