@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
 
@@ -125,7 +126,10 @@ void FenetreOutil::ouvrir(const VuePrincipale &vue)
     }
     show();
     raise();
-    activateWindow();
+    // A window that only shows something leaves the keyboard to the main
+    // window (Qt::WA_ShowWithoutActivating); one that takes input takes it.
+    if (!testAttribute(Qt::WA_ShowWithoutActivating))
+        activateWindow();
 }
 
 void FenetreOutil::resultatsChanges(const VuePrincipale &vue)
@@ -166,6 +170,18 @@ void FenetreOutil::placer(bool voisines)
         }
     }
     move(placerOutil(cadre, size().grownBy(m), zone, autres));
+}
+
+// Escape that no control took, when the shortcut did not see it (the
+// window not yet the focus window).
+void FenetreOutil::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FenetreOutil::closeEvent(QCloseEvent *event)

@@ -53,7 +53,8 @@ public:
     void suivre(QWidget *fenetre);
 
     // Opens the window (placed beside the main window when it was hidden),
-    // raised. A window that was hidden takes the main window's state first.
+    // raised, and active unless it has Qt::WA_ShowWithoutActivating. A
+    // window that was hidden takes the main window's state first.
     void ouvrir(const VuePrincipale &vue);
     // The main window's results changed; only a shown window hears of it.
     void resultatsChanges(const VuePrincipale &vue);
@@ -72,6 +73,7 @@ protected:
     // Follows a change of the main window's results while shown.
     virtual void actualiser(const VuePrincipale &vue);
 
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 

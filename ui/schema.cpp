@@ -16,6 +16,9 @@ Schema::Schema(QWidget *parent)
     // colours whatever the desktop's theme (the base gives its palette),
     // and paints every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Opened, it leaves the keyboard to the main window, where the fit is
+    // typed; a click gives it the keyboard (and Escape closes it).
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 240);
     resize(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
     montrer(m_ajustement);

@@ -321,10 +321,12 @@ void TestOutils::echapFerme()
     QFETCH(QString, focus);
     Principale f;
     f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
     QVERIFY(!f.outils()->fenetre(item));
     outil(f, item);
     QPointer<vestrel::FenetreOutil> w = f.outils()->fenetre(item);
     QVERIFY(w && w->isVisible());
+    w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
     QWidget *cible = focus.isEmpty() ? w.data() : w->findChild<QWidget *>(focus);
     QVERIFY(cible);
