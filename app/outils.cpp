@@ -77,7 +77,7 @@ void OutilsPrincipale::basculerSchema()
         m_schema = new Schema(&m_fenetre);
         connect(m_schema, &Schema::ferme, this, [this] { m_menus.cocherSchema(false); });
     }
-    m_schema->montrer(m_fenetre.affichage());
+    m_schema->montrer(m_fenetre.resultat());
     m_schema->suivre(&m_fenetre);
     m_schema->show();
     m_menus.cocherSchema(true);
@@ -106,12 +106,12 @@ void OutilsPrincipale::ouvrirRecherche()
 
 void OutilsPrincipale::copier()
 {
-    copierAjustement(m_fenetre.affichage());
+    copierAjustement(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::exporter()
 {
-    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage());
+    exporterAvecDialogue(&m_fenetre, m_fenetre.resultat());
 }
 
 // The diagram is drawn only while it shows; opening it draws the fit of
@@ -119,7 +119,7 @@ void OutilsPrincipale::exporter()
 void OutilsPrincipale::resultatsChanges()
 {
     if (m_schema && m_schema->isVisible())
-        m_schema->montrer(m_fenetre.affichage());
+        m_schema->montrer(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::menuResultats(const QPoint &position)

@@ -15,27 +15,27 @@ Nature natureAjustement(double jeuMax, double jeuMin)
 
 namespace {
 
-// The difference with 15 significant digits, then its four decimals.
-double arrondi15(double difference) { return lireTexteNombre(texteNombre(difference)); }
-
-Jeu jeu(double arrondi)
+// A clearance as shown: its four-decimal text and the value of that text.
+Jeu jeu(std::string_view decimal)
 {
     Jeu j;
-    j.texte = texteJeu(arrondi);
+    j.texte = texteJeuDecimal(decimal);
     j.valeur = lireTexteNombre(j.texte);
     return j;
 }
 
 } // namespace
 
+// The differences of the sizes as shown, exact in decimal, then rounded to
+// four decimals once.
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
 {
     Jeux j;
-    const double max = arrondi15(alesageMax - arbreMin);
-    const double min = arrondi15(alesageMin - arbreMax);
+    const std::string max = differenceAffichee(alesageMax, arbreMin);
+    const std::string min = differenceAffichee(alesageMin, arbreMax);
     j.max = jeu(max);
     j.min = jeu(min);
-    j.moyen = jeu(arrondi15((max + min) / 2));
+    j.moyen = jeu(moyenneDecimale(max, min));
     j.nature = natureAjustement(j.max.valeur, j.min.valeur);
     return j;
 }

@@ -46,9 +46,8 @@ struct Offerte {
 using Offertes = std::array<Offerte, 128>;
 static_assert(detail::TextesAlesage.size() <= 128 && detail::TextesArbre.size() <= 128);
 
-// The window writes each size D + deviation with 15 significant digits and
-// reads the clearances from those texts.
-double tailleAffichee(double d, std::int32_t k) { return lireTexteNombre(texteNombre(d + enMillimetres(k))); }
+// The window computes the clearances from the sizes D + deviation as shown.
+double tailleAffichee(double d, std::int32_t k) { return valeurAffichee(d + enMillimetres(k)); }
 
 bool pres(double taille, double d, std::int32_t k) { return std::abs((taille - d) * Pas - k) < 1e-3; }
 
@@ -78,17 +77,16 @@ int remplir(Cote cote, double d, int s, Base base, Offertes &sortie)
 }
 
 // The clearances of two classes as the main window shows them. The texts of
-// calculerJeux are the 15-digit differences of the shown sizes with four
-// decimals. Sizes on the half-micrometre grid differ by a whole number k of
+// calculerJeux are the differences of the shown sizes with four decimals. Sizes on the half-micrometre grid differ by a whole number k of
 // steps to within rounding errors far below a step, so the text shows k/2000
 // exactly (0.0005 mm per step) and reads back as the double nearest it,
 // k / 2000.0. The mean is on the grid too, since the two clearances differ
 // by the two tolerances, whole micrometres. Other sizes go through
 // calculerJeux itself.
-struct Valeurs {
+struct ValeursJeux {
     double max, min, moyen;
 };
-Valeurs valeurs(const Offerte &al, const Offerte &ar)
+ValeursJeux valeursJeux(const Offerte &al, const Offerte &ar)
 {
     if (al.surGrille && ar.surGrille) {
         const std::int32_t kMax = al.kMax - ar.kMin, kMin = al.kMin - ar.kMax;
@@ -216,7 +214,7 @@ void trier(std::vector<AjustementTrouve> &trouves, double milieu)
     }
 }
 
-AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const Valeurs &v)
+AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const ValeursJeux &v)
 {
     AjustementTrouve t;
     t.alesage = al.index;
@@ -292,14 +290,14 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
                 if (ar.kMax > arMaxHaut || ar.kMin < arMinBas)
                     continue;
             } else {
-                const Valeurs v = valeurs(al, ar);
+                const ValeursJeux v = valeursJeux(al, ar);
                 if (!(v.min >= mini && v.max <= maxi))
                     continue;
             }
             const int recommande = al.aRecommande ? indexRecommande(al.index, ar.index) : -1;
             if (seuls && recommande < 0)
                 continue;
-            trouves.push_back(trouve(al, ar, recommande, valeurs(al, ar)));
+            trouves.push_back(trouve(al, ar, recommande, valeursJeux(al, ar)));
         }
     }
     if (!trouves.empty()) {
@@ -311,7 +309,7 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
     std::array<AjustementTrouve, NbProches> proches;
     int n = 0;
     pourChaquePaire(alesages, nAl, arbres, nAr, seuls, [&](const Offerte &al, const Offerte &ar, int recommande) {
-                        const Valeurs v = valeurs(al, ar);
+                        const ValeursJeux v = valeursJeux(al, ar);
                         const double e = std::max(0.0, mini - v.min) + std::max(0.0, v.max - maxi);
                         if (n == NbProches && e > proches[NbProches - 1].ecart + 1e-6)
                             return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calcul/etat.h"
+
 #include <QList>
 #include <QObject>
 
@@ -43,8 +45,8 @@ public:
     // Activation of the main window: hides every visible drop-down and the
     // title rectangle.
     void masquerMenus();
-    // Moves the check mark of the Selection menu to method k.
-    void cocher(int methode);
+    // Moves the check mark of the Selection menu to the method.
+    void cocher(Methode methode);
     // The check mark of "Schéma des tolérances": on while the diagram shows.
     void cocherSchema(bool ouvert);
 
@@ -55,7 +57,7 @@ public:
 
 signals:
     // An item of the Selection menu was chosen.
-    void methodeChoisie(int methode);
+    void methodeChoisie(Methode methode);
     // An item of the Outils menu was chosen (an Outil).
     void outilChoisi(int outil);
 

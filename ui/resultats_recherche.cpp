@@ -28,17 +28,6 @@ int grade(Cote cote, int index)
     return g;
 }
 
-QString texteNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return QStringLiteral("Jeu");
-    case Nature::Serrage: return QStringLiteral("Serrage");
-    case Nature::Incertain: break;
-    }
-    return QStringLiteral("Incertain");
-}
-
-
 // Whether a comes before b when `colonne` is sorted in rising order.
 bool avant(int colonne, const AjustementTrouve &a, const AjustementTrouve &b)
 {
@@ -96,7 +85,7 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         case JeuMaxi: return texteJeuLocal(t.jeuMax);
         case JeuMini: return texteJeuLocal(t.jeuMin);
         case JeuMoyen: return texteJeuLocal(t.jeuMoyen);
-        case NatureFit: return texteNature(t.nature);
+        case NatureFit: return texte(description(t.nature).colonne);
         case Qualites:
             return QLocale().toString(grade(Cote::Alesage, t.alesage)) + QStringLiteral(" + ")
                    + QLocale().toString(grade(Cote::Arbre, t.arbre));

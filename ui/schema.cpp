@@ -22,7 +22,7 @@ Schema::Schema(QWidget *parent) : QWidget(parent, Qt::Tool)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
     resize(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
-    montrer(m_ajustement);
+    montrer(m_resultat);
 }
 
 Schema::~Schema()
@@ -31,10 +31,10 @@ Schema::~Schema()
         m_fenetre->removeEventFilter(this);
 }
 
-void Schema::montrer(const AjustementAffiche &ajustement)
+void Schema::montrer(const ResultatAjustement &resultat)
 {
-    m_ajustement = ajustement;
-    m_modele = construireSchema(ajustement, separateurLocal());
+    m_resultat = resultat;
+    m_modele = construireSchema(resultat, separateurLocal());
     setAccessibleDescription(QString::fromStdString(m_modele.description));
     m_plan.reset();
     update();
