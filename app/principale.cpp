@@ -47,8 +47,9 @@ Cote autreCote(Cote cote)
 
 } // namespace
 
-// One action of the window, however deep it nests: when the outermost ends
-// and the results show something else, resultatsChanges is emitted once.
+// One action of the window, however deep it nests: when the outermost ends,
+// the results frame prints the result of the fit shown, and when that fit
+// changed, resultatsChanges is emitted once.
 class Principale::Operation
 {
 public:
@@ -59,10 +60,11 @@ public:
     }
     ~Operation()
     {
-        if (--m_f.m_operations == 0 && !(m_f.m_avant == m_f.m_affichage)) {
-            m_f.Calcul_Jeu();
+        if (--m_f.m_operations != 0)
+            return;
+        m_f.Calcul_Jeu();
+        if (!(m_f.m_avant == m_f.m_affichage))
             emit m_f.resultatsChanges();
-        }
     }
     Operation(const Operation &) = delete;
     Operation &operator=(const Operation &) = delete;
@@ -288,6 +290,12 @@ bool Principale::ecartsAJour(Cote cote) const { return m_suivi.aJour(cote, m_eta
 void Principale::Affiche(Cote cote)
 {
     const Operation operation(*this);
+    // A side from the tables ends the free calculator's fit: the other side
+    // shows again once it is displayed.
+    if (m_affichage.libre) {
+        m_affichage = {};
+        m_affichage.diametre = m_affichage.diametreArbre = m_etat.Dia_Nominal;
+    }
     CoteAffichee &a = m_affichage.cotes[static_cast<int>(cote)];
     a = {classeDe(m_etat, cote), std::nullopt};
     if (ecartsAJour(cote)) {
