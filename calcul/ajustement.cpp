@@ -40,4 +40,12 @@ Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double 
     return j;
 }
 
+// The exact decimal differences decide ties, so the values are those of
+// calculerJeux's texts.
+ValeursJeux valeursJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
+{
+    const Jeux j = calculerJeux(alesageMax, alesageMin, arbreMax, arbreMin);
+    return {j.max.valeur, j.min.valeur, j.moyen.valeur};
+}
+
 } // namespace vestrel

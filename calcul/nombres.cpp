@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -95,8 +97,6 @@ double lireTexteNombre(std::string_view texte)
         return lireNombre(texte);
     return negatif && v != 0 ? -v : v;
 }
-
-double valeurAffichee(double v) { return lireTexteNombre(texteNombre(v)); }
 
 namespace {
 
@@ -241,6 +241,89 @@ std::string texteJeuDecimal(std::string_view general)
     }
     const bool nul = chiffres.find_first_not_of("0.") == std::string::npos;
     return negatif && !nul ? "-" + chiffres : chiffres;
+}
+
+namespace {
+
+// Exact powers of ten of a double, 10^0 .. 10^22.
+constexpr std::array<double, 23> Puissances = [] {
+    std::array<double, 23> p{};
+    double x = 1;
+    for (double &v : p) {
+        v = x;
+        x *= 10;
+    }
+    return p;
+}();
+
+// |v| scaled to 15 digits before the point, rounded to the nearest (an
+// exact half to the even one, as the text does): the digits of
+// texteNombre(v) and their power of ten. Nothing when |v| is out of the
+// plain range.
+struct Chiffres15 {
+    double entier; // 1e14 <= entier <= 1e15
+    int exposant;  // |v| ~ entier / 10^exposant
+};
+std::optional<Chiffres15> chiffres15(double v)
+{
+    const double a = std::abs(v);
+    if (!(a >= 1e-6 && a < 1e6))
+        return std::nullopt;
+    // 10^k <= a to within one, corrected below.
+    int k = -6;
+    while (k < 5 && a >= Puissances[static_cast<std::size_t>(k + 7)] / 1e6)
+        ++k;
+    int e = 14 - k;
+    double s = a * Puissances[static_cast<std::size_t>(e)];
+    if (s < 1e14 && e < 22)
+        s = a * Puissances[static_cast<std::size_t>(++e)];
+    else if (s >= 1e15)
+        s = a * Puissances[static_cast<std::size_t>(--e)];
+    // The product is rounded; fma gives the exact sign of a 10^e - (n + 1/2).
+    const double p = Puissances[static_cast<std::size_t>(e)];
+    const double n = std::floor(s);
+    const double reste = std::fma(a, p, -(n + 0.5));
+    const double entier = reste > 0 || (reste == 0 && std::fmod(n, 2) != 0) ? n + 1 : n;
+    return Chiffres15{entier, e};
+}
+
+} // namespace
+
+double arrondi15(double v)
+{
+    if (v == 0)
+        return 0;
+    const auto c = chiffres15(v);
+    if (!c)
+        return lireTexteNombre(texteNombre(v));
+    // Both exact: the quotient is the double nearest the decimal, as reading
+    // the text gives it.
+    const double r = c->entier / Puissances[static_cast<std::size_t>(c->exposant)];
+    return v < 0 ? -r : r;
+}
+
+double valeurJeu(double v)
+{
+    if (v == 0)
+        return 0;
+    const auto c = chiffres15(v);
+    if (!c)
+        return lireTexteNombre(texteJeu(v));
+    // The 15 digits end within four decimals: the text is those digits.
+    const int decimalesEnTrop = c->exposant - 4;
+    if (decimalesEnTrop <= 0)
+        return arrondi15(v);
+    // Else the 15 digits rounded to four decimals, half away from zero, in
+    // whole numbers: exact.
+    const auto entier = static_cast<std::int64_t>(c->entier);
+    const auto pas = static_cast<std::int64_t>(Puissances[static_cast<std::size_t>(decimalesEnTrop)]);
+    std::int64_t n = entier / pas;
+    if (2 * (entier % pas) >= pas)
+        ++n;
+    if (n == 0)
+        return 0;
+    const double r = static_cast<double>(n) / 10000;
+    return v < 0 ? -r : r;
 }
 
 bool caractereAccepte(Filtre filtre, char32_t c)

@@ -28,8 +28,9 @@ std::string texteNombre(double v);
 double lireTexteNombre(std::string_view texte);
 
 // A number as the windows show it: rounded to 15 significant digits, the
-// value of its general number text. Limit sizes are shown this way.
-double valeurAffichee(double v);
+// value of texteNombre(v) read back, without writing the text where the
+// rounding is plain. Limit sizes are shown this way.
+double arrondi15(double v);
 
 // The difference a - b of two numbers as shown (their general number
 // texts), exact, as a plain decimal text: 2.01 - 1.984 is "0.026", and
@@ -49,6 +50,9 @@ std::string moyenneDecimale(std::string_view a, std::string_view b);
 // value.
 std::string texteJeu(double v);
 std::string texteJeuDecimal(std::string_view decimal);
+// The value of texteJeu(v) read back, without writing the text where its
+// rounding is plain; the two follow one rule.
+double valeurJeu(double v);
 
 // Keys accepted while typing: the diameter and the two sizes take digits and
 // either decimal separator, "." or "," (kept as typed: lireNombre reads both);

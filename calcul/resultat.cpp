@@ -19,7 +19,7 @@ ResultatCote resultatCote(const AjustementAffiche &a, Cote c)
             r.tailles = Tailles{d + e->sup, e->inf + d};
         return r;
     }
-    r.tailles = Tailles{valeurAffichee(d + e->sup), valeurAffichee(d + e->inf)};
+    r.tailles = Tailles{arrondi15(d + e->sup), arrondi15(d + e->inf)};
     return r;
 }
 

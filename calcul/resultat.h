@@ -20,7 +20,7 @@ struct Tailles {
 // What one side of the fit gives.
 struct ResultatCote {
     // Its limit sizes, when the side has numbers: from the tables, the sizes
-    // as shown (valeurAffichee of D + deviation); in "Libre", the plain sums
+    // as shown (arrondi15 of D + deviation); in "Libre", the plain sums
     // of the typed values.
     std::optional<Tailles> tailles;
     // "Libre": the upper deviation typed lies below the lower one. The side
