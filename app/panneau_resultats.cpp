@@ -3,6 +3,7 @@
 #include "ui/controles.h"
 #include "ui/couleurs.h"
 #include "rendu/notation.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/textes.h"
 
 #include <QLabel>
@@ -65,15 +66,15 @@ void PanneauResultats::afficher(const ResultatAjustement &resultat)
     for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
         const EtiquettesTailles &t = m_tailles[static_cast<int>(cote)];
         const auto &tailles = resultat.tailles(cote);
-        t.max->setText(tailles ? texteNombreLocal(tailles->max) : QString());
-        t.min->setText(tailles ? texteNombreLocal(tailles->min) : QString());
+        montrerNombre(t.max, tailles ? texteNombreLocal(tailles->max) : QString());
+        montrerNombre(t.min, tailles ? texteNombreLocal(tailles->min) : QString());
         if (resultat.cote(cote).ecartsInverses && message.isEmpty())
             message = texte(texteEcartsInverses(cote));
     }
     m_message->setText(message);
     const auto &jeux = resultat.jeux;
-    m_jMax->setText(jeux ? texteJeuLocal(jeux->max.valeur) : QString());
-    m_jMin->setText(jeux ? texteJeuLocal(jeux->min.valeur) : QString());
+    montrerNombre(m_jMax, jeux ? texteJeuLocal(jeux->max.valeur) : QString());
+    montrerNombre(m_jMin, jeux ? texteJeuLocal(jeux->min.valeur) : QString());
     if (jeux) {
         const QColor couleur = couleurs::deNature(jeux->nature);
         colorer(m_jMax, couleur);

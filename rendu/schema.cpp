@@ -189,8 +189,11 @@ ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep)
     if (const auto &j = r.jeux) {
         const ZoneSchema &al = *m.zone(Cote::Alesage);
         const ZoneSchema &ar = *m.zone(Cote::Arbre);
+        // The dimension in µm is the clearance as the results show it (its
+        // four-decimal text of the value), so that both read the same digits
+        // even where that text holds more than fifteen.
         auto cotation = [&](double bord, double bordArbre, const Jeu &jeu) {
-            const double v = jeu.valeur * 1000;
+            const double v = lireTexteNombre(texteJeu(jeu.valeur)) * 1000;
             return CotationSchema{bord, bordArbre, v, texteMicrons(v, sep, false) + std::string(Micro)};
         };
         // Maximum clearance: bore max - shaft min; minimum: bore min - shaft max.

@@ -27,7 +27,11 @@ public:
     explicit BarreOutils(QWidget *parent = nullptr);
 
     // The nominal diameter whose grades the picker offers (0 until set).
-    void setDiametre(double d) { m_diametre = d; }
+    // The grades of the letters picked follow it: where the grade picked
+    // has no class, its side composes none (classeComposee is empty) and no
+    // grade cell is lit, until the diameter has it again or a cell is
+    // pressed.
+    void setDiametre(double d);
     double diametre() const { return m_diametre; }
 
     // Start state: H7 / f7 selected, their grade cells enabled at the start
@@ -39,8 +43,12 @@ public:
     // diameter, as if it had been composed here; nothing is reported. A
     // text the toolbar cannot compose changes nothing and gives false.
     bool montrerClasse(Cote cote, std::string_view classe);
+    // The side without a class: no letter or grade cell selected, every
+    // grade disabled until a letter is pressed.
+    void effacerClasse(Cote cote);
 
-    // Letter code and grade last picked, and the class text they compose.
+    // Letter code and grade picked, and the class text they compose at the
+    // diameter; empty while the side has none.
     QString lettre(Cote cote) const;
     QString grade(Cote cote) const;
     QString classeComposee(Cote cote) const;
@@ -74,8 +82,8 @@ private:
         int survol = 0;
     };
     struct Choix {
-        int lettre = 0;  // index of the letter code last picked
-        int grade = 0;   // grade last picked, as a number
+        int lettre = -1; // index of the letter code picked, -1 none
+        int grade = 0;   // grade picked, as a number, 0 none
     };
 
     Ligne &ligne(Cote cote, Rang rang);
@@ -85,6 +93,8 @@ private:
     void presseGrade(Cote cote, int indice);
     void survole(Cote cote, Rang rang, int indice, const QPoint &globalPos);
     void activerGrades(Cote cote);
+    // The grades the side's letter may compose at the diameter.
+    unsigned masqueGrades(Cote cote) const;
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 
