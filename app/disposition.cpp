@@ -11,21 +11,26 @@ namespace {
 
 // The window and the results frame for each way of working (twips).
 struct Disposition {
+    Methode methode;
     int hauteurFenetre;
     int hautFrame2;
 };
 constexpr int LargeurFenetre = 5550;
-constexpr Disposition Dispositions[] = {
-    {5650, 3100}, // "Popup"
-    {8950, 6400}, // "Barre outil"
-    {5650, 3100}, // "Libre"
+constexpr Disposition Dispositions[NbMethodes] = {
+    {Methode::Popup, 5650, 3100},
+    {Methode::BarreOutil, 8950, 6400},
+    {Methode::Libre, 5650, 3100},
 };
+static_assert(Dispositions[indexMethode(Methode::BarreOutil)].methode == Methode::BarreOutil
+              && Dispositions[indexMethode(Methode::Libre)].methode == Methode::Libre);
+
+const Disposition &disposition(Methode m) { return Dispositions[indexMethode(m)]; }
 
 } // namespace
 
-void dimensionner(QWidget *fenetre, int methode)
+void dimensionner(QWidget *fenetre, Methode methode)
 {
-    fenetre->setFixedSize(tailleTwips(LargeurFenetre, Dispositions[methode].hauteurFenetre));
+    fenetre->setFixedSize(tailleTwips(LargeurFenetre, disposition(methode).hauteurFenetre));
     const QScreen *ecran = fenetre->screen();
     if (!ecran || !fenetre->isVisible())
         return;
@@ -35,7 +40,7 @@ void dimensionner(QWidget *fenetre, int methode)
         fenetre->move(fenetre->pos() + (coin - cadre.topLeft()));
 }
 
-int hautResultats(int methode) { return twips(Dispositions[methode].hautFrame2); }
+int hautResultats(Methode methode) { return twips(disposition(methode).hautFrame2); }
 
 QPoint placerDansEcran(const QRect &cadre, const QRect &disponible)
 {

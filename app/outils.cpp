@@ -89,9 +89,9 @@ int itemDe(void (OutilsPrincipale::*agir)())
     return -1;
 }
 
-bool aDesNombres(const AjustementAffiche &a)
+bool aDesNombres(const ResultatAjustement &r)
 {
-    return tailles(a, Cote::Alesage).has_value() || tailles(a, Cote::Arbre).has_value();
+    return r.tailles(Cote::Alesage).has_value() || r.tailles(Cote::Arbre).has_value();
 }
 
 } // namespace
@@ -137,7 +137,7 @@ Recherche *OutilsPrincipale::recherche() const
 
 bool OutilsPrincipale::actif(int k) const
 {
-    return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.affichage());
+    return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::choisir(int k)
@@ -165,7 +165,7 @@ void OutilsPrincipale::ouvrir(int k)
         connect(f, &FenetreOutil::ferme, this, [this, k] { m_menus.cocherOutil(k, false); });
         m_fenetres[k] = f;
     }
-    m_fenetres[k]->ouvrir({m_fenetre.affichage(), m_fenetre.texteDiametre()});
+    m_fenetres[k]->ouvrir({m_fenetre.resultat(), m_fenetre.texteDiametre()});
     m_menus.cocherOutil(k, true);
 }
 
@@ -175,21 +175,21 @@ void OutilsPrincipale::ouvrirRecherche() { choisir(itemDe(&fenetreDe<Recherche>)
 
 void OutilsPrincipale::copier()
 {
-    if (aDesNombres(m_fenetre.affichage()))
-        copierAjustement(m_fenetre.affichage());
+    if (aDesNombres(m_fenetre.resultat()))
+        copierAjustement(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::exporter()
 {
-    if (aDesNombres(m_fenetre.affichage()))
-        exporterAvecDialogue(&m_fenetre, m_fenetre.affichage());
+    if (aDesNombres(m_fenetre.resultat()))
+        exporterAvecDialogue(&m_fenetre, m_fenetre.resultat());
 }
 
 // A shown window follows the fit; a hidden one takes it when it opens. The
 // items that need numbers follow whether the fit has any.
 void OutilsPrincipale::resultatsChanges()
 {
-    const VuePrincipale vue{m_fenetre.affichage(), m_fenetre.texteDiametre()};
+    const VuePrincipale vue{m_fenetre.resultat(), m_fenetre.texteDiametre()};
     for (int k = 0; k < NombreOutils; ++k) {
         if (m_fenetres[k])
             m_fenetres[k]->resultatsChanges(vue);

@@ -47,8 +47,9 @@ Cote autreCote(Cote cote)
 
 } // namespace
 
-// One action of the window, however deep it nests: when the outermost ends
-// and the results show something else, resultatsChanges is emitted once.
+// One action of the window, however deep it nests: when the outermost ends,
+// the results frame prints the result of the fit shown, and when that fit
+// changed, resultatsChanges is emitted once.
 class Principale::Operation
 {
 public:
@@ -59,7 +60,10 @@ public:
     }
     ~Operation()
     {
-        if (--m_f.m_operations == 0 && !(m_f.m_avant == m_f.m_affichage))
+        if (--m_f.m_operations != 0)
+            return;
+        m_f.Calcul_Jeu();
+        if (!(m_f.m_avant == m_f.m_affichage))
             emit m_f.resultatsChanges();
     }
     Operation(const Operation &) = delete;
@@ -105,7 +109,7 @@ QString Principale::texteDiametre() const { return m_popup->diametre(); }
 void Principale::appliquerAjustement(const QString &diametre, const QString &alesage, const QString &arbre)
 {
     const Operation operation(*this);
-    m_methodes->cocher(0);
+    m_methodes->cocher(Methode::Popup);
     m_popup->setDiametre(diametre);
     m_popup->choisir(Cote::Alesage, alesage);
     m_popup->choisir(Cote::Arbre, arbre);
@@ -138,10 +142,10 @@ void Principale::creerPanneaux()
 
 void Principale::demarrer()
 {
-    m_menus->cocher(0);
+    m_menus->cocher(Methode::Popup);
     for (const Cote cote : Cotes)
         m_popup->setClasseBarre(cote, QString());
-    dimensionner(this, 0);
+    dimensionner(this, Methode::Popup);
 
     // Builds both lists for 2 mm, empties the results, then shows H7/f7.
     m_popup->setDiametre(texte(TexteDiametreDefaut));
@@ -194,13 +198,13 @@ void Principale::diametreChange()
 {
     const Operation operation(*this);
     fixerDiametre(lireSaisie(m_popup->diametre()));
-    if (m_etat.Methode_Selection != 0) {
+    if (methodeDe(m_etat) != Methode::Popup) {
         activerCellulesT();
         // The limits on screen follow the diameter typed. On the toolbar each
         // side keeps its class where it still exists and has none otherwise
         // (the toolbar dropped its grade); each is looked up again, so that
         // no number of the previous diameter stays.
-        if (m_etat.Methode_Selection == 1) {
+        if (methodeDe(m_etat) == Methode::BarreOutil) {
             for (const Cote cote : Cotes) {
                 const QString classe = m_barre->classeComposee(cote);
                 m_popup->setClasseBarre(cote, classe);
@@ -230,7 +234,6 @@ void Principale::viderResultats()
 {
     m_popup->viderEcarts(Cote::Alesage);
     m_popup->viderEcarts(Cote::Arbre);
-    m_resultats->vider();
     m_popup->setClasseBarre(Cote::Alesage, QString());
     m_popup->setClasseBarre(Cote::Arbre, QString());
     m_affichage.cotes = {};
@@ -291,27 +294,29 @@ bool Principale::ecartsAJour(Cote cote) const { return m_suivi.aJour(cote, m_eta
 void Principale::Affiche(Cote cote)
 {
     const Operation operation(*this);
+    // A side from the tables ends the free calculator's fit: the other side
+    // shows again once it is displayed.
+    if (m_affichage.libre) {
+        m_affichage = {};
+        m_affichage.diametre = m_affichage.diametreArbre = m_etat.Dia_Nominal;
+    }
     CoteAffichee &a = m_affichage.cotes[static_cast<int>(cote)];
     a = {classeDe(m_etat, cote), std::nullopt};
     if (ecartsAJour(cote)) {
         const PaireEcarts e = ecartsDe(m_etat, cote);
-        const double d = m_etat.Dia_Nominal;
         m_popup->afficherEcarts(cote, e);
-        m_resultats->afficherTailles(cote, d + e.sup, d + e.inf);
         a.ecarts = e;
     } else {
         m_popup->viderEcarts(cote);
-        m_resultats->viderTailles(cote);
     }
-    if (ecartsAJour(Cote::Alesage) && ecartsAJour(Cote::Arbre))
-        Calcul_Jeu();
-    else
-        m_resultats->viderJeux();
 }
 
+// The clearances come from the sizes as shown, in the one result that every
+// output prints; no label is read back.
 void Principale::Calcul_Jeu()
 {
-    m_resultats->Calcul_Jeu();
+    m_resultat = ResultatAjustement(m_affichage);
+    m_resultats->afficher(m_resultat);
 }
 
 void Principale::presseCalcul()
@@ -327,8 +332,7 @@ void Principale::prendreFocus()
     m_recupCurseur->setCursorPosition(0);
 }
 
-// The free results are computed from the typed values in double precision,
-// never read back from the size labels.
+// The free results are computed from the typed values in double precision.
 void Principale::Calcul_Libre()
 {
     const Operation operation(*this);
@@ -336,25 +340,21 @@ void Principale::Calcul_Libre()
     if (!m_libre->verifier()) {
         m_affichage = {};
         m_affichage.libre = true;
-        m_resultats->vider();
         return;
     }
     const ValeursLibres &v = m_libre->valeurs();
     m_affichage = ajustementLibre(v.Val_Dia1, v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1, v.Val_Dia2, v.Val_Ec_Sup_Dia2,
                                   v.Val_Ec_Inf_Dia2);
-    const Tailles al = *tailles(m_affichage, Cote::Alesage);
-    const Tailles ar = *tailles(m_affichage, Cote::Arbre);
-    m_resultats->afficherCalcul(al.max, al.min, ar.max, ar.min);
 }
 
-void Principale::Changer_Methode(int k)
+void Principale::Changer_Methode(Methode k)
 {
     const Operation operation(*this);
-    const int precedente = m_etat.Methode_Selection;
-    if (precedente == 0)
+    const Methode precedente = methodeDe(m_etat);
+    if (precedente == Methode::Popup)
         m_diametreListes = m_etat.Dia_Nominal;
-    m_etat.Methode_Selection = std::int16_t(k);
-    if (k != 2 && m_affichage.libre) {
+    changerMethode(m_etat, k);
+    if (k != Methode::Libre && m_affichage.libre) {
         // Back to the tables: the sides are shown again below.
         m_affichage = {};
         fixerDiametre(m_etat.Dia_Nominal);
@@ -363,20 +363,19 @@ void Principale::Changer_Methode(int k)
     dimensionner(this, k);
     m_resultats->move(m_resultats->x(), hautResultats(k));
 
-    m_barre->setVisible(k == 1);
-    m_libre->setVisible(k == 2);
-    m_popup->setVisible(k != 2);
-    if (k != 2)
-        m_popup->montrerListes(k == 0);
-    if (k == 1)
+    m_barre->setVisible(k == Methode::BarreOutil);
+    m_libre->setVisible(k == Methode::Libre);
+    m_popup->setVisible(k != Methode::Libre);
+    if (k != Methode::Libre)
+        m_popup->montrerListes(k == Methode::Popup);
+    if (k == Methode::BarreOutil)
         m_barre->move(m_barre->x(), HautBarre);
     m_menus->cocher(k);
 
     switch (k) {
-    case 0: rafraichirPopup(precedente); break;
-    case 1: rafraichirBarre(); break;
-    case 2: Calcul_Libre(); break;
-    default: break;
+    case Methode::Popup: rafraichirPopup(precedente); break;
+    case Methode::BarreOutil: rafraichirBarre(); break;
+    case Methode::Libre: Calcul_Libre(); break;
     }
 
     activerCellulesT();
@@ -385,9 +384,9 @@ void Principale::Changer_Methode(int k)
 // Back to the lists. Lists built for another diameter are rebuilt as a change
 // of diameter does; otherwise each side is looked up again at the diameter
 // and its list shows the class whose numbers are displayed.
-void Principale::rafraichirPopup(int precedente)
+void Principale::rafraichirPopup(Methode precedente)
 {
-    if (precedente == 0)
+    if (precedente == Methode::Popup)
         return;
     if (m_etat.Dia_Nominal != m_diametreListes) {
         diametreChange();

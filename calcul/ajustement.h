@@ -41,10 +41,12 @@ struct Jeu {
     friend bool operator==(const Jeu &, const Jeu &) = default;
 };
 
-// The clearances of a fit from its four limit sizes (mm). Each difference is
-// first rounded to 15 significant digits, so 2.01 - 1.984 gives 0.0260 and not
-// the binary rounding error; the kind of fit is decided on the four-decimal
-// texts. The mean clearance is the middle of the two 15-digit clearances.
+// The clearances of a fit from its four limit sizes (mm). Each is the
+// difference of the two sizes as shown (15 significant digits), exact, so
+// 2.01 - 1.984 gives 0.0260 and not the binary rounding error, and a tie of
+// the fifth decimal rounds away from zero (12.30025 - 12.3 gives 0.0003); the
+// kind of fit is decided on the four-decimal texts. The mean clearance is
+// the middle of the two exact clearances.
 struct Jeux {
     Jeu max;
     Jeu min;

@@ -9,6 +9,14 @@
 
 namespace vestrel {
 
+// The three ways of choosing the fit: the class lists ("Popup"), the
+// toolbar ("Barre outil"), the free calculator ("Libre").
+enum class Methode : std::int16_t { Popup = 0, BarreOutil = 1, Libre = 2 };
+inline constexpr int NbMethodes = 3;
+// Method k of the option buttons and of the Selection menu, counted from 0.
+constexpr int indexMethode(Methode m) { return static_cast<int>(m); }
+constexpr Methode methodeIndex(int k) { return static_cast<Methode>(k); }
+
 // The fit state: the nominal diameter, the two chosen classes and their
 // deviations (mm). The deviations are not cleared when a class is cleared.
 struct EtatAjustement {
@@ -19,8 +27,13 @@ struct EtatAjustement {
     std::string Cl_Arbre;
     double Ec_Sup_Ar = 0;
     double Ec_Inf_Ar = 0;
+    // The method as a 16-bit field, 0 to 2: read and written through
+    // methodeDe and changerMethode only.
     std::int16_t Methode_Selection = 0;
 };
+
+inline Methode methodeDe(const EtatAjustement &etat) { return static_cast<Methode>(etat.Methode_Selection); }
+inline void changerMethode(EtatAjustement &etat, Methode m) { etat.Methode_Selection = static_cast<std::int16_t>(m); }
 
 // A side's class and deviations in the state.
 inline std::string &classeDe(EtatAjustement &etat, Cote cote)

@@ -46,7 +46,7 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date)
+bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -113,7 +113,7 @@ QString raison(const QString &chemin, const QSaveFile &fichier, bool ouvert)
 
 } // namespace
 
-QMimeData *donneesAjustement(const AjustementAffiche &a)
+QMimeData *donneesAjustement(const ResultatAjustement &a)
 {
     const std::string sep = separateurLocal();
     auto *donnees = new QMimeData;
@@ -122,7 +122,7 @@ QMimeData *donneesAjustement(const AjustementAffiche &a)
     return donnees;
 }
 
-void copierAjustement(const AjustementAffiche &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
+void copierAjustement(const ResultatAjustement &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
 
 QString nomExport(const AjustementAffiche &a, FormatExport format)
 {
@@ -172,7 +172,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
     return image;
 }
 
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date)
+QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExport format, const QDateTime &date)
 {
     QSaveFile fichier(chemin);
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
@@ -229,13 +229,13 @@ void montrerErreurExport(QWidget *parent, const QString &erreur)
     boite.exec();
 }
 
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a)
 {
     // The folder of the last export, for the rest of the run.
     static QString dossier = QDir::homePath();
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
-                                                        QDir(dossier).filePath(nomExport(a)), filtresExport(), &filtre);
+                                                        QDir(dossier).filePath(nomExport(a.ajustement)), filtresExport(), &filtre);
     if (choisi.isEmpty())
         return {};
     dossier = QFileInfo(choisi).absolutePath();

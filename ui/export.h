@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "rendu/schema.h"
 
 #include <QDateTime>
@@ -16,8 +17,8 @@ namespace vestrel {
 
 // The fit in drawing notation for the clipboard: text/plain and text/html,
 // numbers with the separator of QLocale(). The caller owns the result.
-QMimeData *donneesAjustement(const AjustementAffiche &a);
-void copierAjustement(const AjustementAffiche &a);
+QMimeData *donneesAjustement(const ResultatAjustement &r);
+void copierAjustement(const ResultatAjustement &r);
 
 enum class FormatExport { Pdf, Svg, Png };
 
@@ -34,7 +35,7 @@ QString cheminExport(const QString &chemin, FormatExport format);
 // page: title, date, the values in drawing notation, the diagram as
 // vectors), or the diagram alone as SVG or as PNG at twice its size. Returns
 // an empty text on success, else the reason in French, for one message box.
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format,
+QString exporter(const ResultatAjustement &r, const QString &chemin, FormatExport format,
                  const QDateTime &date = QDateTime::currentDateTime());
 
 // The diagram painted into an image of `taille` times `facteur` pixels.
@@ -45,6 +46,6 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a);
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r);
 
 } // namespace vestrel

@@ -26,6 +26,9 @@ QStringList ecarts(const vestrel::Principale &f)
 {
     QStringList e;
     const AjustementAffiche &a = f.affichage();
+    const vestrel::ResultatAjustement r(a);
+    if (!(f.resultat() == r))
+        e << QString("the result printed is not that of the fit shown");
     const bool libre = f.etat().Methode_Selection == 2;
     if (a.libre != libre)
         e << QString("free %1, method %2").arg(a.libre).arg(f.etat().Methode_Selection);
@@ -36,7 +39,7 @@ QStringList ecarts(const vestrel::Principale &f)
         e << QString("sizes %1 %2 told at %3").arg(a.taille(Cote::Alesage)).arg(a.taille(Cote::Arbre)).arg(d);
     for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
         const NomsCote &n = Noms[static_cast<int>(c)];
-        const auto t = vestrel::tailles(a, c);
+        const auto &t = r.tailles(c);
         const QString max = t ? vestrel::texteNombreLocal(t->max) : QString();
         const QString min = t ? vestrel::texteNombreLocal(t->min) : QString();
         if (texte(f, n.max) != max || texte(f, n.min) != min)
@@ -49,7 +52,7 @@ QStringList ecarts(const vestrel::Principale &f)
         if (!libre && a.cote(c).ecarts.has_value() != f.ecartsAJour(c))
             e << QString("%1: deviations told for a class not looked up").arg(n.max);
     }
-    const auto j = vestrel::jeux(a);
+    const auto &j = r.jeux;
     const QString jMax = j ? vestrel::texteJeuLocal(j->max.valeur) : QString();
     const QString jMin = j ? vestrel::texteJeuLocal(j->min.valeur) : QString();
     if (texte(f, "J_Max") != jMax || texte(f, "J_Min") != jMin)
@@ -86,8 +89,8 @@ void TestAffichage::demarrage()
     QCOMPARE(a.cote(Cote::Alesage).classe, std::string("H7"));
     QCOMPARE(a.cote(Cote::Alesage).ecarts, (std::optional<vestrel::PaireEcarts>{{0.01, 0}}));
     QCOMPARE(a.cote(Cote::Arbre).classe, std::string("f7"));
-    QCOMPARE(vestrel::tailles(a, Cote::Arbre)->min, 1.984);
-    const auto j = vestrel::jeux(a);
+    QCOMPARE(f.resultat().tailles(Cote::Arbre)->min, 1.984);
+    const auto &j = f.resultat().jeux;
     QVERIFY(j);
     QCOMPARE(j->max.texte, std::string("0.0260"));
     QCOMPARE(j->min.texte, std::string("0.0060"));
@@ -163,7 +166,7 @@ void TestAffichage::enFrancais()
     agir(f, "al:H7");
     agir(f, "ar:g6");
     QCOMPARE(texte(f, "J_Max"), QString("0,0410"));
-    QCOMPARE(vestrel::jeux(f.affichage())->max.valeur, 0.041);
+    QCOMPARE(f.resultat().jeux->max.valeur, 0.041);
     QCOMPARE(ecarts(f), QStringList());
 }
 

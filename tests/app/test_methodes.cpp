@@ -188,10 +188,15 @@ private slots:
         QTest::newRow("initial") << "" << ""
                                  << QStringList{"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"}
                                  << couleurs::Jeu;
-        // The minimum clearance exceeds the maximum and is shown as computed.
+        // The shaft's upper deviation below its lower one: no shaft sizes,
+        // no clearances (the message is checked by ecartsInverses).
         QTest::newRow("-0.01") << "Ec_Sup_Dia2" << "-0.01"
-                               << QStringList{"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"}
+                               << QStringList{"12.33", "12.32", "", "", "", ""}
                                << couleurs::Jeu;
+        // Lower deviations made negative: 12.33 - 12.19 and 12.32 - 12.22.
+        QTest::newRow("ei -0.01") << "Ec_Inf_Dia2" << "-0.01"
+                                  << QStringList{"12.33", "12.32", "12.23", "12.19", "0.1400", "0.0900"}
+                                  << couleurs::Jeu;
         QTest::newRow("interference") << "Dia2" << "12.4"
                                       << QStringList{"12.33", "12.32", "12.43", "12.42", "-0.0900", "-0.1100"}
                                       << couleurs::Serrage;
@@ -219,6 +224,79 @@ private slots:
         QCOMPARE(couleurTexte(w<QLabel>("J_Min")), couleur);
     }
 
+    // An upper deviation typed below the lower one, then "Calculer" (a click,
+    // or Ctrl+Enter in the box): one line in "Frame2" says which side, that
+    // side shows no sizes and the fit no clearances; typing the deviation
+    // back in order brings every result back and the line goes.
+    void ecartsInverses_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<bool>("clavier");
+        QTest::addColumn<QStringList>("attendus");
+        QTest::addColumn<QString>("message");
+        const QString alesage = QStringLiteral("L'écart supérieur de l'alésage est inférieur à l'écart inférieur");
+        const QString arbre = QStringLiteral("L'écart supérieur de l'arbre est inférieur à l'écart inférieur");
+        QTest::newRow("bore ES 0.01, click") << "Ec_Sup_Dia1" << "0.01" << false
+                                             << QStringList{"", "", "12.23", "12.22", "", ""} << alesage;
+        QTest::newRow("bore EI 0.04, Ctrl+Enter") << "Ec_Inf_Dia1" << "0.04" << true
+                                                  << QStringList{"", "", "12.23", "12.22", "", ""} << alesage;
+        QTest::newRow("shaft es -0.01, click") << "Ec_Sup_Dia2" << "-0.01" << false
+                                               << QStringList{"12.33", "12.32", "", "", "", ""} << arbre;
+        QTest::newRow("shaft ei 0.5, Ctrl+Enter") << "Ec_Inf_Dia2" << "0.5" << true
+                                                  << QStringList{"12.33", "12.32", "", "", "", ""} << arbre;
+    }
+    void ecartsInverses()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, saisie);
+        QFETCH(bool, clavier);
+        QFETCH(QStringList, attendus);
+        QFETCH(QString, message);
+        methode(2);
+        QCOMPARE(texte("Res_Message"), QString());
+        auto *b = w<QLineEdit>(boite);
+        const QString avant = b->text();
+        auto calculer = [&] {
+            if (clavier)
+                QTest::keyClick(b, Qt::Key_Return, Qt::ControlModifier);
+            else
+                QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        };
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, saisie);
+        calculer();
+        resultats(attendus);
+        QCOMPARE(texte("Res_Message"), message);
+        QVERIFY(w(QStringLiteral("Res_Message"))->isVisible());
+        QVERIFY(!m_fenetre->resultat().jeux);
+
+        b->selectAll();
+        QTest::keyClicks(b, avant);
+        calculer();
+        resultats({"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"});
+        QCOMPARE(texte("Res_Message"), QString());
+    }
+
+    // 12.30025 against 12.3: the clearance 0.00025 is a tie of the fifth
+    // decimal and shows 0.0003 (the binary difference, 0.000249999999999062,
+    // showed 0.0002).
+    void egaliteArrondie()
+    {
+        methode(2);
+        const QStringList valeurs{"12.30025", "0", "0", "12.3", "0", "0"};
+        const QStringList boites{"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2"};
+        for (int i = 0; i < boites.size(); ++i) {
+            auto *b = w<QLineEdit>(boites[i]);
+            b->selectAll();
+            QTest::keyClicks(b, valeurs[i]);
+        }
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        resultats({"12.30025", "12.30025", "12.3", "12.3", "0.0003", "0.0003"});
+        QCOMPARE(couleurTexte(w<QLabel>("J_Max")), couleurs::Jeu);
+    }
+
     // A box left empty, or holding a lone "-", has no value: "Calculer"
     // shows no result and names the box to fill.
     void calculerSansNombre_data()
@@ -241,6 +319,7 @@ private slots:
         QFETCH(QString, message);
         methode(2);
         auto *b = w<QLineEdit>(boite);
+        const QString avant = b->text();
         b->selectAll();
         QTest::keyClick(b, Qt::Key_Backspace);
         QTest::keyClicks(b, saisie);
@@ -250,8 +329,10 @@ private slots:
         QCOMPARE(texte("Msg_Libre"), message);
         QVERIFY(w<QLabel>("Msg_Libre")->isVisible());
         QVERIFY(!m_fenetre->affichage().cote(Cote::Alesage).ecarts && !m_fenetre->affichage().cote(Cote::Arbre).ecarts);
-        // Typed, the number gives the results and the message goes.
-        QTest::keyClicks(b, "1");
+        // Typed again, the number gives the results and the message goes.
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, avant);
         QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
         QVERIFY(!texte("J_Max").isEmpty());
         QCOMPARE(texte("Msg_Libre"), QString());
@@ -334,19 +415,19 @@ private slots:
         QFETCH(int, touche);
         methode(2);
         activer();
-        auto *ecart = w<QLineEdit>(QStringLiteral("Ec_Sup_Dia2"));
+        auto *ecart = w<QLineEdit>(QStringLiteral("Ec_Inf_Dia2"));
         ecart->setFocus();
         ecart->selectAll();
         QTest::keyClicks(ecart, QStringLiteral("-0.01"));
         QTest::keyClick(ecart, Qt::Key(touche), Qt::ControlModifier);
-        resultats({"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"});
+        resultats({"12.33", "12.32", "12.23", "12.19", "0.1400", "0.0900"});
         QCOMPARE(w<Cellule>(QStringLiteral("Calcul"))->backColor(), couleurs::Selection);
         QCOMPARE(QApplication::focusWidget(), ecart);
         // Plain Enter still moves on without computing.
-        ecart->setText(QStringLiteral("0.03"));
+        ecart->setText(QStringLiteral("0.02"));
         QTest::keyClick(ecart, Qt::Key(touche));
-        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("Ec_Inf_Dia2")));
-        QCOMPARE(texte(QStringLiteral("Res_Ar_Max")), QStringLiteral("12.19"));
+        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("Dia1")));
+        QCOMPARE(texte(QStringLiteral("Res_Ar_Min")), QStringLiteral("12.19"));
     }
 
     // A pointer leaving the window straight past its border crosses no

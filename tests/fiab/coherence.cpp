@@ -187,6 +187,12 @@ struct Verificateur {
             if (!libres)
                 return;
             const vestrel::ValeursLibres &l = *libres;
+            // An upper deviation below the lower one shows no sizes.
+            if (inverse(c, l)) {
+                egal(n.max, QString(), QStringLiteral("free calculator, upper deviation below the lower"));
+                egal(n.min, QString(), QStringLiteral("free calculator, upper deviation below the lower"));
+                return;
+            }
             const double tMax = c == Cote::Alesage ? l.Val_Dia1 + l.Val_Ec_Sup_Dia1 : l.Val_Dia2 + l.Val_Ec_Sup_Dia2;
             const double tMin = c == Cote::Alesage ? l.Val_Ec_Inf_Dia1 + l.Val_Dia1 : l.Val_Dia2 + l.Val_Ec_Inf_Dia2;
             egal(n.max, vestrel::texteNombreLocal(tMax), QStringLiteral("free calculator"));
@@ -203,8 +209,29 @@ struct Verificateur {
         }
     }
 
+    static bool inverse(Cote c, const vestrel::ValeursLibres &l)
+    {
+        return c == Cote::Alesage ? l.Val_Ec_Sup_Dia1 < l.Val_Ec_Inf_Dia1 : l.Val_Ec_Sup_Dia2 < l.Val_Ec_Inf_Dia2;
+    }
+
     void jeux(bool libre, const std::optional<vestrel::ValeursLibres> &libres, bool libresSaisis)
     {
+        // The free calculator with a side's deviations reversed: one line
+        // says which (the bore's first), and no clearance shows.
+        QString message;
+        if (libre && libres && libresSaisis) {
+            for (const Cote c : {Cote::Alesage, Cote::Arbre})
+                if (message.isEmpty() && inverse(c, *libres))
+                    message = QStringLiteral("L'écart supérieur de %1 est inférieur à l'écart inférieur")
+                                  .arg(c == Cote::Alesage ? QStringLiteral("l'alésage") : QStringLiteral("l'arbre"));
+        }
+        if (!libre || (libres && libresSaisis))
+            egal("Res_Message", message, QStringLiteral("the line of reversed deviations"));
+        if (!message.isEmpty()) {
+            egal("J_Max", QString(), QStringLiteral("no clearance with reversed deviations"));
+            egal("J_Min", QString(), QStringLiteral("no clearance with reversed deviations"));
+            return;
+        }
         const auto M = nombre("J_Max", true), m = nombre("J_Min", true);
         if (M.has_value() != m.has_value())
             signaler(QStringLiteral("one clearance label is empty, the other is not"));
