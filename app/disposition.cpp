@@ -21,11 +21,15 @@ constexpr Disposition Dispositions[] = {
     {5650, 3100}, // "Libre"
 };
 
+// Only "Barre outil" shows the toolbar, whose height moves what lies below.
+int hausse(int methode, int hausseBarre) { return methode == 1 ? hausseBarre : 0; }
+
 } // namespace
 
-void dimensionner(QWidget *fenetre, int methode)
+void dimensionner(QWidget *fenetre, int methode, int hausseBarre)
 {
-    fenetre->setFixedSize(tailleTwips(LargeurFenetre, Dispositions[methode].hauteurFenetre));
+    fenetre->setFixedSize(
+        tailleTwips(LargeurFenetre, Dispositions[methode].hauteurFenetre + hausse(methode, hausseBarre)));
     const QScreen *ecran = fenetre->screen();
     if (!ecran || !fenetre->isVisible())
         return;
@@ -35,7 +39,10 @@ void dimensionner(QWidget *fenetre, int methode)
         fenetre->move(fenetre->pos() + (coin - cadre.topLeft()));
 }
 
-int hautResultats(int methode) { return twips(Dispositions[methode].hautFrame2); }
+int hautResultats(int methode, int hausseBarre)
+{
+    return twips(Dispositions[methode].hautFrame2 + hausse(methode, hausseBarre));
+}
 
 QPoint placerDansEcran(const QRect &cadre, const QRect &disponible)
 {

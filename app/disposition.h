@@ -13,11 +13,12 @@ namespace vestrel {
 // 1 "Barre outil" (the toolbar stands between Popup and Frame2, the window is
 // taller), 2 "Libre".
 
-// Gives the window the size of method k. A visible window that grows is
-// moved, up and left, to stay wholly on its screen.
-void dimensionner(QWidget *fenetre, int methode);
+// Gives the window the size of method k, the toolbar `hausseBarre` twips
+// taller than the default catalogue's in "Barre outil". A visible window
+// that grows is moved, up and left, to stay wholly on its screen.
+void dimensionner(QWidget *fenetre, int methode, int hausseBarre = 0);
 // Top of Frame2 for method k, in pixels.
-int hautResultats(int methode);
+int hautResultats(int methode, int hausseBarre = 0);
 // Top of the toolbar, in pixels.
 inline constexpr int HautBarre = twips(3100);
 

@@ -17,6 +17,7 @@
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
+#include "tables/catalogue.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -209,17 +210,60 @@ void Principale::diametreChange()
     }
     m_etat.Cl_Alesage.clear();
     m_etat.Cl_Arbre.clear();
-    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal);
-    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal);
+    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal, m_etat.systeme);
+    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal, m_etat.systeme);
     viderResultats();
 }
 
-// Up to 24 mm no T or t class exists; outside the tables the cells stay
-// usable and the lookup finds nothing.
+// Up to 24 mm no T or t class exists; outside the catalogue's range the
+// cells stay usable and the lookup finds nothing.
 void Principale::activerCellulesT()
 {
     const double d = m_etat.Dia_Nominal;
-    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+    m_barre->activerT(!diametreValide(d, m_etat.systeme) || d > DiametreSansT);
+}
+
+// Whether the diameter or a class of the fit lies outside the catalogue.
+bool Principale::horsCatalogue() const
+{
+    if (!diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
+        return true;
+    for (const Cote cote : Cotes) {
+        const std::string &classe = classeDe(m_etat, cote);
+        if (!classe.empty() && !indexClasse(cote, classe, m_etat.systeme))
+            return true;
+    }
+    return false;
+}
+
+// The lists and the toolbar take the catalogue's classes and keep those
+// shown. Back to the default catalogue, a fit it cannot show gives way to
+// the default fit, as after a diameter warning, without the warning.
+void Principale::setSysteme(Systeme systeme)
+{
+    if (systeme == m_etat.systeme)
+        return;
+    const Operation operation(*this);
+    m_etat.systeme = systeme;
+    m_barre->setSysteme(systeme);
+    const int k = m_etat.Methode_Selection;
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
+    m_popup->changerCatalogue(k == 0 ? m_etat.Dia_Nominal : m_diametreListes, systeme);
+
+    if (systeme == Systeme::Defaut && horsCatalogue()) {
+        // Emptied first, the lists report the default classes as chosen
+        // whatever they showed.
+        m_popup->Filtrer_Alesage(DiametreDefaut, systeme);
+        m_popup->Filtrer_Arbre(DiametreDefaut, systeme);
+        m_diametreListes = DiametreDefaut;
+        m_popup->retablirDefaut();
+        if (k == 2)
+            Calcul_Libre();
+    }
+    if (k == 1)
+        rafraichirBarre();
+    activerCellulesT();
 }
 
 void Principale::viderResultats()
@@ -235,7 +279,7 @@ void Principale::viderResultats()
 // The reset leaves 2 mm, so a diameter never gets two warnings.
 bool Principale::Controle_Diametre()
 {
-    if (diametreValide(m_etat.Dia_Nominal))
+    if (diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
         return false;
     Message_Diametre();
     m_popup->retablirDefaut();
@@ -245,7 +289,7 @@ bool Principale::Controle_Diametre()
 void Principale::Message_Diametre()
 {
     QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"),
-                      QStringLiteral("Le diamètre doit être supérieur\nà 1 et inférieur ou égal à 500"),
+                      texteDiametreHorsPlage(m_etat.systeme, QStringLiteral("\n")),
                       QMessageBox::Ok, this);
     boite.exec();
 }
@@ -349,8 +393,8 @@ void Principale::Changer_Methode(int k)
         fixerDiametre(m_etat.Dia_Nominal);
     }
 
-    dimensionner(this, k);
-    m_resultats->move(m_resultats->x(), hautResultats(k));
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
 
     m_barre->setVisible(k == 1);
     m_libre->setVisible(k == 2);

@@ -5,7 +5,7 @@ namespace vestrel {
 bool ecrireEcarts(Cote cote, EtatAjustement &etat)
 {
     const bool alesage = cote == Cote::Alesage;
-    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal);
+    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal, etat.systeme);
     if (!trouve)
         return false;
     (alesage ? etat.Ec_Sup_Al : etat.Ec_Sup_Ar) = trouve->sup;

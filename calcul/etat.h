@@ -20,6 +20,8 @@ struct EtatAjustement {
     double Ec_Sup_Ar = 0;
     double Ec_Inf_Ar = 0;
     std::int16_t Methode_Selection = 0;
+    // The catalogue the classes and the diameter belong to.
+    Systeme systeme = Systeme::Defaut;
 };
 
 // A side's class and deviations in the state.
@@ -37,7 +39,7 @@ inline PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
                                  : PaireEcarts{etat.Ec_Sup_Ar, etat.Ec_Inf_Ar};
 }
 
-// Looks up the side's class at Dia_Nominal and writes its two deviations into
+// Looks up the side's class at Dia_Nominal in the state's catalogue and writes its two deviations into
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
 bool ecrireEcarts(Cote cote, EtatAjustement &etat);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "tables/cote.h"
 #include "ui/survol.h"
 
@@ -25,6 +26,15 @@ public:
     enum class Rang { Lettre, Grade };
 
     explicit BarreOutils(QWidget *parent = nullptr);
+
+    // The catalogue whose letters and grades the toolbar offers, laid out
+    // for it (the whole system's needs a taller frame). The classes
+    // composed so far stay selected where the new catalogue has them, else
+    // the default fit's class is.
+    void setSysteme(Systeme systeme);
+    Systeme systeme() const { return m_systeme; }
+    // How much taller than the default catalogue's the frame is, in twips.
+    int hausseTwips() const;
 
     // The nominal diameter whose grades the picker offers (0 until set).
     void setDiametre(double d) { m_diametre = d; }
@@ -75,7 +85,7 @@ private:
     };
     struct Choix {
         int lettre = 0;  // index of the letter code last picked
-        int grade = 0;   // grade last picked, as a number
+        int grade = 0;   // grade last picked, as a number (Grade01 for IT01)
     };
 
     Ligne &ligne(Cote cote, Rang rang);
@@ -84,12 +94,15 @@ private:
     void presseLettre(Cote cote, int indice);
     void presseGrade(Cote cote, int indice);
     void survole(Cote cote, Rang rang, int indice, const QPoint &globalPos);
+    void construire();
     void activerGrades(Cote cote);
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 
+    Systeme m_systeme = Systeme::Defaut;
     double m_diametre = 0;
     std::array<Ligne, 4> m_lignes;
+    QList<Forme *> m_contours;
     std::array<Choix, 2> m_choix;
     Forme *m_cadreSel = nullptr;
 };
