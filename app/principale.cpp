@@ -257,9 +257,19 @@ void Principale::setSysteme(Systeme systeme)
         m_popup->Filtrer_Alesage(DiametreDefaut, systeme);
         m_popup->Filtrer_Arbre(DiametreDefaut, systeme);
         m_diametreListes = DiametreDefaut;
-        m_popup->retablirDefaut();
-        if (k == 2)
-            Calcul_Libre();
+        if (k == 2) {
+            // The free results stay on screen: the default fit waits in the
+            // hidden lists for the return to the tables.
+            m_popup->setDiametre(texte(TexteDiametreDefaut));
+            for (const Cote cote : Cotes) {
+                const std::string_view classe = cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre;
+                classeDe(m_etat, cote) = std::string(classe);
+                chercher(cote);
+                m_popup->montrerClasse(cote, texte(classe));
+            }
+        } else {
+            m_popup->retablirDefaut();
+        }
     }
     if (k == 1)
         rafraichirBarre();
