@@ -244,6 +244,7 @@ void Principale::setSysteme(Systeme systeme)
     if (systeme == m_etat.systeme)
         return;
     const Operation operation(*this);
+    const std::array<bool, 2> montres{ecartsAJour(Cote::Alesage), ecartsAJour(Cote::Arbre)};
     m_etat.systeme = systeme;
     m_barre->setSysteme(systeme);
     const int k = m_etat.Methode_Selection;
@@ -251,7 +252,14 @@ void Principale::setSysteme(Systeme systeme)
     m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
     m_popup->changerCatalogue(k == 0 ? m_etat.Dia_Nominal : m_diametreListes, systeme);
 
-    if (systeme == Systeme::Defaut && horsCatalogue()) {
+    // Each side is looked up in the new catalogue; one whose numbers are
+    // not there (zc10 at 450 mm) is lost to it.
+    bool perdu = false;
+    for (const Cote cote : Cotes) {
+        if (!classeDe(m_etat, cote).empty())
+            perdu = (!chercher(cote) && montres[static_cast<int>(cote)]) || perdu;
+    }
+    if (systeme == Systeme::Defaut && (perdu || horsCatalogue())) {
         // Emptied first, the lists report the default classes as chosen
         // whatever they showed.
         m_popup->Filtrer_Alesage(DiametreDefaut, systeme);
@@ -271,8 +279,12 @@ void Principale::setSysteme(Systeme systeme)
             m_popup->retablirDefaut();
         }
     }
-    if (k == 1)
+    if (k == 1) {
         rafraichirBarre();
+    } else if (k == 0) {
+        Affiche_Alesage();
+        Affiche_Arbre();
+    }
     activerCellulesT();
 }
 

@@ -53,7 +53,7 @@ public:
     // ecrireEcarts, remembering for which class and diameter it found them.
     bool chercher(Cote cote, EtatAjustement &etat);
     // Whether the side's deviations in the state are those of its class at
-    // Dia_Nominal.
+    // Dia_Nominal in the state's catalogue.
     bool aJour(Cote cote, const EtatAjustement &etat) const;
 
 private:
@@ -61,6 +61,7 @@ private:
         bool trouve = false;
         std::string classe;
         double diametre = 0;
+        Systeme systeme = Systeme::Defaut;
     };
     std::array<Recherche, 2> m_recherches;
 };

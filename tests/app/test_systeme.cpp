@@ -354,6 +354,8 @@ void TestSysteme::retourAuCatalogue_data()
     QTest::newRow("0.5 H7/h6, Popup") << 0 << "0.5" << "H7" << "h6" << true;
     QTest::newRow("25 H7/h3, Popup") << 0 << "25" << "H7" << "h3" << true;
     QTest::newRow("25 JS1/g6, Barre outil") << 1 << "25" << "JS1" << "g6" << true;
+    // zc10 is a default class, but the default catalogue has none at 450 mm.
+    QTest::newRow("450 H7/zc10, Popup") << 0 << "450" << "H7" << "zc10" << true;
     QTest::newRow("25 H7/g6, Popup") << 0 << "25" << "H7" << "g6" << false;
     QTest::newRow("25 E11*/g6, Barre outil") << 1 << "25" << "E11*" << "g6" << false;
 }
