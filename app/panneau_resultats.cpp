@@ -2,6 +2,7 @@
 
 #include "ui/controles.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/textes.h"
 
 #include <QLabel>
@@ -59,22 +60,22 @@ PanneauResultats::PanneauResultats(QWidget *parent)
 void PanneauResultats::afficherTailles(Cote cote, double max, double min)
 {
     const Tailles &t = m_tailles[static_cast<int>(cote)];
-    t.max->setText(texteNombreLocal(max));
-    t.min->setText(texteNombreLocal(min));
+    montrerNombre(t.max, texteNombreLocal(max));
+    montrerNombre(t.min, texteNombreLocal(min));
 }
 
 void PanneauResultats::viderTailles(Cote cote)
 {
     const Tailles &t = m_tailles[static_cast<int>(cote)];
-    t.max->clear();
-    t.min->clear();
+    montrerNombre(t.max, {});
+    montrerNombre(t.min, {});
 }
 
 // The clearances are taken from the sizes as shown (15 significant digits),
 // so 2.01 - 1.984 gives 0.0260 and not the binary rounding error.
 Jeux PanneauResultats::Calcul_Jeu()
 {
-    auto lu = [](const QLabel *etiquette) { return lireNombreLocal(etiquette->text()); };
+    auto lu = [](const QLabel *etiquette) { return lireNombreLocal(nombreDe(etiquette)); };
     const Tailles &al = m_tailles[0];
     const Tailles &ar = m_tailles[1];
     const Jeux jeux = calculerJeux(lu(al.max), lu(al.min), lu(ar.max), lu(ar.min));
@@ -84,8 +85,8 @@ Jeux PanneauResultats::Calcul_Jeu()
 
 void PanneauResultats::afficherJeux(const Jeux &jeux)
 {
-    m_jMax->setText(texteJeuLocal(jeux.max.valeur));
-    m_jMin->setText(texteJeuLocal(jeux.min.valeur));
+    montrerNombre(m_jMax, texteJeuLocal(jeux.max.valeur));
+    montrerNombre(m_jMin, texteJeuLocal(jeux.min.valeur));
     const QColor couleur = couleurs::deNature(jeux.nature);
     colorer(m_jMax, couleur);
     colorer(m_jMin, couleur);
@@ -103,8 +104,8 @@ Jeux PanneauResultats::afficherCalcul(double alesageMax, double alesageMin, doub
 
 void PanneauResultats::viderJeux()
 {
-    m_jMax->clear();
-    m_jMin->clear();
+    montrerNombre(m_jMax, {});
+    montrerNombre(m_jMin, {});
 }
 
 void PanneauResultats::vider()

@@ -197,11 +197,15 @@ void Principale::diametreChange()
     fixerDiametre(lireSaisie(m_popup->diametre()));
     if (m_etat.Methode_Selection != 0) {
         activerCellulesT();
-        // The limits on screen follow the diameter typed: each side's class
-        // is looked up again, and shows empty where it has no deviations,
-        // rather than the numbers of the previous diameter.
+        // The limits on screen follow the diameter typed. On the toolbar each
+        // side keeps its class where it still exists and has none otherwise
+        // (the toolbar dropped its grade); each is looked up again, so that
+        // no number of the previous diameter stays.
         if (m_etat.Methode_Selection == 1) {
             for (const Cote cote : Cotes) {
+                const QString classe = m_barre->classeComposee(cote);
+                m_popup->setClasseBarre(cote, classe);
+                classeDe(m_etat, cote) = classe.toStdString();
                 chercher(cote);
                 Affiche(cote);
             }
@@ -394,6 +398,13 @@ void Principale::prendreFocus()
 void Principale::Calcul_Libre()
 {
     const Operation operation(*this);
+    // A box without a number gives no result: an empty box is no 0.
+    if (!m_libre->verifier()) {
+        m_affichage = {};
+        m_affichage.libre = true;
+        m_resultats->vider();
+        return;
+    }
     const ValeursLibres &v = m_libre->valeurs();
     m_affichage = ajustementLibre(v.Val_Dia1, v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1, v.Val_Dia2, v.Val_Ec_Sup_Dia2,
                                   v.Val_Ec_Inf_Dia2);
@@ -461,14 +472,14 @@ void Principale::rafraichirPopup(int precedente)
 // The class labels of the toolbar name the classes whose numbers are shown:
 // those of the fit, whichever way they were chosen. The toolbar selects
 // their cells, so that the next press composes from the class shown; a side
-// without a class keeps the toolbar's last one.
+// without a class has no cell selected, and its grades wait for a letter.
 void Principale::rafraichirBarre()
 {
     for (const Cote cote : Cotes) {
         const std::string &classe = classeDe(m_etat, cote);
         m_popup->setClasseBarre(cote, QString::fromStdString(classe));
-        if (!classe.empty())
-            m_barre->montrerClasse(cote, classe);
+        if (classe.empty() || !m_barre->montrerClasse(cote, classe))
+            m_barre->effacerClasse(cote);
     }
     Affiche_Alesage();
     Affiche_Arbre();

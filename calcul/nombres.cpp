@@ -207,4 +207,27 @@ bool caractereAccepte(Filtre filtre, char32_t c)
     return filtre == Filtre::Ecart && c == U'-';
 }
 
+bool formeNombre(Filtre filtre, std::string_view texte)
+{
+    bool separateur = false;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '-' && i == 0 && filtre == Filtre::Ecart)
+            continue;
+        if (c == '.' || c == ',') {
+            if (separateur)
+                return false;
+            separateur = true;
+        } else if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool nombreSaisi(std::string_view texte)
+{
+    return texte.find_first_of("0123456789") != std::string_view::npos;
+}
+
 } // namespace vestrel

@@ -47,4 +47,14 @@ double valeurJeu(double v);
 enum class Filtre { Diametre, Taille, Ecart };
 bool caractereAccepte(Filtre filtre, char32_t c);
 
+// Whether a box of `filtre` may hold `texte` (UTF-8): what can still become
+// a number there, an optional "-" first (deviations only), then digits with
+// at most one decimal separator, "." or ",". The empty text and a lone "-"
+// may (the number is being typed); "25,5,5", "--0.1" and "0.1-" may not.
+bool formeNombre(Filtre filtre, std::string_view texte);
+
+// Whether a text a box may hold gives a number, not the 0 of an empty box:
+// it has a digit ("", "-", "." and "-," have none).
+bool nombreSaisi(std::string_view texte);
+
 } // namespace vestrel

@@ -247,46 +247,69 @@ int BarreOutils::indiceSurvole(Cote cote, Rang rang) const
 void BarreOutils::initialiser()
 {
     // H7 for the bore and f7 for the shaft, the start fit of the window.
-    struct Depart {
-        Cote cote;
-        int lettre;
-        int grade;
-    };
-    for (const Depart &d : {Depart{Cote::Alesage, 7, 7}, Depart{Cote::Arbre, 5, 7}}) {
-        Choix &choix = m_choix[indexCote(d.cote)];
-        choix.lettre = d.lettre;
-        choix.grade = d.grade;
-        Ligne &lettres = ligne(d.cote, Rang::Lettre);
-        Ligne &grades = ligne(d.cote, Rang::Grade);
-        lettres.sel = d.lettre;
-        grades.sel = d.grade - premierGrade(d.cote);
-        lettres.survol = 0;
-        grades.survol = 0;
-        if (const auto masque = gradesActifs(d.cote, d.lettre, m_diametre, m_systeme))
-            etatGrades(d.cote, *masque);
-        Choisir_Element(lettres.cellules, int(lettres.cellules.size()) - 1, lettres.sel);
-        Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        montrerClasse(cote, cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre);
+        ligne(cote, Rang::Lettre).survol = 0;
+        ligne(cote, Rang::Grade).survol = 0;
     }
-    // Where the frame stood when the window was drawn; the first hover
-    // clearing or press hides it.
-    m_cadreSel->move(pointTwips(4800, 840));
-    m_cadreSel->show();
+    // The hover frame shows only around a cell under the pointer.
+    m_cadreSel->hide();
+}
+
+void BarreOutils::setDiametre(double d)
+{
+    m_diametre = d;
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        if (m_choix[indexCote(cote)].lettre < 0)
+            continue;
+        etatGrades(cote, masqueGrades(cote));
+        // The grade picked stays lit only where it has a class; it comes
+        // back when the diameter does.
+        Ligne &grades = ligne(cote, Rang::Grade);
+        const int attendu =
+            classeComposee(cote).isEmpty() ? -1 : m_choix[indexCote(cote)].grade - premierGrade(cote, m_systeme);
+        if (grades.sel != attendu) {
+            grades.sel = attendu;
+            Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, attendu);
+        }
+    }
 }
 
 QString BarreOutils::lettre(Cote cote) const
 {
-    return texte(lettres(cote, m_systeme)[m_choix[indexCote(cote)].lettre]);
+    const int l = m_choix[indexCote(cote)].lettre;
+    return l < 0 ? QString() : texte(lettres(cote, m_systeme)[l]);
 }
 
 QString BarreOutils::grade(Cote cote) const
 {
-    return QString::fromStdString(texteGrade(m_choix[indexCote(cote)].grade));
+    const int g = m_choix[indexCote(cote)].grade;
+    return g == SansGrade ? QString() : QString::fromStdString(texteGrade(g));
 }
 
 QString BarreOutils::classeComposee(Cote cote) const
 {
     const Choix &choix = m_choix[indexCote(cote)];
+    if (choix.lettre < 0 || choix.grade == SansGrade || !(masqueGrades(cote) & bitGrade(choix.grade)))
+        return {};
     return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade, m_systeme));
+}
+
+unsigned BarreOutils::masqueGrades(Cote cote) const
+{
+    const int l = m_choix[indexCote(cote)].lettre;
+    return l < 0 ? 0 : gradesComposables(cote, l, m_diametre, m_systeme);
+}
+
+void BarreOutils::effacerClasse(Cote cote)
+{
+    m_choix[indexCote(cote)] = {};
+    for (const Rang rang : {Rang::Lettre, Rang::Grade}) {
+        Ligne &l = ligne(cote, rang);
+        l.sel = -1;
+        Effacer_Rangee(l.cellules, int(l.cellules.size()) - 1);
+    }
+    etatGrades(cote, 0);
 }
 
 bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
@@ -302,8 +325,7 @@ bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
     Ligne &grades = ligne(cote, Rang::Grade);
     lettresLigne.sel = lettre;
     grades.sel = grade - premier;
-    if (const auto masque = gradesActifs(cote, lettre, m_diametre, m_systeme))
-        etatGrades(cote, *masque);
+    etatGrades(cote, masqueGrades(cote));
     Choisir_Element(lettresLigne.cellules, int(lettresLigne.cellules.size()) - 1, lettresLigne.sel);
     Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
     return true;
@@ -337,23 +359,22 @@ void BarreOutils::composer(Cote cote)
 
 void BarreOutils::activerGrades(Cote cote)
 {
-    const Choix &choix = m_choix[indexCote(cote)];
-    const auto masque = gradesActifs(cote, choix.lettre, m_diametre, m_systeme);
-    // Outside the catalogue's range no range of the letter applies: the grade row, the
-    // grade last picked and the enabled cells stay as they are.
-    if (!masque)
-        return;
+    const unsigned masque = masqueGrades(cote);
     Ligne &grades = ligne(cote, Rang::Grade);
     Effacer_Rangee(grades.cellules, int(grades.cellules.size()) - 1);
-    // The smallest grade that exists is preselected; with none (T and t up
-    // to 24 mm) the grade last picked is kept.
-    if (*masque != 0) {
-        const int g = plusPetitGrade(*masque);
-        grades.sel = g - premierGrade(cote, m_systeme);
+    // The smallest grade that has a class is preselected. With none (T and
+    // t up to 24 mm, a diameter outside the tables) the side has no class:
+    // no grade of another letter or diameter is composed with this one.
+    Choix &choix = m_choix[indexCote(cote)];
+    if (masque != 0) {
+        choix.grade = plusPetitGrade(masque);
+        grades.sel = choix.grade - premierGrade(cote, m_systeme);
         Surligner(grades.cellules, grades.sel);
-        m_choix[indexCote(cote)].grade = g;
+    } else {
+        choix.grade = SansGrade;
+        grades.sel = -1;
     }
-    etatGrades(cote, *masque);
+    etatGrades(cote, masque);
 }
 
 void BarreOutils::etatGrades(Cote cote, unsigned masque)

@@ -37,7 +37,11 @@ public:
     int hausseTwips() const;
 
     // The nominal diameter whose grades the picker offers (0 until set).
-    void setDiametre(double d) { m_diametre = d; }
+    // The grades of the letters picked follow it: where the grade picked
+    // has no class, its side composes none (classeComposee is empty) and no
+    // grade cell is lit, until the diameter has it again or a cell is
+    // pressed.
+    void setDiametre(double d);
     double diametre() const { return m_diametre; }
 
     // Start state: H7 / f7 selected, their grade cells enabled at the start
@@ -49,8 +53,12 @@ public:
     // diameter, as if it had been composed here; nothing is reported. A
     // text the toolbar cannot compose changes nothing and gives false.
     bool montrerClasse(Cote cote, std::string_view classe);
+    // The side without a class: no letter or grade cell selected, every
+    // grade disabled until a letter is pressed.
+    void effacerClasse(Cote cote);
 
-    // Letter code and grade last picked, and the class text they compose.
+    // Letter code and grade picked, and the class text they compose at the
+    // diameter; empty while the side has none.
     QString lettre(Cote cote) const;
     QString grade(Cote cote) const;
     QString classeComposee(Cote cote) const;
@@ -83,9 +91,11 @@ private:
         int sel = 0;
         int survol = 0;
     };
+    // No grade picked (0 is IT0 in the whole system).
+    static constexpr int SansGrade = -100;
     struct Choix {
-        int lettre = 0;  // index of the letter code last picked
-        int grade = 0;   // grade last picked, as a number (Grade01 for IT01)
+        int lettre = -1;         // index of the letter code picked, -1 none
+        int grade = SansGrade;   // grade picked, as a number (Grade01 for IT01)
     };
 
     Ligne &ligne(Cote cote, Rang rang);
@@ -96,6 +106,8 @@ private:
     void survole(Cote cote, Rang rang, int indice, const QPoint &globalPos);
     void construire();
     void activerGrades(Cote cote);
+    // The grades the side's letter may compose at the diameter.
+    unsigned masqueGrades(Cote cote) const;
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 

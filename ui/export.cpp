@@ -3,6 +3,7 @@
 #include "calcul/nombres.h"
 #include "rendu/notation.h"
 #include "ui/dessin_schema.h"
+#include "ui/langue.h"
 #include "ui/schema.h"
 
 #include <QApplication>
@@ -11,11 +12,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vestrel {
@@ -73,10 +74,7 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
     p.setFont(titre);
     ligne(0, 30, QStringLiteral("Fiche d'ajustement"));
     p.setFont(texte);
-    const QLocale locale;
-    ligne(32, 16, QStringLiteral("Établie le %1 à %2")
-                      .arg(locale.toString(date.date(), QLocale::LongFormat),
-                           locale.toString(date.time(), QLocale::ShortFormat)));
+    ligne(32, 16, QStringLiteral("Établie le %1").arg(texteDateHeure(date)));
     double y = 64;
     const std::string sep = separateurLocal();
     for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -204,18 +202,48 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     return {};
 }
 
+void montrerErreurExport(QWidget *parent, const QString &erreur)
+{
+    // A path in « » stays whole on its line: a break after "« /" would read
+    // as two names. No break may fall inside the guillemets: the word joiner
+    // U+2060 holds each punctuation mark to its neighbours, and spaces there
+    // are non-breaking.
+    static const QRegularExpression guillemets(QStringLiteral("«\\s*(.*?)\\s*»"));
+    QString texte;
+    qsizetype debut = 0;
+    for (auto it = guillemets.globalMatch(erreur); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        texte += erreur.mid(debut, m.capturedStart() - debut);
+        texte += QStringLiteral("«\u00A0");
+        for (const QChar c : m.captured(1)) {
+            texte += c.isSpace() ? QChar(0x00A0) : c;
+            if (!c.isLetterOrNumber())
+                texte += QChar(0x2060);
+        }
+        texte += QStringLiteral("\u00A0»");
+        debut = m.capturedEnd();
+    }
+    texte += erreur.mid(debut);
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"), texte, QMessageBox::Ok, parent);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
+}
+
 QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
 {
+    // The folder of the last export, for the rest of the run.
+    static QString dossier = QDir::homePath();
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
-                                                        QDir::home().filePath(nomExport(a)), filtresExport(), &filtre);
+                                                        QDir(dossier).filePath(nomExport(a)), filtresExport(), &filtre);
     if (choisi.isEmpty())
         return {};
+    dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
     const QString erreur = exporter(a, chemin, format);
     if (!erreur.isEmpty()) {
-        QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
+        montrerErreurExport(parent, erreur);
         return {};
     }
     return chemin;

@@ -40,6 +40,9 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
 // The diagram painted into an image of `taille` times `facteur` pixels.
 QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 
+// The message box of a failed export; the paths it names in « » are never
+// broken across lines.
+void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
 QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a);

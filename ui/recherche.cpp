@@ -191,6 +191,16 @@ void Recherche::setDiametreTexte(const QString &texte)
 // Reads the inputs as typed, searches, shows.
 void Recherche::rechercher()
 {
+    // An empty clearance box (or a lone "-") is no 0: the search waits for it.
+    for (const auto &[boite, manque] : {std::pair{m_jeuMini, "Saisissez le jeu mini"},
+                                        std::pair{m_jeuMaxi, "Saisissez le jeu maxi"}}) {
+        if (!nombreSaisi(boite->text().toStdString())) {
+            m_resultats->afficher({});
+            afficherMessage(QString::fromUtf8(manque), true);
+            m_appliquer->setEnabled(false);
+            return;
+        }
+    }
     DemandeRecherche demande;
     demande.diametre = lireSaisie(m_diametre->text());
     demande.jeuMini = lireSaisie(m_jeuMini->text());
@@ -220,15 +230,20 @@ void Recherche::rechercher()
         break;
     }
     }
-    m_message->setText(message);
-    QPalette p = m_message->palette();
-    p.setColor(QPalette::WindowText, alerte ? Alerte : QColor(Qt::black));
-    m_message->setPalette(p);
+    afficherMessage(message, alerte);
 
     const bool lignes = m_resultats->rowCount() > 0;
     if (lignes)
         m_table->setCurrentIndex(m_resultats->index(0, 0));
     m_appliquer->setEnabled(lignes);
+}
+
+void Recherche::afficherMessage(const QString &message, bool alerte)
+{
+    m_message->setText(message);
+    QPalette p = m_message->palette();
+    p.setColor(QPalette::WindowText, alerte ? Alerte : QColor(Qt::black));
+    m_message->setPalette(p);
 }
 
 void Recherche::appliquerLigne(int ligne)

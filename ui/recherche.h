@@ -46,6 +46,8 @@ protected:
 private:
     void creerControles();
     void rechercher();
+    // The message line, red when it says why nothing is listed.
+    void afficherMessage(const QString &message, bool alerte);
     void appliquerLigne(int ligne);
     void appliquerCourante();
 

@@ -120,10 +120,18 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         if (c >= JeuMaxi && c <= JeuMoyen)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        // The description of a recommended fit may be wider than its column:
+        // the tooltip holds it whole.
+        QStringList lignes;
+        if (c == Recommande && t.recommande >= 0)
+            lignes << data(index, Qt::DisplayRole).toString();
         if (m_proches)
-            return QStringLiteral("Hors des limites de %1 mm").arg(texteNombreLocal(t.ecart));
+            lignes << QStringLiteral("Hors des limites de %1 mm").arg(texteNombreLocal(t.ecart));
+        if (!lignes.isEmpty())
+            return lignes.join(QLatin1Char('\n'));
         break;
+    }
     default: break;
     }
     return {};

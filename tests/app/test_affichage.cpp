@@ -73,6 +73,8 @@ private slots:
     void actions();
     void signalApresLesEtiquettes();
     void enFrancais();
+    void nombresEntiers_data();
+    void nombresEntiers();
 };
 
 void TestAffichage::demarrage()
@@ -163,6 +165,65 @@ void TestAffichage::enFrancais()
     QCOMPARE(texte(f, "J_Max"), QString("0,0410"));
     QCOMPARE(vestrel::jeux(f.affichage())->max.valeur, 0.041);
     QCOMPARE(ecarts(f), QStringList());
+}
+
+void TestAffichage::nombresEntiers_data()
+{
+    QTest::addColumn<bool>("francais");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("attendu");
+    // JS9 at 123.456789: ES +0.05; js8 es +0.0315.
+    const QStringList js{"d:123,456789", "al:JS9", "ar:js8"};
+    QTest::newRow("JS9 alesage maxi") << true << js << "Res_Al_Max" << "123,506789";
+    QTest::newRow("js8 arbre maxi") << true << js << "Res_Ar_Max" << "123,488289";
+    QTest::newRow("js8 arbre mini") << true << js << "Res_Ar_Min" << "123,425289";
+    const QStringList zc{"d:499.999999999", "al:ZC11", "ar:zc11"};
+    // ZC11 from 450 to 500 mm: ES -2.6, EI = ES - IT11 (0.4) = -3; zc11 the
+    // mirror, ei +2.6: bore max - shaft min = -5.2.
+    QTest::newRow("ZC11 alesage maxi") << false << zc << "Res_Al_Max" << "497.399999999";
+    QTest::newRow("ZC11 alesage mini") << false << zc << "Res_Al_Min" << "496.999999999";
+    QTest::newRow("zc11 arbre maxi") << false << zc << "Res_Ar_Max" << "502.999999999";
+    QTest::newRow("ZC11 jeu maxi") << false << zc << "J_Max" << "-5.2000";
+    // Typed by hand, a size may be longer than any label.
+    QTest::newRow("libre long") << false << QStringList{"m:2", "dia1:123456789012345678901234567890"}
+                                << "Res_Al_Max" << "123456789012346000000000000000";
+}
+
+// Every number is shown whole in its label, or ends with "…" with the whole
+// number in the label's tooltip and accessible name: never silently cut.
+void TestAffichage::nombresEntiers()
+{
+    QFETCH(bool, francais);
+    QFETCH(QStringList, actions);
+    QFETCH(QString, nom);
+    QFETCH(QString, attendu);
+    if (francais)
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    vestrel::Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    for (const QString &a : actions)
+        agir(f, a);
+    if (actions.last().startsWith("dia1"))
+        agir(f, "calcul");
+    QCOMPARE(texte(f, nom), attendu);
+    for (const char *n : {"Af_Ec_Sup_Al", "Af_Ec_Inf_Al", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Al_Max", "Res_Al_Min",
+                          "Res_Ar_Max", "Res_Ar_Min", "J_Max", "J_Min"}) {
+        const QLabel *l = controle<QLabel>(f, n);
+        const QString entier = vestrel::nombreDe(l);
+        const int place = l->contentsRect().width();
+        const int encre = l->fontMetrics().horizontalAdvance(l->text());
+        if (l->text() == entier) {
+            QVERIFY2(encre <= place, qPrintable(QString("%1 '%2' %3 px in %4").arg(n, entier).arg(encre).arg(place)));
+        } else {
+            QVERIFY2(l->text().endsWith(QChar(0x2026)), qPrintable(QString("%1 '%2' for '%3'").arg(n, l->text(), entier)));
+            QCOMPARE(l->toolTip(), entier);
+            QCOMPARE(l->accessibleName(), entier);
+        }
+        // It stays inside its frame.
+        QVERIFY(l->parentWidget()->rect().contains(l->geometry()));
+    }
 }
 
 QTEST_MAIN(TestAffichage)

@@ -122,6 +122,38 @@ TEST(CaractereAccepte, KeysPerField)
             EXPECT_FALSE(caractereAccepte(f, c)) << static_cast<unsigned>(c);
 }
 
+struct CasForme {
+    const char *texte;
+    bool taille;  // a diameter or size box may hold it
+    bool ecart;   // a deviation box may hold it
+    bool nombre;  // it gives a number
+};
+
+class FormeNombre : public ::testing::TestWithParam<CasForme>
+{
+};
+
+TEST_P(FormeNombre, OneSignFirstOneSeparator)
+{
+    const CasForme &c = GetParam();
+    EXPECT_EQ(formeNombre(Filtre::Diametre, c.texte), c.taille) << c.texte;
+    EXPECT_EQ(formeNombre(Filtre::Taille, c.texte), c.taille) << c.texte;
+    EXPECT_EQ(formeNombre(Filtre::Ecart, c.texte), c.ecart) << c.texte;
+    EXPECT_EQ(nombreSaisi(c.texte), c.nombre) << c.texte;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Saisies, FormeNombre,
+    ::testing::Values(CasForme{"", true, true, false}, CasForme{"-", false, true, false},
+                      CasForme{".", true, true, false}, CasForme{"-,", false, true, false},
+                      CasForme{"25", true, true, true}, CasForme{"25,5", true, true, true},
+                      CasForme{",5", true, true, true}, CasForme{"-0.025", false, true, true},
+                      CasForme{"25,5,5", false, false, true}, CasForme{"1.2.3", false, false, true},
+                      CasForme{"12,5.3", false, false, true}, CasForme{"--0.1", false, false, true},
+                      CasForme{"0.1-", false, false, true}, CasForme{"5-3", false, false, true},
+                      CasForme{"+3", false, false, true}, CasForme{"1e4", false, false, true},
+                      CasForme{" 12", false, false, true}));
+
 } // namespace
 
 namespace {
