@@ -26,11 +26,15 @@ static_assert(Dispositions[indexMethode(Methode::BarreOutil)].methode == Methode
 
 const Disposition &disposition(Methode m) { return Dispositions[indexMethode(m)]; }
 
+// Only "Barre outil" shows the toolbar, whose height moves what lies below.
+int hausse(Methode methode, int hausseBarre) { return methode == Methode::BarreOutil ? hausseBarre : 0; }
+
 } // namespace
 
-void dimensionner(QWidget *fenetre, Methode methode)
+void dimensionner(QWidget *fenetre, Methode methode, int hausseBarre)
 {
-    fenetre->setFixedSize(tailleTwips(LargeurFenetre, disposition(methode).hauteurFenetre));
+    fenetre->setFixedSize(
+        tailleTwips(LargeurFenetre, disposition(methode).hauteurFenetre + hausse(methode, hausseBarre)));
     const QScreen *ecran = fenetre->screen();
     if (!ecran || !fenetre->isVisible())
         return;
@@ -40,7 +44,10 @@ void dimensionner(QWidget *fenetre, Methode methode)
         fenetre->move(fenetre->pos() + (coin - cadre.topLeft()));
 }
 
-int hautResultats(Methode methode) { return twips(disposition(methode).hautFrame2); }
+int hautResultats(Methode methode, int hausseBarre)
+{
+    return twips(disposition(methode).hautFrame2 + hausse(methode, hausseBarre));
+}
 
 QPoint placerDansEcran(const QRect &cadre, const QRect &disponible)
 {

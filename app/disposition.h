@@ -13,11 +13,12 @@ namespace vestrel {
 // The main window's layout for each selection method ("Barre outil": the
 // toolbar stands between Popup and Frame2, the window is taller).
 
-// Gives the window the size of the method. A visible window that grows is
-// moved, up and left, to stay wholly on its screen.
-void dimensionner(QWidget *fenetre, Methode methode);
+// Gives the window the size of the method, the toolbar `hausseBarre` twips
+// taller than the default catalogue's in "Barre outil". A visible window
+// that grows is moved, up and left, to stay wholly on its screen.
+void dimensionner(QWidget *fenetre, Methode methode, int hausseBarre = 0);
 // Top of Frame2 for the method, in pixels.
-int hautResultats(Methode methode);
+int hautResultats(Methode methode, int hausseBarre = 0);
 // Top of the toolbar, in pixels.
 inline constexpr int HautBarre = twips(3100);
 

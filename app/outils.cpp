@@ -67,6 +67,7 @@ const Outil Outils[] = {
     {{"Rechercher un ajustement", "Ctrl+F", false}, &fenetreDe<Recherche>, nullptr, false},
     {{"Copier l'ajustement", "Ctrl+C", false}, nullptr, &OutilsPrincipale::copier, true},
     {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
+    {{"Système ISO 286 complet", "", true}, nullptr, &OutilsPrincipale::basculerSysteme, false},
 };
 constexpr int NombreOutils = int(std::size(Outils));
 
@@ -165,13 +166,28 @@ void OutilsPrincipale::ouvrir(int k)
         connect(f, &FenetreOutil::ferme, this, [this, k] { m_menus.cocherOutil(k, false); });
         m_fenetres[k] = f;
     }
-    m_fenetres[k]->ouvrir({m_fenetre.resultat(), m_fenetre.texteDiametre()});
+    m_fenetres[k]->ouvrir({m_fenetre.resultat(), m_fenetre.texteDiametre(), m_fenetre.systeme()});
     m_menus.cocherOutil(k, true);
 }
 
 void OutilsPrincipale::basculerSchema() { choisir(itemDe(&fenetreDe<Schema>)); }
 
 void OutilsPrincipale::ouvrirRecherche() { choisir(itemDe(&fenetreDe<Recherche>)); }
+
+// The check mark shows while the whole system is the catalogue; the tool
+// windows hear of the change even when the fit shown stays the same.
+void OutilsPrincipale::basculerSysteme()
+{
+    const bool complet = m_fenetre.systeme() == Systeme::Defaut;
+    m_fenetre.setSysteme(complet ? Systeme::Complet : Systeme::Defaut);
+    m_menus.cocherOutil(itemDe(&OutilsPrincipale::basculerSysteme), complet);
+    resultatsChanges();
+}
+
+bool OutilsPrincipale::systemeComplet() const
+{
+    return m_fenetre.systeme() == Systeme::Complet;
+}
 
 void OutilsPrincipale::copier()
 {
@@ -189,7 +205,7 @@ void OutilsPrincipale::exporter()
 // items that need numbers follow whether the fit has any.
 void OutilsPrincipale::resultatsChanges()
 {
-    const VuePrincipale vue{m_fenetre.resultat(), m_fenetre.texteDiametre()};
+    const VuePrincipale vue{m_fenetre.resultat(), m_fenetre.texteDiametre(), m_fenetre.systeme()};
     for (int k = 0; k < NombreOutils; ++k) {
         if (m_fenetres[k])
             m_fenetres[k]->resultatsChanges(vue);

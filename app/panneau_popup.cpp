@@ -116,19 +116,28 @@ void PanneauPopup::setDiametre(const QString &texte)
     m_diametre->setText(texte);
 }
 
-void PanneauPopup::Filtrer(Cote cote, double d)
+void PanneauPopup::Filtrer(Cote cote, double d, Systeme systeme)
 {
     ListeClasses *liste = volet(cote).liste;
     const Remplissage remplissage(m_remplissage);
     ++m_remplissages;
     liste->clear();
     QStringList textes;
-    for (const std::string_view classe : classesOffertes(cote, d))
+    for (const std::string_view classe : classesOffertes(cote, d, systeme))
         textes.append(texte(classe));
     liste->addItems(textes);
     // Qt selects the first item of a list filled from empty; the user chooses.
     liste->setCurrentIndex(-1);
     liste->clearEditText();
+}
+
+void PanneauPopup::changerCatalogue(double d, Systeme systeme)
+{
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        const QString montre = volet(cote).liste->currentText();
+        Filtrer(cote, d, systeme);
+        montrerClasse(cote, montre);
+    }
 }
 
 void PanneauPopup::choisir(Cote cote, const QString &classe)

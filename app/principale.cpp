@@ -17,6 +17,7 @@
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
+#include "tables/catalogue.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -217,17 +218,82 @@ void Principale::diametreChange()
     }
     m_etat.Cl_Alesage.clear();
     m_etat.Cl_Arbre.clear();
-    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal);
-    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal);
+    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal, m_etat.systeme);
+    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal, m_etat.systeme);
     viderResultats();
 }
 
-// Up to 24 mm no T or t class exists; outside the tables the cells stay
-// usable and the lookup finds nothing.
+// Up to 24 mm no T or t class exists; outside the catalogue's range the
+// cells stay usable and the lookup finds nothing.
 void Principale::activerCellulesT()
 {
     const double d = m_etat.Dia_Nominal;
-    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+    m_barre->activerT(!diametreValide(d, m_etat.systeme) || d > DiametreSansT);
+}
+
+// Whether the diameter or a class of the fit lies outside the catalogue.
+bool Principale::horsCatalogue() const
+{
+    if (!diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
+        return true;
+    for (const Cote cote : Cotes) {
+        const std::string &classe = classeDe(m_etat, cote);
+        if (!classe.empty() && !indexClasse(cote, classe, m_etat.systeme))
+            return true;
+    }
+    return false;
+}
+
+// The lists and the toolbar take the catalogue's classes and keep those
+// shown. Back to the default catalogue, a fit it cannot show gives way to
+// the default fit, as after a diameter warning, without the warning.
+void Principale::setSysteme(Systeme systeme)
+{
+    if (systeme == m_etat.systeme)
+        return;
+    const Operation operation(*this);
+    const std::array<bool, 2> montres{ecartsAJour(Cote::Alesage), ecartsAJour(Cote::Arbre)};
+    m_etat.systeme = systeme;
+    m_barre->setSysteme(systeme);
+    const Methode k = methodeDe(m_etat);
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
+    m_popup->changerCatalogue(k == Methode::Popup ? m_etat.Dia_Nominal : m_diametreListes, systeme);
+
+    // Each side is looked up in the new catalogue; one whose numbers are
+    // not there (zc10 at 450 mm) is lost to it.
+    bool perdu = false;
+    for (const Cote cote : Cotes) {
+        if (!classeDe(m_etat, cote).empty())
+            perdu = (!chercher(cote) && montres[static_cast<int>(cote)]) || perdu;
+    }
+    if (systeme == Systeme::Defaut && (perdu || horsCatalogue())) {
+        // Emptied first, the lists report the default classes as chosen
+        // whatever they showed.
+        m_popup->Filtrer_Alesage(DiametreDefaut, systeme);
+        m_popup->Filtrer_Arbre(DiametreDefaut, systeme);
+        m_diametreListes = DiametreDefaut;
+        if (k == Methode::Libre) {
+            // The free results stay on screen: the default fit waits in the
+            // hidden lists for the return to the tables.
+            m_popup->setDiametre(texte(TexteDiametreDefaut));
+            for (const Cote cote : Cotes) {
+                const std::string_view classe = cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre;
+                classeDe(m_etat, cote) = std::string(classe);
+                chercher(cote);
+                m_popup->montrerClasse(cote, texte(classe));
+            }
+        } else {
+            m_popup->retablirDefaut();
+        }
+    }
+    if (k == Methode::BarreOutil) {
+        rafraichirBarre();
+    } else if (k == Methode::Popup) {
+        Affiche_Alesage();
+        Affiche_Arbre();
+    }
+    activerCellulesT();
 }
 
 void Principale::viderResultats()
@@ -242,7 +308,7 @@ void Principale::viderResultats()
 // The reset leaves 2 mm, so a diameter never gets two warnings.
 bool Principale::Controle_Diametre()
 {
-    if (diametreValide(m_etat.Dia_Nominal))
+    if (diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
         return false;
     Message_Diametre();
     m_popup->retablirDefaut();
@@ -252,7 +318,7 @@ bool Principale::Controle_Diametre()
 void Principale::Message_Diametre()
 {
     QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"),
-                      QStringLiteral("Le diamètre doit être supérieur\nà 1 et inférieur ou égal à 500"),
+                      texteDiametreHorsPlage(m_etat.systeme, QStringLiteral("\n")),
                       QMessageBox::Ok, this);
     boite.exec();
 }
@@ -360,8 +426,8 @@ void Principale::Changer_Methode(Methode k)
         fixerDiametre(m_etat.Dia_Nominal);
     }
 
-    dimensionner(this, k);
-    m_resultats->move(m_resultats->x(), hautResultats(k));
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
 
     m_barre->setVisible(k == Methode::BarreOutil);
     m_libre->setVisible(k == Methode::Libre);

@@ -61,6 +61,12 @@ public:
     // The Outils menu's windows and commands.
     OutilsPrincipale *outils() const { return m_outils; }
 
+    // The catalogue of the lists, the toolbar, the lookups and the
+    // diameter's range: the default one, or the whole ISO 286 system. One
+    // action: resultatsChanges follows once when the fit shown changed.
+    void setSysteme(Systeme systeme);
+    Systeme systeme() const { return m_etat.systeme; }
+
     // Removes every hover effect of the window.
     void Effacer_Survol();
 
@@ -101,7 +107,7 @@ private:
 
     void fixerDiametre(double d);
     void diametreChange();
-    // Answers a diameter outside 1 < D <= 500 with the warning and the
+    // Answers a diameter outside the catalogue's range with the warning and the
     // default fit (2 mm, H7/f7); true when it had to.
     bool Controle_Diametre();
     void Message_Diametre();
@@ -114,6 +120,7 @@ private:
     // The toolbar's "T" and "t" cells are usable only where T and t classes
     // can exist.
     void activerCellulesT();
+    bool horsCatalogue() const;
 
     void presseCalcul();
     void rafraichirPopup(Methode precedente);

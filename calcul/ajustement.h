@@ -12,11 +12,20 @@ inline constexpr double DiametreMin = 1;   // excluded
 inline constexpr double DiametreMax = 500; // included
 // The whole ISO 286 system covers 0 < D <= 3150 mm.
 inline constexpr double DiametreMaxComplet = 3150; // included
+// The range of a catalogue, lo < D <= hi: what the tables cover and what
+// the diameter warning states.
+struct PlageDiametres {
+    double min = 0; // excluded
+    double max = 0; // included
+};
+constexpr PlageDiametres plageDiametres(Systeme systeme = Systeme::Defaut)
+{
+    return systeme == Systeme::Complet ? PlageDiametres{0, DiametreMaxComplet} : PlageDiametres{DiametreMin, DiametreMax};
+}
 constexpr bool diametreValide(double d, Systeme systeme = Systeme::Defaut)
 {
-    if (systeme == Systeme::Complet)
-        return d > 0 && d <= DiametreMaxComplet;
-    return d > DiametreMin && d <= DiametreMax;
+    const PlageDiametres p = plageDiametres(systeme);
+    return d > p.min && d <= p.max;
 }
 
 // The fit the window opens on, and comes back to after a diameter outside

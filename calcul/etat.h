@@ -30,6 +30,8 @@ struct EtatAjustement {
     // The method as a 16-bit field, 0 to 2: read and written through
     // methodeDe and changerMethode only.
     std::int16_t Methode_Selection = 0;
+    // The catalogue the classes and the diameter belong to.
+    Systeme systeme = Systeme::Defaut;
 };
 
 inline Methode methodeDe(const EtatAjustement &etat) { return static_cast<Methode>(etat.Methode_Selection); }
@@ -50,7 +52,7 @@ inline PaireEcarts ecartsDe(const EtatAjustement &etat, Cote cote)
                                  : PaireEcarts{etat.Ec_Sup_Ar, etat.Ec_Inf_Ar};
 }
 
-// Looks up the side's class at Dia_Nominal and writes its two deviations into
+// Looks up the side's class at Dia_Nominal in the state's catalogue and writes its two deviations into
 // the state. Returns whether an entry was found; when none is, nothing is
 // written and the previous deviations stay.
 bool ecrireEcarts(Cote cote, EtatAjustement &etat);
@@ -64,7 +66,7 @@ public:
     // ecrireEcarts, remembering for which class and diameter it found them.
     bool chercher(Cote cote, EtatAjustement &etat);
     // Whether the side's deviations in the state are those of its class at
-    // Dia_Nominal.
+    // Dia_Nominal in the state's catalogue.
     bool aJour(Cote cote, const EtatAjustement &etat) const;
 
 private:
@@ -72,6 +74,7 @@ private:
         bool trouve = false;
         std::string classe;
         double diametre = 0;
+        Systeme systeme = Systeme::Defaut;
     };
     std::array<Recherche, 2> m_recherches;
 };

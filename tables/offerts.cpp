@@ -69,8 +69,11 @@ std::optional<unsigned> gradesActifs(Cote cote, int lettre, double d, Systeme sy
     return gradesDefinis(cote, lettre, s, systeme);
 }
 
-unsigned gradesComposables(Cote cote, int lettre, double d)
+unsigned gradesComposables(Cote cote, int lettre, double d, Systeme systeme)
 {
+    // The whole system enables exactly the grades it defines.
+    if (systeme == Systeme::Complet)
+        return gradesActifs(cote, lettre, d, systeme).value_or(0);
     const int s = sousEtape(d);
     if (s < 0)
         return 0;

@@ -35,8 +35,8 @@ std::optional<EcartsCentiemes> ecartsOfferts(Cote cote, int classe, int sousEtap
 std::optional<unsigned> gradesActifs(Cote cote, int lettre, double d, Systeme systeme = Systeme::Defaut);
 
 // The grades of gradesActifs whose class has deviations at d: those a
-// toolbar may compose there. 0 outside 1 < D <= 500 (T9 and t9, enabled
-// from 180 to 200 mm where they have no deviations, are left out).
-unsigned gradesComposables(Cote cote, int lettre, double d);
+// toolbar may compose there. 0 outside the catalogue's range (T9 and t9,
+// enabled from 180 to 200 mm where they have no deviations, are left out).
+unsigned gradesComposables(Cote cote, int lettre, double d, Systeme systeme = Systeme::Defaut);
 
 } // namespace vestrel

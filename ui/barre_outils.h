@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "tables/cote.h"
 #include "ui/survol.h"
 
@@ -25,6 +26,15 @@ public:
     enum class Rang { Lettre, Grade };
 
     explicit BarreOutils(QWidget *parent = nullptr);
+
+    // The catalogue whose letters and grades the toolbar offers, laid out
+    // for it (the whole system's needs a taller frame). The classes
+    // composed so far stay selected where the new catalogue has them, else
+    // the default fit's class is.
+    void setSysteme(Systeme systeme);
+    Systeme systeme() const { return m_systeme; }
+    // How much taller than the default catalogue's the frame is, in twips.
+    int hausseTwips() const;
 
     // The nominal diameter whose grades the picker offers (0 until set).
     // The grades of the letters picked follow it: where the grade picked
@@ -81,9 +91,11 @@ private:
         int sel = 0;
         int survol = 0;
     };
+    // No grade picked (0 is IT0 in the whole system).
+    static constexpr int SansGrade = -100;
     struct Choix {
-        int lettre = -1; // index of the letter code picked, -1 none
-        int grade = 0;   // grade picked, as a number, 0 none
+        int lettre = -1;         // index of the letter code picked, -1 none
+        int grade = SansGrade;   // grade picked, as a number (Grade01 for IT01)
     };
 
     Ligne &ligne(Cote cote, Rang rang);
@@ -92,14 +104,17 @@ private:
     void presseLettre(Cote cote, int indice);
     void presseGrade(Cote cote, int indice);
     void survole(Cote cote, Rang rang, int indice, const QPoint &globalPos);
+    void construire();
     void activerGrades(Cote cote);
     // The grades the side's letter may compose at the diameter.
     unsigned masqueGrades(Cote cote) const;
     void etatGrades(Cote cote, unsigned masque);
     void composer(Cote cote);
 
+    Systeme m_systeme = Systeme::Defaut;
     double m_diametre = 0;
     std::array<Ligne, 4> m_lignes;
+    QList<Forme *> m_contours;
     std::array<Choix, 2> m_choix;
     Forme *m_cadreSel = nullptr;
 };

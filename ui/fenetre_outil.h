@@ -20,10 +20,11 @@ QPoint placerOutil(const QRect &principale, const QSize &taille, const QRect &ec
                    const QList<QRect> &voisines = {});
 
 // What a tool window reads of the main window: the result of the fit the
-// results show and the diameter as typed in its box.
+// results show, the diameter as typed in its box, and the catalogue in force.
 struct VuePrincipale {
     const ResultatAjustement &resultat;
     QString diametreTexte;
+    Systeme systeme = Systeme::Defaut;
 };
 
 // The base of the windows of the "Outils" menu: a top-level tool window of

@@ -115,7 +115,17 @@ Recherche::~Recherche() = default;
 
 void Recherche::preparer(const VuePrincipale &vue)
 {
+    m_systeme = vue.systeme;
     setDiametreTexte(vue.diametreTexte);
+}
+
+// The catalogue of the main window is the one searched.
+void Recherche::actualiser(const VuePrincipale &vue)
+{
+    if (vue.systeme == m_systeme)
+        return;
+    m_systeme = vue.systeme;
+    rechercher();
 }
 
 void Recherche::creerControles()
@@ -197,6 +207,7 @@ void Recherche::rechercher()
     demande.jeuMaxi = lireSaisie(m_jeuMaxi->text());
     demande.base = Bases[std::max(0, m_base->currentIndex())].base;
     demande.recommandesSeulement = m_preferes->isChecked();
+    demande.systeme = m_systeme;
     const ResultatRecherche resultat = rechercherAjustements(demande);
     m_resultats->afficher(resultat);
 
@@ -204,7 +215,7 @@ void Recherche::rechercher()
     bool alerte = true;
     switch (resultat.refus) {
     case RefusRecherche::Diametre:
-        message = QStringLiteral("Le diamètre doit être supérieur à 1 et inférieur ou égal à 500");
+        message = texteDiametreHorsPlage(m_systeme, QStringLiteral(" "));
         break;
     case RefusRecherche::JeuxInverses: message = QStringLiteral("Le jeu mini dépasse le jeu maxi"); break;
     case RefusRecherche::Aucun: {

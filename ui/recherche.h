@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "ui/fenetre_outil.h"
 
 class QCheckBox;
@@ -39,6 +40,7 @@ signals:
 
 protected:
     void preparer(const VuePrincipale &vue) override;
+    void actualiser(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
@@ -58,6 +60,7 @@ private:
     QLabel *m_message = nullptr;
     Cellule *m_appliquer = nullptr;
     ResultatsRecherche *m_resultats = nullptr;
+    Systeme m_systeme = Systeme::Defaut;
 };
 
 } // namespace vestrel

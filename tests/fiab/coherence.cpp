@@ -164,7 +164,7 @@ struct Verificateur {
         }
 
         if (methode != 2 && sup && classe) {
-            const auto ecarts = vestrel::chercherEcarts(c, classe->toStdString(), d);
+            const auto ecarts = vestrel::chercherEcarts(c, classe->toStdString(), d, f.etat().systeme);
             if (!ecarts)
                 signaler(QStringLiteral("%1: deviations %2 / %3 shown for class \"%4\", which has none at %5 mm")
                              .arg(cote, texte(f, n.sup), texte(f, n.inf), *classe)
@@ -268,7 +268,7 @@ struct Verificateur {
     {
         for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
             const auto *liste = enfant<QComboBox>(f, Noms[static_cast<int>(c)].liste);
-            const auto offertes = vestrel::classesOffertes(c, f.etat().Dia_Nominal);
+            const auto offertes = vestrel::classesOffertes(c, f.etat().Dia_Nominal, f.etat().systeme);
             bool pareil = liste->count() == static_cast<int>(offertes.size());
             for (int i = 0; pareil && i < liste->count(); ++i)
                 pareil = liste->itemText(i).toStdString() == offertes[static_cast<std::size_t>(i)];

@@ -82,7 +82,7 @@ public:
     {
         const int avant = m_faites;
         // Weights of the kinds of action.
-        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1};
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2};
         int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
         int genre = 0;
         while (tirage >= Poids[genre])
@@ -106,7 +106,8 @@ public:
         case 11: cliquerFond(); break;
         case 12: schema(); break;
         case 13: rechercher(); break;
-        default: copier(); break;
+        case 14: copier(); break;
+        default: basculerSysteme(); break;
         }
         return m_faites > avant;
     }
@@ -429,6 +430,27 @@ private:
         }
     }
 
+    // Switches the whole ISO 286 system on or off from the Outils menu: the
+    // catalogue changes and the check mark says which is in force.
+    void basculerSysteme()
+    {
+        constexpr int Item = 4;
+        const bool avant = m_f.systeme() == vestrel::Systeme::Complet;
+        QTest::mouseClick(enfant(QStringLiteral("MNU(3)")), Qt::LeftButton);
+        auto *menu = static_cast<vestrel::MenuDeroulant *>(deroulant("Mnu_Outils"));
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("system"), QStringLiteral("!! the Outils menu did not open"));
+            return;
+        }
+        QTest::mouseClick(menu->texte(Item), Qt::LeftButton);
+        const bool apres = m_f.systeme() == vestrel::Systeme::Complet;
+        const bool coche = !menu->icone(Item)->pixmap().isNull();
+        noter(QStringLiteral("system"), apres == avant || coche != apres
+                                            ? QStringLiteral("!! toggled from %1: whole system %2, check mark %3")
+                                                  .arg(avant).arg(apres).arg(coche)
+                                            : QString::fromLatin1(apres ? "whole system" : "default catalogue"));
+    }
+
     // Ctrl+F, then a text typed into one of the finder's boxes; sometimes
     // the fit of a row applied to the main window.
     void rechercher()
@@ -524,7 +546,9 @@ void TestSinge::marche()
             continue;
         ++n;
         QStringList problemes = fiab::incoherences(f, singe.suivi);
-        if (!singe.journal.isEmpty() && singe.journal.last().startsWith(QStringLiteral("!!")))
+        // A finding is noted "!! ..." alone or after the kind of action.
+        if (!singe.journal.isEmpty()
+            && (singe.journal.last().startsWith(QStringLiteral("!!")) || singe.journal.last().contains(QStringLiteral(" !! "))))
             problemes << singe.journal.last();
         if (!problemes.isEmpty() && explorer) {
             // Each kind of finding once (numbers and quoted texts aside), and on.
