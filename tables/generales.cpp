@@ -85,6 +85,8 @@ std::optional<ClasseGenerale> classeDeLettre(std::string_view lettre)
     return std::nullopt;
 }
 
+std::string designationGenerale(ClasseGenerale classe) { return "ISO 2768-" + std::string(lettreClasse(classe)); }
+
 std::span<const BandeGenerale> bandesGenerales(GenreGeneral genre)
 {
     switch (genre) {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vestrel {
@@ -24,6 +25,8 @@ inline constexpr std::array<ClasseGenerale, 4> ClassesGenerales{ClasseGenerale::
 // The letter of a class ("f", "m", "c", "v") and back; nothing for any other text.
 std::string_view lettreClasse(ClasseGenerale classe);
 std::optional<ClasseGenerale> classeDeLettre(std::string_view lettre);
+// The title-block note of a class: "ISO 2768-m".
+std::string designationGenerale(ClasseGenerale classe);
 
 // A permissible deviation ±, in the unit of its table, which gives whole
 // numbers of it: micrometres for a length (linear dimension, broken edge),
