@@ -96,10 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::istringstream lignes(r);
         std::string l;
         std::getline(lignes, l);
-        int n = 0;
-        for (; std::getline(lignes, l); ++n)
+        int classes = 0;
+        for (; std::getline(lignes, l); ++classes)
             verifier(std::regex_match(l, ligne), "each class line is a deviation or says it is not defined", l);
-        verifier(n >= 1 && n <= 4, "one to four classes", r);
+        verifier(classes >= 1 && classes <= 4, "one to four classes", r);
     }
     if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("{") || recherche || preferes
         || r.starts_with("genre ")) {
