@@ -2,6 +2,7 @@
 
 #include "app/principale.h"
 #include "ui/export.h"
+#include "ui/generales.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
 #include "ui/recherche.h"
@@ -62,6 +63,7 @@ void OutilsPrincipale::choisir(int outil)
     case BarreMenus::OutilRecherche: ouvrirRecherche(); break;
     case BarreMenus::OutilCopie: copier(); break;
     case BarreMenus::OutilExport: exporter(); break;
+    case BarreMenus::OutilGenerales: ouvrirGenerales(); break;
     default: break;
     }
 }
@@ -103,6 +105,21 @@ void OutilsPrincipale::ouvrirRecherche()
     m_recherche->raise();
     m_recherche->activateWindow();
 }
+
+void OutilsPrincipale::ouvrirGenerales()
+{
+    if (!m_generales) {
+        m_generales = new Generales(&m_fenetre, m_fenetre.texteDiametre());
+        m_generales->move(m_fenetre.frameGeometry().topRight() + QPoint(1, 0));
+    } else if (!m_generales->isVisible()) {
+        m_generales->setDimensionTexte(m_fenetre.texteDiametre());
+    }
+    m_generales->show();
+    m_generales->raise();
+    m_generales->activateWindow();
+}
+
+Generales *OutilsPrincipale::generales() const { return m_generales; }
 
 void OutilsPrincipale::copier()
 {

@@ -9,6 +9,7 @@ class QPoint;
 namespace vestrel {
 
 class BarreMenus;
+class Generales;
 class Principale;
 class Recherche;
 class Schema;
@@ -31,12 +32,14 @@ public:
     // Opens the diagram window when hidden, hides it when shown.
     void basculerSchema();
     void ouvrirRecherche();
+    void ouvrirGenerales();
     void copier();
     void exporter();
 
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
+    Generales *generales() const;
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -51,6 +54,7 @@ private:
     BarreMenus &m_menus;
     QPointer<Schema> m_schema;
     QPointer<Recherche> m_recherche;
+    QPointer<Generales> m_generales;
 };
 
 } // namespace vestrel

@@ -39,7 +39,7 @@ struct Place {
 };
 constexpr Place PlaceGenre{3000, 120, 2550, 330};
 constexpr Place PlaceClasse{6550, 120, 1850, 330};
-constexpr Place PlaceTable{120, 600, 8280, 1920};
+constexpr Place PlaceTable{120, 600, 8280, 1710};
 constexpr int LargeurFenetre = 8520;
 constexpr int HauteurFenetre = 3630;
 
