@@ -55,10 +55,11 @@ std::span<const BandeGenerale> bandesGenerales(GenreGeneral genre);
 
 // The deviation of a class at a size (for an angle, the length of its
 // shorter side), in mm: nothing where the standard defines no general
-// tolerance (below 0.5 mm for lengths, class v up to 3 mm and class f over
-// 2000 mm for linear dimensions, every class over 4000 mm), nor for a size
-// that is not a positive number. A size on a bound belongs to the lower
-// band: 3 mm is in 0.5–3, 3.001 mm in 3–6.
+// tolerance (below 0.5 mm for lengths; for linear dimensions class v up to
+// 3 mm, class f over 2000 mm and every class over 4000 mm), nor for a size
+// that is not a positive number. Broken edges over 6 mm and angles over
+// 400 mm have no upper end. A size on a bound belongs to the lower band:
+// 3 mm is in 0.5–3, 3.001 mm in 3–6.
 std::optional<EcartGeneral> ecartGeneral(GenreGeneral genre, ClasseGenerale classe, double taille_mm);
 
 } // namespace vestrel
