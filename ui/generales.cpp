@@ -5,7 +5,6 @@
 #include "ui/controles.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"
-#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
@@ -77,12 +76,9 @@ QString texteAngle(const ToleranceGenerale &t)
 } // namespace
 
 Generales::Generales(QWidget *fenetre, const QString &dimensionTexte)
-    : QWidget(fenetre, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FenetreOutil(fenetre, QStringLiteral("Generales"), QStringLiteral("Tolérances générales (ISO 2768-1)"),
+                   Suivi::Ouverture, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Generales"));
-    setWindowTitle(QStringLiteral("Tolérances générales (ISO 2768-1)"));
-    setWindowModality(Qt::NonModal);
-    appliquerPalette(this);
     setAutoFillBackground(true);
     setFixedSize(tailleTwips(LargeurFenetre, HauteurFenetre));
 
@@ -91,6 +87,11 @@ Generales::Generales(QWidget *fenetre, const QString &dimensionTexte)
 }
 
 Generales::~Generales() = default;
+
+void Generales::preparer(const VuePrincipale &vue)
+{
+    setDimensionTexte(vue.diametreTexte);
+}
 
 void Generales::creerControles()
 {
@@ -258,7 +259,7 @@ bool Generales::eventFilter(QObject *objet, QEvent *event)
         else if (event->type() == QEvent::Leave)
             m_copier->setBackColor(couleurs::Blanc);
     }
-    return QWidget::eventFilter(objet, event);
+    return FenetreOutil::eventFilter(objet, event);
 }
 
 void Generales::keyPressEvent(QKeyEvent *event)
@@ -266,7 +267,7 @@ void Generales::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Copy))
         copier();
     else
-        QWidget::keyPressEvent(event);
+        FenetreOutil::keyPressEvent(event);
 }
 
 } // namespace vestrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/fenetre_outil.h"
 
 class QComboBox;
 class QLabel;
@@ -15,8 +15,9 @@ class Cellule;
 // dimension in, the general tolerance of the four classes out (deviation,
 // limits, the title-block note), following every change. The row of the
 // class in use (Tg_Classe) is highlighted; Copier or Ctrl+C puts it on the
-// clipboard. A tool window of its parent, never modal.
-class Generales : public QWidget
+// clipboard. A tool window of the main window: it opens on the diameter the
+// main window shows, then keeps what the user types while it stays open.
+class Generales : public FenetreOutil
 {
     Q_OBJECT
 
@@ -34,6 +35,7 @@ public:
     void copier();
 
 protected:
+    void preparer(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
