@@ -91,7 +91,7 @@ protected:
     {
         if (!std::filesystem::is_directory(dossier()))
             GTEST_SKIP() << "the reference tables are not at " << dossier()
-                         << " (configure with -DVESTREL_ISO2768_DIR=<folder>)";
+                         << " (configure with -DVESTREL_PARTAGE=<folder holding iso2768/>)";
     }
 };
 
