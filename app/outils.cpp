@@ -3,6 +3,7 @@
 #include "app/principale.h"
 #include "ui/export.h"
 #include "ui/fenetre_outil.h"
+#include "ui/generales.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
 #include "ui/recherche.h"
@@ -68,6 +69,7 @@ const Outil Outils[] = {
     {{"Copier l'ajustement", "Ctrl+C", false}, nullptr, &OutilsPrincipale::copier, true},
     {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
     {{"Système ISO 286 complet", "", true}, nullptr, &OutilsPrincipale::basculerSysteme, false},
+    {{"Tolérances générales", "", false}, &fenetreDe<Generales>, nullptr, false},
 };
 constexpr int NombreOutils = int(std::size(Outils));
 

@@ -1,6 +1,7 @@
 #include "cli/fit.h"
 
 #include "cli/complet.h"
+#include "cli/generales.h"
 
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
@@ -31,6 +32,7 @@ constexpr std::string_view Aide =
        vestrel-fit --preferred D [--json]
        vestrel-fit --offered D [--complete]
        vestrel-fit --table [--complete]
+       vestrel-fit --general SIZE [--class f|m|c|v] [--kind linear|edge|angle] [--json]
        vestrel-fit --help | --version
 
 Limit deviations, limit sizes and clearances of an ISO 286 fit between a bore
@@ -521,8 +523,11 @@ Sortie executer(std::span<const std::string> args)
         }
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
-        if (*seule == "--help")
-            return {std::string(Aide)};
+        if (*seule == "--help") {
+            // The general tolerances' options go last among the options.
+            const std::size_t fin = Aide.find("\n\nExit status") + 1;
+            return {std::string(Aide.substr(0, fin)) + std::string(AideGenerale) + std::string(Aide.substr(fin))};
+        }
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};
         return {complet ? tableComplete() : table()};
@@ -538,6 +543,8 @@ Sortie executer(std::span<const std::string> args)
 
 int executerFit(std::span<const std::string> args, std::ostream &out, std::ostream &err)
 {
+    if (demandeGenerale(args))
+        return executerGenerale(args, out, err);
     Sortie sortie;
     try {
         sortie = executer(args);
@@ -547,6 +554,18 @@ int executerFit(std::span<const std::string> args, std::ostream &out, std::ostre
     }
     out << sortie.texte;
     return out ? sortie.code : SortieEcriture;
+}
+
+std::string citerArgument(std::string_view texte) { return cite(texte); }
+
+LectureArgument lireNombreArgument(std::string_view texte, double &v)
+{
+    switch (lireDecimal(texte, v)) {
+    case Lecture::Nombre: return LectureArgument::Nombre;
+    case Lecture::HorsLimites: return LectureArgument::HorsLimites;
+    case Lecture::Malforme: break;
+    }
+    return LectureArgument::Malforme;
 }
 
 } // namespace vestrel
