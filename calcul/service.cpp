@@ -50,25 +50,48 @@ Jeu jeuAffiche(double v)
     return j;
 }
 
-} // namespace
+// Differences of sizes up to 500 mm carry binary rounding errors of about
+// 1e-13 mm (50.025 − 50.002 is 0.022999999999996): they are taken to the
+// nanometre, far below any tolerance and far above those errors.
+double auNanometre(double mm) { return std::round(mm * 1e9) / 1e9; }
 
-std::optional<JeuxService> jeuxEnService(const AjustementAffiche &a, const ConditionsService &c)
+// The clearances and tolerance widths of the fit at 20 °C, to the
+// nanometre rather than to the four decimals shown, so that what is
+// computed from them is rounded once.
+struct Mesures {
+    double jeuMax, jeuMin, toleranceAlesage, toleranceArbre;
+};
+std::optional<Mesures> mesures(const AjustementAffiche &a)
 {
     const auto al = tailles(a, Cote::Alesage);
     const auto ar = tailles(a, Cote::Arbre);
-    if (!al || !ar || verifierConditions(c).refus != RefusService::Aucun)
+    if (!al || !ar)
+        return std::nullopt;
+    return Mesures{auNanometre(al->max - ar->min), auNanometre(al->min - ar->max), auNanometre(al->max - al->min),
+                   auNanometre(ar->max - ar->min)};
+}
+
+} // namespace
+
+Jeux jeuxDecales(double jeuMax_mm, double jeuMin_mm, double deltaS_mm)
+{
+    const double max = jeuEnService_mm(jeuMax_mm, deltaS_mm), min = jeuEnService_mm(jeuMin_mm, deltaS_mm);
+    Jeux j;
+    j.max = jeuAffiche(max);
+    j.min = jeuAffiche(min);
+    j.moyen = jeuAffiche((max + min) / 2);
+    j.nature = natureAjustement(j.max.valeur, j.min.valeur);
+    return j;
+}
+
+std::optional<JeuxService> jeuxEnService(const AjustementAffiche &a, const ConditionsService &c)
+{
+    const auto m = mesures(a);
+    if (!m || verifierConditions(c).refus != RefusService::Aucun)
         return std::nullopt;
     JeuxService s;
     s.deltaS_mm = variationJeu_mm(a.diametre, c);
-    // The 20 °C clearances with their 15 digits, not their four decimals,
-    // so that the service value is rounded once.
-    const double max20 = lireTexteNombre(texteNombre(al->max - ar->min));
-    const double min20 = lireTexteNombre(texteNombre(al->min - ar->max));
-    const double max = jeuEnService_mm(max20, s.deltaS_mm), min = jeuEnService_mm(min20, s.deltaS_mm);
-    s.jeux.max = jeuAffiche(max);
-    s.jeux.min = jeuAffiche(min);
-    s.jeux.moyen = jeuAffiche((max + min) / 2);
-    s.jeux.nature = natureAjustement(s.jeux.max.valeur, s.jeux.min.valeur);
+    s.jeux = jeuxDecales(m->jeuMax, m->jeuMin, s.deltaS_mm);
     return s;
 }
 
@@ -107,14 +130,14 @@ JeuProbable repartitionJeu(double moyen_mm, double sigma_mm, double k)
 
 std::optional<JeuProbable> jeuProbable(const AjustementAffiche &a, double k, double deltaS_mm)
 {
-    const auto al = tailles(a, Cote::Alesage);
-    const auto ar = tailles(a, Cote::Arbre);
-    if (!al || !ar || !facteurSigmaValide(k) || !std::isfinite(deltaS_mm))
+    const auto m = mesures(a);
+    if (!m || !facteurSigmaValide(k) || !std::isfinite(deltaS_mm))
         return std::nullopt;
-    // press-fit.md §8: μ = (ES + EI)/2 − (es + ei)/2, here from the limit
-    // sizes, which also holds for the free calculator's two sizes.
-    const double moyen = (al->max + al->min) / 2 - (ar->max + ar->min) / 2;
-    const double sigma = sigmaJeu_mm(sigmaCote_mm(al->max - al->min), sigmaCote_mm(ar->max - ar->min));
+    // press-fit.md §8: μ = (ES + EI)/2 − (es + ei)/2, which is the middle of
+    // the two clearances; from the limit sizes it also holds for the free
+    // calculator's two sizes.
+    const double moyen = (m->jeuMax + m->jeuMin) / 2;
+    const double sigma = sigmaJeu_mm(sigmaCote_mm(m->toleranceAlesage), sigmaCote_mm(m->toleranceArbre));
     return repartitionJeu(jeuEnService_mm(moyen, deltaS_mm), sigma, k);
 }
 

@@ -55,6 +55,10 @@ double variationJeu_mm(double D_mm, const ConditionsService &c);
 // press-fit.md §6: a clearance in service is the clearance at 20 °C plus ΔS.
 double jeuEnService_mm(double jeu_mm, double deltaS_mm);
 
+// Both clearances at 20 °C (mm) moved by ΔS, as the main window shows
+// clearances (four decimals), and the kind of fit judged on them.
+Jeux jeuxDecales(double jeuMax_mm, double jeuMin_mm, double deltaS_mm);
+
 // The fit in service: ΔS, both clearances moved by it (four decimals, as the
 // main window shows clearances) and the kind of fit judged again on them.
 struct JeuxService {

@@ -1,5 +1,8 @@
 #include "cli/fit.h"
 
+#include "cli/arguments.h"
+#include "cli/service.h"
+
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
@@ -23,7 +26,9 @@ namespace {
 
 constexpr std::string_view Aide =
     R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
+       vestrel-fit D BORE SHAFT [--service SERVICE] [--probable [K]] [--json]
        vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]
+                   [--service SERVICE]
        vestrel-fit --preferred D [--json]
        vestrel-fit --offered D
        vestrel-fit --table
@@ -84,6 +89,35 @@ four decimals; negative values are interference. The kind of fit is "jeu"
   --table     every deviation table entry as CSV with the header
               kind,class,lo,hi,upper_um,lower_um: kind bore or shaft, the
               sub-step lo < D <= hi in mm, deviations in micrometres
+  --service   adds the fit in service, each part at its own temperature:
+                service delta=-0.018 max=0.0230 min=-0.0110 nature incertain
+              delta is the change of both clearances (mm), ΔS = D [a_bore
+              (t_bore - 20) - a_shaft (t_shaft - 20)], the kind of fit judged
+              again on the clearances in service. With --json:
+              "service":{"delta":...,"jeu":{"max":...,"min":...},"nature":...}
+              SERVICE is any of (defaults: steel, 20 C):
+    --bore-material MAT, --shaft-material MAT
+              a material key of the built-in table (acier, acier-s355,
+              acier-c45, acier-42crmo4, inox, fonte-gjs400, alu-6082, bronze,
+              laiton, titane), or E=...,nu=...,Re=...,alpha=... (alpha in 1/K,
+              e.g. alpha=23e-6; only alpha counts here)
+    --bore-temp C, --shaft-temp C
+              the part's temperature in degrees C, -273.15 <= C <= 3000
+              With --find, MIN:MAX is the range wanted in service: the fits
+              whose clearances in service lie in it, each line ending with
+              its clearances in service ("service max=... min=... nature
+              ..."); with --json a "service" object in each fit.
+  --probable [K]
+              adds the probable clearance, each part's size normally
+              distributed in its zone (tolerance = 6 sigma), in service when
+              --service is given; K (default 3, 0 < K <= 10) is the argument
+              after --probable when it is a number:
+                probable moyen=0.0240 sigma=0.0049 min=0.0091 max=0.0389
+                serrage=0.0% jeu=100.0%
+              mean, sigma, the range mean -/+ K sigma (mm), the shares of
+              pairs with interference and with clearance. With --json:
+              "probable":{"moyen","sigma","min","max","part_serrage",
+              "part_jeu"}, the shares as fractions 0 to 1.
   --help      this text
   --version   the version
 
@@ -93,69 +127,14 @@ nearest are printed), or when the output cannot be written; 2 on bad input
 lies outside 1 < D <= 500, a class that is not in the catalogue or has no
 deviations at D, a malformed MIN:MAX or MIN greater than MAX, an unknown
 basis, missing or extra arguments, an unknown option, two of --json,
---drawing and --svg.
+--drawing and --svg, an unknown material, a temperature below absolute zero
+(-273.15 C) or above 3000 C, K <= 0 or above 10.
 )";
-
-struct MauvaiseEntree {
-    std::string message;
-};
 
 struct Sortie {
     std::string texte;
     int code = SortieOk;
 };
-
-// Arguments come from anywhere: quote them back with every byte that is not
-// printable ASCII escaped, so the diagnostic stays one clean line.
-std::string cite(std::string_view texte)
-{
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    constexpr std::size_t Longueur = 40;
-    std::string r = "'";
-    for (char c : texte.substr(0, Longueur)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F && c != '\\' && c != '\'') {
-            r += c;
-        } else {
-            r += "\\x";
-            r += Hex[u >> 4];
-            r += Hex[u & 15];
-        }
-    }
-    return r + (texte.size() > Longueur ? "'..." : "'");
-}
-
-enum class Lecture { Nombre, Malforme, HorsLimites };
-
-// A whole plain decimal number: an optional "-", digits with at most one
-// "." or "," as separator ("12,5" is 12.5, as in the window).
-Lecture lireDecimal(std::string_view texte, double &v)
-{
-    const bool negatif = texte.starts_with('-');
-    const std::string_view corps = texte.substr(negatif ? 1 : 0);
-    bool chiffre = false, valide = true;
-    int points = 0;
-    for (char c : corps) {
-        if (c >= '0' && c <= '9')
-            chiffre = true;
-        else if (c == '.' || c == ',')
-            ++points;
-        else
-            valide = false;
-    }
-    if (!valide || !chiffre || points > 1)
-        return Lecture::Malforme;
-    std::string point(corps);
-    std::replace(point.begin(), point.end(), ',', '.');
-    const auto [fin, erreur] = std::from_chars(point.data(), point.data() + point.size(), v, std::chars_format::fixed);
-    if (erreur == std::errc::result_out_of_range) // hundreds of digits, or a tiny fraction
-        return Lecture::HorsLimites;
-    if (erreur != std::errc() || fin != point.data() + point.size())
-        return Lecture::Malforme;
-    if (negatif)
-        v = -v;
-    return Lecture::Nombre;
-}
 
 // Unlike the diameter box, which reads the leading number of its text, the
 // command takes only a whole plain decimal number: anything else is refused
@@ -227,23 +206,10 @@ Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, s
             texteNombre(d + e->inf)};
 }
 
-std::string_view motNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu:
-        return "jeu";
-    case Nature::Serrage:
-        return "serrage";
-    case Nature::Incertain:
-        break;
-    }
-    return "incertain";
-}
-
 // The output forms of a fit.
 enum class Forme { Lignes, Json, Dessin, Svg };
 
-std::string ajustement(std::span<const std::string> positionnels, Forme forme)
+std::string ajustement(std::span<const std::string> positionnels, Forme forme, const OptionsService &service)
 {
     const double d = lireDiametre(positionnels[0]);
     const std::string texteD = texteNombre(d);
@@ -257,8 +223,8 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme)
     const std::string &jeuMin = jeux.min.texte;
     const std::string_view nature = motNature(jeux.nature);
 
+    const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe);
     if (forme == Forme::Dessin || forme == Forme::Svg) {
-        const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe);
         if (forme == Forme::Dessin)
             return notationTexte(a, ".");
         return svgSchema(construireSchema(a, "."));
@@ -273,12 +239,14 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme)
         cote(Alesage, al);
         o << ',';
         cote(Arbre, ar);
-        o << ",\"jeu\":{\"max\":" << jeuMax << ",\"min\":" << jeuMin << "},\"nature\":\"" << nature << "\"}\n";
+        o << ",\"jeu\":{\"max\":" << jeuMax << ",\"min\":" << jeuMin << "},\"nature\":\"" << nature << '"'
+          << jsonService(a, service) << "}\n";
     } else {
         for (const auto &[c, r] : {std::pair{Alesage, al}, std::pair{Arbre, ar}})
             o << c.sortie << ' ' << r.classe << ' ' << c.sup << '=' << r.sup << ' ' << c.inf << '=' << r.inf
               << " max=" << r.max << " min=" << r.min << '\n';
         o << "jeu max=" << jeuMax << " min=" << jeuMin << '\n' << "nature " << nature << '\n';
+        o << lignesService(a, service);
     }
     return o.str();
 }
@@ -350,13 +318,17 @@ std::string nomAjustement(std::string_view alesage, std::string_view arbre)
 
 // The fits whose clearances lie in MIN:MAX, one per line in the order of the
 // search; the nearest ones, marked "proche", when none does.
-Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json)
+Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json,
+               const OptionsService &service)
 {
     if (positionnels.size() != 2)
-        throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"};
+        throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"
+                             " [--service ...]"};
     const double d = lireDiametre(positionnels[0]);
     const auto [mini, maxi] = lirePlage(positionnels[1]);
-    const ResultatRecherche r = rechercherAjustements({d, mini, maxi, base, recommandes});
+    // With --service, MIN:MAX is a range in service.
+    const double delta = deltaRecherche_mm(d, service);
+    const ResultatRecherche r = rechercherAjustements(demandeEnService({d, mini, maxi, base, recommandes}, delta));
     if (r.refus != RefusRecherche::Aucun) // already refused above; kept in step with the search
         throw MauvaiseEntree{"the search refused D or MIN:MAX"};
 
@@ -367,13 +339,18 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
         o << "{\"diametre\":" << texteNombre(d) << ",\"jeu\":{\"mini\":" << texteNombre(mini)
           << ",\"maxi\":" << texteNombre(maxi) << "},\"base\":\"" << nomBase(base)
           << "\",\"recommandes\":" << (recommandes ? "true" : "false")
-          << ",\"proches\":" << (r.proches ? "true" : "false") << ",\"ajustements\":[";
+          << ",\"proches\":" << (r.proches ? "true" : "false");
+        if (service.service)
+            o << ",\"service\":{\"delta\":" << texteNombre(delta) << '}';
+        o << ",\"ajustements\":[";
         for (std::size_t i = 0; i < r.ajustements.size(); ++i) {
             const AjustementTrouve &t = r.ajustements[i];
             o << (i ? "," : "") << "{\"alesage\":\"" << alesages[t.alesage] << "\",\"arbre\":\""
               << arbres[t.arbre] << "\",\"max\":" << texteJeu(t.jeuMax) << ",\"min\":" << texteJeu(t.jeuMin)
               << ",\"moyen\":" << texteJeu(t.jeuMoyen) << ",\"nature\":\"" << motNature(t.nature)
               << "\",\"qualites\":" << t.qualites << ",\"recommande\":" << (t.recommande >= 0 ? "true" : "false");
+            if (service.service)
+                o << jsonTrouveService(t, delta);
             if (r.proches)
                 o << ",\"ecart\":" << texteNombre(t.ecart);
             o << '}';
@@ -382,8 +359,8 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
     } else {
         for (const AjustementTrouve &t : r.ajustements)
             o << nomAjustement(alesages[t.alesage], arbres[t.arbre]) << " max=" << texteJeu(t.jeuMax)
-              << " min=" << texteJeu(t.jeuMin) << " nature " << motNature(t.nature) << (r.proches ? " proche" : "")
-              << '\n';
+              << " min=" << texteJeu(t.jeuMin) << " nature " << motNature(t.nature)
+              << (service.service ? ligneTrouveService(t, delta) : "") << (r.proches ? " proche" : "") << '\n';
     }
     return {o.str(), r.ajustements.empty() || r.proches ? SortieAucunAjustement : SortieOk};
 }
@@ -436,6 +413,7 @@ Sortie executer(std::span<const std::string> args)
     std::optional<Base> base;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
+    OptionsService service;
     auto unique = [](bool &drapeau, std::string_view option) {
         if (drapeau)
             throw MauvaiseEntree{std::string(option) + " is given twice"};
@@ -465,19 +443,25 @@ Sortie executer(std::span<const std::string> args)
             if (seule)
                 throw MauvaiseEntree{std::string(a) + " cannot be combined with " + std::string(*seule)};
             seule = a;
-        } else {
+        } else if (!lireOptionService(args, i, service)) {
             throw MauvaiseEntree{"unknown option " + cite(a) + " (see --help)"};
         }
     }
 
     const bool json = choisie == Forme::Json;
+    verifierOptionsService(service);
+    if (service.k && trouve)
+        throw MauvaiseEntree{"--probable goes with D BORE SHAFT only"};
+    if (service.demandees() && ((preferes && !trouve) || seule || (forme && !json)))
+        throw MauvaiseEntree{std::string(service.service ? "--service" : "--probable") +
+                             " goes with D BORE SHAFT [--json] or --find only"};
     if ((trouve || preferes) && forme && !json)
         throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only"};
     if ((trouve || preferes) && seule)
         throw MauvaiseEntree{std::string(trouve ? "--find" : "--preferred") + " cannot be combined with " +
                              std::string(*seule)};
     if (trouve)
-        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json);
+        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, service);
     if (base)
         throw MauvaiseEntree{"--basis goes with --find only"};
     if (preferes)
@@ -502,7 +486,7 @@ Sortie executer(std::span<const std::string> args)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return {ajustement(positionnels, choisie)};
+    return {ajustement(positionnels, choisie, service)};
 }
 
 } // namespace
