@@ -6,6 +6,7 @@
 #include "ui/palette.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
+#include "ui/service.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace vestrel {
 
@@ -55,6 +59,15 @@ Schema *OutilsPrincipale::schema() const { return m_schema; }
 
 Recherche *OutilsPrincipale::recherche() const { return m_recherche; }
 
+Service *OutilsPrincipale::service() const { return m_service; }
+
+const EtatService *OutilsPrincipale::etatService() const
+{
+    if (!m_service || !m_service->isVisible() || !m_service->etat())
+        return nullptr;
+    return &*m_service->etat();
+}
+
 void OutilsPrincipale::choisir(int outil)
 {
     switch (outil) {
@@ -62,6 +75,7 @@ void OutilsPrincipale::choisir(int outil)
     case BarreMenus::OutilRecherche: ouvrirRecherche(); break;
     case BarreMenus::OutilCopie: copier(); break;
     case BarreMenus::OutilExport: exporter(); break;
+    case BarreMenus::OutilService: basculerService(); break;
     default: break;
     }
 }
@@ -77,10 +91,49 @@ void OutilsPrincipale::basculerSchema()
         m_schema = new Schema(&m_fenetre);
         connect(m_schema, &Schema::ferme, this, [this] { m_menus.cocherSchema(false); });
     }
-    m_schema->montrer(m_fenetre.affichage());
+    m_schema->montrer(m_fenetre.affichage(), etatService());
     m_schema->suivre(&m_fenetre);
     m_schema->show();
     m_menus.cocherSchema(true);
+}
+
+void OutilsPrincipale::basculerService()
+{
+    if (m_service && m_service->isVisible()) {
+        m_service->hide(); // which tells the diagram and the finder
+        return;
+    }
+    if (!m_service) {
+        m_service = new Service(&m_fenetre);
+        connect(m_service, &Service::change, this, &OutilsPrincipale::serviceChange);
+    }
+    // Under the main window, wholly on its screen.
+    const QRect cadre = m_fenetre.frameGeometry();
+    const QScreen *ecran = m_fenetre.screen();
+    const QRect zone = ecran ? ecran->availableGeometry() : cadre;
+    const QSize taille = m_service->size();
+    QPoint p(cadre.left(), cadre.bottom() + 1);
+    if (p.y() + taille.height() > zone.bottom() + 1)
+        p.setY(cadre.top() - taille.height());
+    p.setX(std::clamp(p.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())));
+    p.setY(std::clamp(p.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
+    m_service->move(p);
+    m_service->show();
+    m_service->montrer(m_fenetre.affichage());
+    m_service->raise();
+    m_service->activateWindow();
+}
+
+// The fit in service changed, or its window opened or closed: the diagram
+// and the finder follow.
+void OutilsPrincipale::serviceChange()
+{
+    if (m_schema && m_schema->isVisible())
+        m_schema->montrer(m_fenetre.affichage(), etatService());
+    if (m_recherche) {
+        const bool ouvert = m_service && m_service->isVisible();
+        m_recherche->setService(ouvert ? std::optional(m_service->conditions()) : std::nullopt);
+    }
 }
 
 void OutilsPrincipale::ouvrirRecherche()
@@ -89,6 +142,8 @@ void OutilsPrincipale::ouvrirRecherche()
     if (!m_recherche) {
         m_recherche = new Recherche(&m_fenetre, diametre);
         connect(m_recherche, &Recherche::appliquer, &m_fenetre, &Principale::appliquerAjustement);
+        if (m_service && m_service->isVisible())
+            m_recherche->setService(m_service->conditions());
     } else if (!m_recherche->isVisible()) {
         m_recherche->setDiametreTexte(diametre);
     }
@@ -106,19 +161,23 @@ void OutilsPrincipale::ouvrirRecherche()
 
 void OutilsPrincipale::copier()
 {
-    copierAjustement(m_fenetre.affichage());
+    copierAjustement(m_fenetre.affichage(), etatService());
 }
 
 void OutilsPrincipale::exporter()
 {
-    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage());
+    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage(), etatService());
 }
 
 // The diagram is drawn only while it shows; opening it draws the fit of
-// that moment.
+// that moment. The same for the fit in service.
 void OutilsPrincipale::resultatsChanges()
 {
-    if (m_schema && m_schema->isVisible())
+    // The service window, when it shows, redraws the diagram once it has
+    // its new results.
+    if (m_service && m_service->isVisible())
+        m_service->montrer(m_fenetre.affichage());
+    else if (m_schema && m_schema->isVisible())
         m_schema->montrer(m_fenetre.affichage());
 }
 

@@ -12,6 +12,8 @@ class BarreMenus;
 class Principale;
 class Recherche;
 class Schema;
+class Service;
+struct EtatService;
 
 // The "Outils" menu of the main window and what it opens: the diagram
 // window, the fit finder, copying and exporting the fit shown. Also the keys
@@ -30,6 +32,8 @@ public:
 
     // Opens the diagram window when hidden, hides it when shown.
     void basculerSchema();
+    // Opens "Jeu en service" when hidden, hides it when shown.
+    void basculerService();
     void ouvrirRecherche();
     void copier();
     void exporter();
@@ -37,6 +41,10 @@ public:
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
+    Service *service() const;
+    // The fit in service while "Jeu en service" shows and has results,
+    // which the diagram, copy and export then add; else null.
+    const EtatService *etatService() const;
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -46,11 +54,13 @@ private:
     static Touche toucheDe(const QObject *cible, const QKeyEvent &touche);
     void menuResultats(const QPoint &position);
     void resultatsChanges();
+    void serviceChange();
 
     Principale &m_fenetre;
     BarreMenus &m_menus;
     QPointer<Schema> m_schema;
     QPointer<Recherche> m_recherche;
+    QPointer<Service> m_service;
 };
 
 } // namespace vestrel

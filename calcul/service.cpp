@@ -3,6 +3,7 @@
 #include "calcul/nombres.h"
 #include "tables/materiaux.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace vestrel {
@@ -101,6 +102,14 @@ PlageJeu plageAVingtDegres(PlageJeu enService, double deltaS_mm)
     return {enService.mini_mm - deltaS_mm, enService.maxi_mm - deltaS_mm};
 }
 
+DemandeRecherche demandeEnService(DemandeRecherche demande, double deltaS_mm)
+{
+    const PlageJeu p = plageAVingtDegres({demande.jeuMini, demande.jeuMaxi}, deltaS_mm);
+    demande.jeuMini = p.mini_mm;
+    demande.jeuMaxi = p.maxi_mm;
+    return demande;
+}
+
 // press-fit.md §8: tolerance = 6σ.
 double sigmaCote_mm(double tolerance_mm) { return std::abs(tolerance_mm) / 6; }
 
@@ -139,6 +148,26 @@ std::optional<JeuProbable> jeuProbable(const AjustementAffiche &a, double k, dou
     const double moyen = (m->jeuMax + m->jeuMin) / 2;
     const double sigma = sigmaJeu_mm(sigmaCote_mm(m->toleranceAlesage), sigmaCote_mm(m->toleranceArbre));
     return repartitionJeu(jeuEnService_mm(moyen, deltaS_mm), sigma, k);
+}
+
+std::optional<EtatService> etatService(const AjustementAffiche &a, const ConditionsService &c, double k)
+{
+    const auto s = jeuxEnService(a, c);
+    if (!s)
+        return std::nullopt;
+    const auto p = jeuProbable(a, k, s->deltaS_mm);
+    if (!p)
+        return std::nullopt;
+    return EtatService{*s, *p, k};
+}
+
+std::string textePart(double part)
+{
+    char tampon[32];
+    const double pourcent = std::round(part * 1000) / 10;
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, pourcent == 0 ? 0.0 : pourcent,
+                                 std::chars_format::fixed, 1);
+    return std::string(tampon, r.ptr);
 }
 
 } // namespace vestrel

@@ -2,11 +2,13 @@
 
 #include "calcul/ajustement.h"
 #include "calcul/ajustement_affiche.h"
+#include "calcul/recherche.h"
 #include "calcul/thermique.h"
 #include "tables/cote.h"
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace vestrel {
 
@@ -75,6 +77,8 @@ struct PlageJeu {
     double maxi_mm = 0;
 };
 PlageJeu plageAVingtDegres(PlageJeu enService, double deltaS_mm);
+// The finder's request for a wanted range in service.
+DemandeRecherche demandeEnService(DemandeRecherche demande, double deltaS_mm);
 
 // The probable clearance: each part's size normally distributed, centred
 // in its zone, its tolerance six standard deviations wide.
@@ -103,5 +107,20 @@ JeuProbable repartitionJeu(double moyen_mm, double sigma_mm, double k);
 // The probable clearance of the fit shown, moved by deltaS_mm in service.
 // None when a side has no numbers or k is refused.
 std::optional<JeuProbable> jeuProbable(const AjustementAffiche &a, double k, double deltaS_mm = 0);
+
+// Everything the program shows of the fit in service: the clearances in
+// service and the probable clearance there, with the factor k it was read
+// with.
+struct EtatService {
+    JeuxService service;
+    JeuProbable probable;
+    double k = FacteurSigmaDefaut;
+};
+// None when a side has no numbers, or the conditions or k are refused.
+std::optional<EtatService> etatService(const AjustementAffiche &a, const ConditionsService &c, double k);
+
+// A share of pairs as a percentage with one decimal, "." as separator:
+// 0.0724 is "7.2".
+std::string textePart(double part);
 
 } // namespace vestrel

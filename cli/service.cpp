@@ -68,14 +68,6 @@ double lireTemperature(std::string_view option, std::string_view texte)
     return t;
 }
 
-// A share of pairs as a percentage with one decimal, "." as separator.
-std::string pourcent(double part)
-{
-    char tampon[16];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, part * 100, std::chars_format::fixed, 1);
-    return std::string(tampon, r.ptr);
-}
-
 std::optional<JeuxService> service(const AjustementAffiche &a, const OptionsService &o)
 {
     return o.service ? jeuxEnService(a, o.conditions) : std::nullopt;
@@ -143,8 +135,8 @@ std::string lignesService(const AjustementAffiche &a, const OptionsService &o)
           << " min=" << s->jeux.min.texte << " nature " << motNature(s->jeux.nature) << '\n';
     if (const auto p = probable(a, o, s))
         t << "probable moyen=" << texteJeu(p->moyen_mm) << " sigma=" << texteJeu(p->sigma_mm)
-          << " min=" << texteJeu(p->min_mm) << " max=" << texteJeu(p->max_mm) << " serrage=" << pourcent(p->partSerrage)
-          << "% jeu=" << pourcent(p->partJeu) << "%\n";
+          << " min=" << texteJeu(p->min_mm) << " max=" << texteJeu(p->max_mm) << " serrage=" << textePart(p->partSerrage)
+          << "% jeu=" << textePart(p->partJeu) << "%\n";
     return t.str();
 }
 
@@ -166,14 +158,6 @@ std::string jsonService(const AjustementAffiche &a, const OptionsService &o)
 double deltaRecherche_mm(double d, const OptionsService &o)
 {
     return o.service ? variationJeu_mm(d, o.conditions) : 0;
-}
-
-DemandeRecherche demandeEnService(DemandeRecherche demande, double deltaS_mm)
-{
-    const PlageJeu p = plageAVingtDegres({demande.jeuMini, demande.jeuMaxi}, deltaS_mm);
-    demande.jeuMini = p.mini_mm;
-    demande.jeuMaxi = p.maxi_mm;
-    return demande;
 }
 
 std::string ligneTrouveService(const AjustementTrouve &t, double deltaS_mm)

@@ -40,7 +40,6 @@ std::string jsonService(const AjustementAffiche &a, const OptionsService &o);
 // 20 °C runs on it moved by −ΔS; each fit found also gets its clearances
 // in service.
 double deltaRecherche_mm(double d, const OptionsService &o);
-DemandeRecherche demandeEnService(DemandeRecherche demande, double deltaS_mm);
 std::string ligneTrouveService(const AjustementTrouve &t, double deltaS_mm);
 std::string jsonTrouveService(const AjustementTrouve &t, double deltaS_mm);
 

@@ -45,7 +45,7 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date)
+bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date, const EtatService *service)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -79,7 +79,7 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
                            locale.toString(date.time(), QLocale::ShortFormat)));
     double y = 64;
     const std::string sep = separateurLocal();
-    for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString &l : versQt(notationTexte(a, sep, service)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         ligne(y, 16, l);
         y += 17;
     }
@@ -88,7 +88,7 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
     // page's width.
     p.translate(0, y * k);
     p.scale(largeur * k / LargeurSchema, largeur * k / LargeurSchema);
-    peindreSchema(p, planSchema(construireSchema(a, sep), LargeurSchema, HauteurSchema));
+    peindreSchema(p, planSchema(construireSchema(a, sep, service), LargeurSchema, HauteurSchema));
     return p.end();
 }
 
@@ -115,16 +115,19 @@ QString raison(const QString &chemin, const QSaveFile &fichier, bool ouvert)
 
 } // namespace
 
-QMimeData *donneesAjustement(const AjustementAffiche &a)
+QMimeData *donneesAjustement(const AjustementAffiche &a, const EtatService *service)
 {
     const std::string sep = separateurLocal();
     auto *donnees = new QMimeData;
-    donnees->setText(versQt(notationTexte(a, sep)));
-    donnees->setHtml(versQt(notationHtml(a, sep)));
+    donnees->setText(versQt(notationTexte(a, sep, service)));
+    donnees->setHtml(versQt(notationHtml(a, sep, service)));
     return donnees;
 }
 
-void copierAjustement(const AjustementAffiche &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
+void copierAjustement(const AjustementAffiche &a, const EtatService *service)
+{
+    QGuiApplication::clipboard()->setMimeData(donneesAjustement(a, service));
+}
 
 QString nomExport(const AjustementAffiche &a, FormatExport format)
 {
@@ -174,7 +177,8 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
     return image;
 }
 
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date)
+QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date,
+                 const EtatService *service)
 {
     QSaveFile fichier(chemin);
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
@@ -182,16 +186,16 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     bool ecrit = false;
     switch (format) {
     case FormatExport::Pdf:
-        ecrit = peindrePdf(&fichier, a, date);
+        ecrit = peindrePdf(&fichier, a, date, service);
         break;
     case FormatExport::Svg: {
-        const QByteArray svg = svgDe(construireSchema(a, separateurLocal()));
+        const QByteArray svg = svgDe(construireSchema(a, separateurLocal(), service));
         ecrit = fichier.write(svg) == svg.size();
         break;
     }
     case FormatExport::Png: {
         const QSize taille(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
-        ecrit = imageSchema(construireSchema(a, separateurLocal()), taille, 2).save(&fichier, "PNG");
+        ecrit = imageSchema(construireSchema(a, separateurLocal(), service), taille, 2).save(&fichier, "PNG");
         break;
     }
     }
@@ -204,7 +208,7 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     return {};
 }
 
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
+QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a, const EtatService *service)
 {
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
@@ -213,7 +217,7 @@ QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
         return {};
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
-    const QString erreur = exporter(a, chemin, format);
+    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), service);
     if (!erreur.isEmpty()) {
         QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
         return {};

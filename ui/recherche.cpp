@@ -49,7 +49,8 @@ constexpr Controle Controles[] = {
     {"Rech_Jeu_Maxi", Genre::Saisie, 6450, 120, 1200, 315, "0.04"},
     {"Rech_Lbl_mm", Genre::Etiquette, 7750, 165, 500, 255, "mm"},
     {"Rech_Base", Genre::Liste, 120, 600, 2900, 330, ""},
-    {"Rech_Preferes", Genre::Case, 3300, 630, 5400, 285, "Ajustements recommandés seulement"},
+    {"Rech_Preferes", Genre::Case, 3300, 630, 3900, 285, "Ajustements recommandés seulement"},
+    {"Rech_En_Service", Genre::Case, 7350, 630, 1530, 285, "En service"},
     {"Rech_Resultats", Genre::Table, 120, 1080, 8760, 4140, ""},
     {"Rech_Message", Genre::Message, 120, 5385, 6900, 255, ""},
     {"Rech_Appliquer", Genre::Bouton, 7200, 5310, 1680, 405, "Appliquer"},
@@ -69,7 +70,7 @@ constexpr ChoixBase Bases[] = {
 };
 
 // Column widths of the results, in twips; the last one takes the rest.
-constexpr int LargeursColonnes[] = {1150, 1050, 1050, 1050, 1100, 900};
+constexpr int LargeursColonnes[] = {1150, 1050, 1050, 1050, 1100, 900, 1500, 1300, 1300};
 
 // Why nothing is found, in the message line.
 const QColor Alerte{176, 0, 0};
@@ -135,7 +136,7 @@ void Recherche::creerControles()
         case Genre::Signe: w = new QLabel(polices::SigneDiametre, this); w->setFont(polices::symbole()); break;
         case Genre::Saisie: w = new QLineEdit(texte, this); w->setFont(polices::sans()); break;
         case Genre::Liste: w = m_base = new QComboBox(this); w->setFont(polices::sans()); break;
-        case Genre::Case: w = m_preferes = new QCheckBox(texte, this); w->setFont(polices::comic()); break;
+        case Genre::Case: w = new QCheckBox(texte, this); w->setFont(polices::comic()); break;
         case Genre::Table: w = m_table = new QTableView(this); w->setFont(polices::sans()); break;
         case Genre::Message: w = m_message = new QLabel(this); w->setFont(polices::comic()); break;
         case Genre::Bouton: {
@@ -154,6 +155,8 @@ void Recherche::creerControles()
     m_diametre = findChild<QLineEdit *>(QStringLiteral("Rech_Diametre"));
     m_jeuMini = findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Mini"));
     m_jeuMaxi = findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Maxi"));
+    m_preferes = findChild<QCheckBox *>(QStringLiteral("Rech_Preferes"));
+    m_enService = findChild<QCheckBox *>(QStringLiteral("Rech_En_Service"));
 
     for (QLineEdit *boite : {m_diametre, m_jeuMini, m_jeuMaxi}) {
         preparerSaisie(boite);
@@ -165,8 +168,12 @@ void Recherche::creerControles()
         m_base->addItem(QString::fromUtf8(b.texte));
     m_base->installEventFilter(this);
     connect(m_base, &QComboBox::currentIndexChanged, this, &Recherche::rechercher);
-    m_preferes->installEventFilter(this);
-    connect(m_preferes, &QCheckBox::toggled, this, &Recherche::rechercher);
+    for (QCheckBox *c : {m_preferes, m_enService}) {
+        c->installEventFilter(this);
+        connect(c, &QCheckBox::toggled, this, &Recherche::rechercher);
+    }
+    m_enService->setEnabled(false);
+    m_enService->setToolTip(QStringLiteral("Jeu mini et maxi voulus en service (fenêtre « Jeu en service »)"));
 
     m_resultats = new ResultatsRecherche(this);
     m_table->setModel(m_resultats);
@@ -179,9 +186,13 @@ void Recherche::creerControles()
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(twips(270));
     QHeaderView *entete = m_table->horizontalHeader();
-    for (int c = 0; c < int(std::size(LargeursColonnes)); ++c)
-        entete->resizeSection(c, twips(LargeursColonnes[c]));
     entete->setStretchLastSection(true);
+    // Widths are set again when the service columns come and go.
+    connect(m_resultats, &QAbstractItemModel::modelReset, this, [this] {
+        QHeaderView *h = m_table->horizontalHeader();
+        for (int c = 0; c < std::min(int(std::size(LargeursColonnes)), m_resultats->columnCount()); ++c)
+            h->resizeSection(c, twips(LargeursColonnes[c]));
+    });
     entete->setSectionsMovable(false);
     // No column sorted at first: the search's own order.
     entete->setSortIndicator(-1, Qt::AscendingOrder);
@@ -200,6 +211,19 @@ void Recherche::setDiametreTexte(const QString &texte)
         rechercher();
     else
         m_diametre->setText(texte);
+}
+
+void Recherche::setService(const std::optional<ConditionsService> &conditions)
+{
+    if (conditions == m_service)
+        return;
+    m_service = conditions;
+    const bool coche = m_enService->isChecked();
+    m_enService->setEnabled(conditions.has_value());
+    if (!conditions && coche)
+        m_enService->setChecked(false); // searches again
+    else if (coche)
+        rechercher();
 }
 
 void Recherche::placerACote(const QWidget *fenetre)
@@ -230,8 +254,15 @@ void Recherche::rechercher()
     demande.jeuMaxi = lireSaisie(m_jeuMaxi->text());
     demande.base = Bases[std::max(0, m_base->currentIndex())].base;
     demande.recommandesSeulement = m_preferes->isChecked();
+    std::optional<double> deltaS;
+    const bool enService = m_service && m_enService->isChecked();
+    const bool serviceRefuse = enService && verifierConditions(*m_service).refus != RefusService::Aucun;
+    if (enService && !serviceRefuse) {
+        deltaS = variationJeu_mm(demande.diametre, *m_service);
+        demande = demandeEnService(demande, *deltaS);
+    }
     const ResultatRecherche resultat = rechercherAjustements(demande);
-    m_resultats->afficher(resultat);
+    m_resultats->afficher(resultat, deltaS);
 
     QString message;
     bool alerte = true;
@@ -251,6 +282,10 @@ void Recherche::rechercher()
         }
         break;
     }
+    }
+    if (serviceRefuse) {
+        message = QStringLiteral("Températures ou dilatations à corriger dans « Jeu en service »");
+        alerte = true;
     }
     m_message->setText(message);
     QPalette p = m_message->palette();

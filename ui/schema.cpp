@@ -31,10 +31,11 @@ Schema::~Schema()
         m_fenetre->removeEventFilter(this);
 }
 
-void Schema::montrer(const AjustementAffiche &ajustement)
+void Schema::montrer(const AjustementAffiche &ajustement, const EtatService *service)
 {
     m_ajustement = ajustement;
-    m_modele = construireSchema(ajustement, separateurLocal());
+    m_service = service ? std::optional<EtatService>(*service) : std::nullopt;
+    m_modele = construireSchema(ajustement, separateurLocal(), service);
     setAccessibleDescription(QString::fromStdString(m_modele.description));
     m_plan.reset();
     update();

@@ -24,9 +24,11 @@ public:
     explicit Schema(QWidget *parent = nullptr);
     ~Schema() override;
 
-    // Draws this fit, numbers with the separator of QLocale().
-    void montrer(const AjustementAffiche &ajustement);
+    // Draws this fit, numbers with the separator of QLocale(); with
+    // `service`, the fit in service over it.
+    void montrer(const AjustementAffiche &ajustement, const EtatService *service = nullptr);
     const AjustementAffiche &ajustement() const { return m_ajustement; }
+    const std::optional<EtatService> &service() const { return m_service; }
     const ModeleSchema &modele() const { return m_modele; }
     // The drawing laid out at the window's current size, made now if the
     // fit or the size changed since it was last made.
@@ -50,6 +52,7 @@ protected:
 
 private:
     AjustementAffiche m_ajustement;
+    std::optional<EtatService> m_service;
     ModeleSchema m_modele;
     mutable std::optional<PlanSchema> m_plan;
     QPointer<QWidget> m_fenetre;
