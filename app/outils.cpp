@@ -120,8 +120,6 @@ void OutilsPrincipale::basculerService()
     m_service->move(p);
     m_service->show();
     m_service->montrer(m_fenetre.affichage());
-    m_service->raise();
-    m_service->activateWindow();
 }
 
 // The fit in service changed, or its window opened or closed: the diagram
