@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calcul/service.h"
-
-#include <QWidget>
+#include "ui/fenetre_outil.h"
 
 #include <optional>
 
@@ -21,8 +20,9 @@ class ResultatsRecherche;
 // range in, the fits whose whole clearance range lies inside out, found in
 // the tables at every change of an input. "Appliquer", Enter or a double
 // click on a row hands the chosen fit to whoever listens to appliquer(). A
-// tool window of its parent, never modal.
-class Recherche : public QWidget
+// tool window of the main window, placed beside it when it opens; opened
+// again after a close, it starts from the main window's diameter.
+class Recherche : public FenetreOutil
 {
     Q_OBJECT
 
@@ -35,12 +35,6 @@ public:
 
     // Sets the diameter text as if typed; the results follow.
     void setDiametreTexte(const QString &texte);
-    // Moves the window beside `fenetre`: on its right when the screen has
-    // room, else on its left, always within the screen.
-    void placerACote(const QWidget *fenetre);
-    // The same beside the frame `cadre` (several windows side by side) on
-    // the screen of `fenetre`.
-    void placerACote(const QWidget *fenetre, const QRect &cadre);
 
     // The parts in service while "Jeu en service" is open, else none: the
     // box "En service" can be checked only while there are some; checked,
@@ -53,6 +47,7 @@ signals:
     void appliquer(const QString &diametreTexte, const QString &alesage, const QString &arbre);
 
 protected:
+    void preparer(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:

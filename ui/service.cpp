@@ -4,15 +4,12 @@
 #include "tables/materiaux.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"
-#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
 
-#include <QCloseEvent>
 #include <QHideEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -90,14 +87,9 @@ QString pourcent(double part)
 } // namespace
 
 Service::Service(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FenetreOutil(parent, QStringLiteral("Service"), QStringLiteral("Jeu en service"), Suivi::Ouverture)
 {
-    setObjectName(QStringLiteral("Service"));
-    setWindowTitle(QStringLiteral("Jeu en service"));
     setAccessibleName(windowTitle());
-    setWindowModality(Qt::NonModal);
-    appliquerPalette(this);
-    setAutoFillBackground(true);
     setFixedSize(tailleTwips(LargeurFenetre, HauteurFenetre));
     creerControles();
     calculer();
@@ -185,6 +177,10 @@ ConditionsService Service::conditions() const
 
 double Service::facteur() const { return lireSaisie(m_k->text()); }
 
+void Service::preparer(const VuePrincipale &vue) { montrer(vue.affichage); }
+
+void Service::actualiser(const VuePrincipale &vue) { montrer(vue.affichage); }
+
 void Service::montrer(const AjustementAffiche &ajustement)
 {
     m_ajustement = ajustement;
@@ -256,26 +252,11 @@ void Service::afficher()
     setAccessibleDescription(description.join(QStringLiteral(" ; ")));
 }
 
-void Service::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit ferme();
-}
-
 void Service::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         emit change();
-}
-
-void Service::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace vestrel

@@ -2,8 +2,7 @@
 
 #include "calcul/ajustement_affiche.h"
 #include "calcul/service.h"
-
-#include <QWidget>
+#include "ui/fenetre_outil.h"
 
 #include <optional>
 
@@ -16,9 +15,9 @@ namespace vestrel {
 // The window "Jeu en service": each part's material (its expansion shown
 // and editable) and temperature, and the factor k of the probable range;
 // the clearances of the fit shown in service, the kind of fit there, and
-// the probable clearance. A tool window of its parent, never modal, that
-// closing only hides.
-class Service : public QWidget
+// the probable clearance. A tool window of the main window, placed beside it
+// when it opens, following its fit while shown.
+class Service : public FenetreOutil
 {
     Q_OBJECT
 
@@ -39,13 +38,11 @@ signals:
     // The results changed (an input, or the fit shown), or the window was
     // shown or hidden.
     void change();
-    // The user closed the window (it is only hidden).
-    void ferme();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void preparer(const VuePrincipale &vue) override;
+    void actualiser(const VuePrincipale &vue) override;
     void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void creerControles();

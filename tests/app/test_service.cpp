@@ -7,6 +7,7 @@
 #include "calcul/recherche.h"
 #include "tables/catalogue.h"
 #include "ui/export.h"
+#include "ui/menu_deroulant.h"
 #include "ui/menus.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
@@ -25,9 +26,19 @@ using vestrel::Principale;
 
 namespace {
 
+// The row of "Jeu en service" in the Outils menu.
+int itemService()
+{
+    const auto items = vestrel::OutilsPrincipale::items();
+    for (int k = 0; k < int(items.size()); ++k)
+        if (QString::fromUtf8(items[std::size_t(k)].texte) == QString("Jeu en service"))
+            return k;
+    return -1;
+}
+
 vestrel::Service *ouvrir(Principale &f)
 {
-    f.outils()->choisir(vestrel::BarreMenus::OutilService);
+    f.outils()->choisir(itemService());
     return f.outils()->service();
 }
 
@@ -102,8 +113,17 @@ void TestService::ouvreSurLesValeursParDefaut()
     f.show();
     QVERIFY(!f.outils()->service()); // built on first opening
     h7g6(f);
-    vestrel::Service *s = ouvrir(f);
+    // From the Outils menu, with the mouse: the title, then the item.
+    QTest::mousePress(controle<vestrel::Cellule>(f, "MNU(3)"), Qt::LeftButton);
+    vestrel::MenuDeroulant *menu = f.findChild<vestrel::MenuDeroulant *>("Mnu_Outils");
+    QVERIFY(menu && menu->isVisible());
+    const int k = itemService();
+    QCOMPARE(menu->texte(k)->objectName(), QString("Mnu_Outils_1(%1)").arg(k));
+    QTest::mousePress(menu->texte(k), Qt::LeftButton);
+    QTest::mouseRelease(menu->texte(k), Qt::LeftButton);
+    vestrel::Service *s = f.outils()->service();
     QVERIFY(s && s->isVisible());
+    QVERIFY(!menu->icone(k)->pixmap().isNull()); // checked while open
     QCOMPARE(s->windowTitle(), QString("Jeu en service"));
     QVERIFY(!s->isModal());
     for (const char *liste : {"Sv_Mat_Alesage", "Sv_Mat_Arbre"})
@@ -126,6 +146,7 @@ void TestService::ouvreSurLesValeursParDefaut()
     QVERIFY(s->isVisible());
     QTest::keyClick(s, Qt::Key_Escape);
     QVERIFY(!s->isVisible());
+    QVERIFY(menu->icone(k)->pixmap().isNull());
 }
 
 void TestService::resultatsEnService_data()

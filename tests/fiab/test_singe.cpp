@@ -68,6 +68,16 @@ const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５"
                                 "H7", "g6", "e11*", "-25", "99999999999999999999999999999999999999999",
                                 "12,5", "-0,025", "12,5,3", ",5"};
 
+// The row of "Jeu en service" in the Outils menu.
+int itemService()
+{
+    const auto items = vestrel::OutilsPrincipale::items();
+    for (int k = 0; k < int(items.size()); ++k)
+        if (QString::fromUtf8(items[std::size_t(k)].texte) == QStringLiteral("Jeu en service"))
+            return k;
+    return -1;
+}
+
 class Singe
 {
 public:
@@ -507,7 +517,7 @@ private:
     {
         vestrel::Service *s = m_f.outils()->service();
         if (!s || !s->isVisible() || pile(15)) {
-            m_f.outils()->choisir(vestrel::BarreMenus::OutilService);
+            m_f.outils()->choisir(itemService());
             s = m_f.outils()->service();
         } else if (pile(25)) {
             static const char *const Materiaux[] = {"Sv_Mat_Alesage", "Sv_Mat_Arbre"};
