@@ -197,11 +197,14 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
             if (maxi)
                 p.rappels.push_back({{gaucheArbre, yB}, {x - 4 * e, yB}});
             p.fleches.push_back(fleche(x, yA, yB, e, couleur));
-            const double yt = (yA + yB) / 2 + 0.35 * petite;
-            const double xt = maxi ? x - 5 * e : x + 5 * e;
-            texte({xt, yt}, cot.texte, maxi ? Ancre::Fin : Ancre::Debut, petite, false, couleur);
+            // The clearance in service beyond the arrow's end, out of the
+            // way of the texts of the clearances at 20 °C: above the maximum,
+            // below the minimum.
+            const double yt = maxi ? std::min(yA, yB) - 2.2 * 7 * e - 0.3 * petite
+                                   : std::max(yA, yB) + 2.2 * 7 * e + 1.0 * petite;
+            texte({x, yt}, cot.texte, Ancre::Milieu, petite, false, couleur);
             const double l = 0.62 * petite * longueur(cot.texte) + 2 * e;
-            p.textes.back().fond = Rectangle{maxi ? xt - l : xt - 2 * e, yt - 0.95 * petite, l + 2 * e, 1.25 * petite};
+            p.textes.back().fond = Rectangle{x - l / 2 - e, yt - 0.95 * petite, l + 2 * e, 1.25 * petite};
         }
         const double yh = y(sv.probableHaut), yl = y(sv.probableBas);
         p.bandeProbable = Rectangle{(XBande - LargeurBande / 2) * largeur, yh, LargeurBande * largeur,
