@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/service.h"
+#include "cli/complet.h"
 
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
@@ -25,13 +26,13 @@ namespace vestrel {
 namespace {
 
 constexpr std::string_view Aide =
-    R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
-       vestrel-fit D BORE SHAFT [--service SERVICE] [--probable [K]] [--json]
-       vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]
+    R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg] [--complete]
+       vestrel-fit D BORE SHAFT [--service SERVICE] [--probable [K]] [--json] [--complete]
+       vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json] [--complete]
                    [--service SERVICE]
        vestrel-fit --preferred D [--json]
-       vestrel-fit --offered D
-       vestrel-fit --table
+       vestrel-fit --offered D [--complete]
+       vestrel-fit --table [--complete]
        vestrel-fit --help | --version
 
 Limit deviations, limit sizes and clearances of an ISO 286 fit between a bore
@@ -89,6 +90,16 @@ four decimals; negative values are interference. The kind of fit is "jeu"
   --table     every deviation table entry as CSV with the header
               kind,class,lo,hi,upper_um,lower_um: kind bore or shaft, the
               sub-step lo < D <= hi in mm, deviations in micrometres
+  --complete  the whole ISO 286 system instead of the default catalogue:
+              every letter (A ... ZC with CD, EF, FG, V, Y) in every grade
+              IT01, IT0, IT1 ... IT18 where the standard defines it, and
+              0 < D <= 3150 (class texts such as H01, h0, JS1, CD7, k18;
+              E11*, e10* ... keep their star). With D BORE SHAFT, --find,
+              --offered and --table. With --table, each class starts at
+              0,3 (1,3 for a class not defined for D <= 1 mm) and goes on
+              the sub-steps to 500 mm, then on the main steps 500,630 ...
+              2500,3150, or on their sub-steps 500,560 ... 2800,3150 for
+              a class that changes by sub-step there (R, S, T, U)
   --service   adds the fit in service, each part at its own temperature:
                 service delta=-0.018 max=0.0230 min=-0.0110 nature incertain
               delta is the change of both clearances (mm), ΔS = D [a_bore
@@ -124,8 +135,10 @@ four decimals; negative values are interference. The kind of fit is "jeu"
 Exit status: 0 on success; 1 when --find finds no fit in MIN:MAX (the
 nearest are printed), or when the output cannot be written; 2 on bad input
 (one line on stderr, nothing on stdout): a diameter that is not a number or
-lies outside 1 < D <= 500, a class that is not in the catalogue or has no
-deviations at D, a malformed MIN:MAX or MIN greater than MAX, an unknown
+lies outside 1 < D <= 500 (0 < D <= 3150 with --complete), a class that is
+not in the catalogue or has no deviations at D (a class of the whole system
+asked without --complete says that --complete offers it), --complete with
+--preferred alone, --help or --version, a malformed MIN:MAX or MIN greater than MAX, an unknown
 basis, missing or extra arguments, an unknown option, two of --json,
 --drawing and --svg, an unknown material, a temperature below absolute zero
 (-273.15 C) or above 3000 C, K <= 0 or above 10.
@@ -139,14 +152,18 @@ struct Sortie {
 // Unlike the diameter box, which reads the leading number of its text, the
 // command takes only a whole plain decimal number: anything else is refused
 // rather than read as something the user did not write.
-double lireDiametre(std::string_view texte)
+double lireDiametre(std::string_view texte, Systeme systeme)
 {
     double d = 0;
     const Lecture l = lireDecimal(texte, d);
     if (l == Lecture::Malforme)
         throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
-    if (l == Lecture::HorsLimites || !diametreValide(d))
-        throw MauvaiseEntree{"diameter " + cite(texte) + " is outside 1 < D <= 500 mm"};
+    if (l == Lecture::HorsLimites || !diametreValide(d, systeme)) {
+        std::string m = "diameter " + cite(texte) + " is outside " + std::string(texteDomaine(systeme)) + " mm";
+        if (l == Lecture::Nombre && diametreValide(d, Systeme::Complet))
+            m += " (--complete accepts " + std::string(texteDomaine(Systeme::Complet)) + ")";
+        throw MauvaiseEntree{m};
+    }
     return d;
 }
 
@@ -186,19 +203,22 @@ struct Resultat {
     std::string sup, inf, max, min;
 };
 
-Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD)
+Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD,
+                  Systeme systeme)
 {
-    if (!indexClasse(c.cote, classe)) {
+    if (!indexClasse(c.cote, classe, systeme)) {
         std::string m = cite(classe) + " is not a " + std::string(c.nom) + " class";
         const Cote autre = c.cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
-        if (indexClasse(autre, classe))
+        if (systeme == Systeme::Defaut && !indiceComplet(c.cote, classe).empty())
+            m += indiceComplet(c.cote, classe);
+        else if (indexClasse(autre, classe, systeme))
             m += c.cote == Cote::Alesage ? " (bore classes are upper case, e.g. H7)"
                                          : " (shaft classes are lower case, e.g. g6)";
-        else if (indexClasse(c.cote, std::string(classe) + "*"))
+        else if (indexClasse(c.cote, std::string(classe) + "*", systeme))
             m += " (it is written with its star: " + std::string(classe) + "*)";
         throw MauvaiseEntree{m};
     }
-    const auto e = chercherEcarts(c.cote, classe, d);
+    const auto e = chercherEcarts(c.cote, classe, d, systeme);
     if (!e)
         throw MauvaiseEntree{std::string(c.nom) + " class " + std::string(classe) + " has no deviations at " +
                              std::string(texteD) + " mm"};
@@ -209,12 +229,13 @@ Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, s
 // The output forms of a fit.
 enum class Forme { Lignes, Json, Dessin, Svg };
 
-std::string ajustement(std::span<const std::string> positionnels, Forme forme, const OptionsService &service)
+std::string ajustement(std::span<const std::string> positionnels, Forme forme, Systeme systeme,
+                       const OptionsService &service)
 {
-    const double d = lireDiametre(positionnels[0]);
+    const double d = lireDiametre(positionnels[0], systeme);
     const std::string texteD = texteNombre(d);
-    const Resultat al = chercher(Alesage, positionnels[1], d, texteD);
-    const Resultat ar = chercher(Arbre, positionnels[2], d, texteD);
+    const Resultat al = chercher(Alesage, positionnels[1], d, texteD, systeme);
+    const Resultat ar = chercher(Arbre, positionnels[2], d, texteD, systeme);
     // Clearances come from the limit sizes as shown, like in the window, so
     // both give the same four decimals and the same kind of fit.
     const Jeux jeux = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
@@ -223,7 +244,7 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme, c
     const std::string &jeuMin = jeux.min.texte;
     const std::string_view nature = motNature(jeux.nature);
 
-    const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe);
+    const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe, systeme);
     if (forme == Forme::Dessin || forme == Forme::Svg) {
         if (forme == Forme::Dessin)
             return notationTexte(a, ".");
@@ -275,13 +296,13 @@ std::string table()
     return o.str();
 }
 
-std::string offertes(std::string_view texteD)
+std::string offertes(std::string_view texteD, Systeme systeme)
 {
-    const double d = lireDiametre(texteD);
+    const double d = lireDiametre(texteD, systeme);
     std::ostringstream o;
     for (const DescriptionCote &c : {Alesage, Arbre}) {
         int i = 0;
-        for (std::string_view classe : classesOffertes(c.cote, d))
+        for (std::string_view classe : classesOffertes(c.cote, d, systeme))
             o << c.nom << ',' << i++ << ',' << classe << '\n';
     }
     return o.str();
@@ -318,23 +339,24 @@ std::string nomAjustement(std::string_view alesage, std::string_view arbre)
 
 // The fits whose clearances lie in MIN:MAX, one per line in the order of the
 // search; the nearest ones, marked "proche", when none does.
-Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json,
+Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json, Systeme systeme,
                const OptionsService &service)
 {
     if (positionnels.size() != 2)
         throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"
-                             " [--service ...]"};
-    const double d = lireDiametre(positionnels[0]);
+                             " [--complete] [--service ...]"};
+    const double d = lireDiametre(positionnels[0], systeme);
     const auto [mini, maxi] = lirePlage(positionnels[1]);
     // With --service, MIN:MAX is a range in service.
     const double delta = deltaRecherche_mm(d, service);
-    const ResultatRecherche r = rechercherAjustements(demandeEnService({d, mini, maxi, base, recommandes}, delta));
+    const ResultatRecherche r =
+        rechercherAjustements(demandeEnService({d, mini, maxi, base, recommandes, systeme}, delta));
     if (r.refus != RefusRecherche::Aucun) // already refused above; kept in step with the search
         throw MauvaiseEntree{"the search refused D or MIN:MAX"};
 
     std::ostringstream o;
-    const auto alesages = catalogue(Cote::Alesage);
-    const auto arbres = catalogue(Cote::Arbre);
+    const auto alesages = catalogue(Cote::Alesage, systeme);
+    const auto arbres = catalogue(Cote::Arbre, systeme);
     if (json) {
         o << "{\"diametre\":" << texteNombre(d) << ",\"jeu\":{\"mini\":" << texteNombre(mini)
           << ",\"maxi\":" << texteNombre(maxi) << "},\"base\":\"" << nomBase(base)
@@ -371,7 +393,7 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
 {
     if (positionnels.size() != 1)
         throw MauvaiseEntree{"usage: vestrel-fit --preferred D [--json]"};
-    const double d = lireDiametre(positionnels[0]);
+    const double d = lireDiametre(positionnels[0], Systeme::Defaut);
     const std::string texteD = texteNombre(d);
     std::ostringstream o;
     if (json)
@@ -379,8 +401,8 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
     bool premier = true;
     for (int i : recommandesOfferts(d)) {
         const AjustementRecommande &a = ajustementsRecommandes()[i];
-        const Resultat al = chercher(Alesage, a.alesage, d, texteD);
-        const Resultat ar = chercher(Arbre, a.arbre, d, texteD);
+        const Resultat al = chercher(Alesage, a.alesage, d, texteD, Systeme::Defaut);
+        const Resultat ar = chercher(Arbre, a.arbre, d, texteD, Systeme::Defaut);
         const Jeux j = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
                                     lireTexteNombre(ar.min));
         if (json) {
@@ -409,7 +431,7 @@ Sortie executer(std::span<const std::string> args)
     // The forms of a fit exclude one another.
     std::optional<std::string_view> forme;
     Forme choisie = Forme::Lignes;
-    bool trouve = false, preferes = false;
+    bool trouve = false, preferes = false, complet = false;
     std::optional<Base> base;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
@@ -433,6 +455,8 @@ Sortie executer(std::span<const std::string> args)
             unique(trouve, a);
         } else if (a == "--preferred") {
             unique(preferes, a);
+        } else if (a == "--complete") {
+            unique(complet, a);
         } else if (a == "--basis") {
             if (base)
                 throw MauvaiseEntree{"--basis is given twice"};
@@ -449,6 +473,9 @@ Sortie executer(std::span<const std::string> args)
     }
 
     const bool json = choisie == Forme::Json;
+    const Systeme systeme = complet ? Systeme::Complet : Systeme::Defaut;
+    if (complet && ((preferes && !trouve) || (seule && *seule != "--offered" && *seule != "--table")))
+        throw MauvaiseEntree{"--complete goes with D BORE SHAFT, --find, --offered or --table only"};
     verifierOptionsService(service);
     if (service.k && trouve)
         throw MauvaiseEntree{"--probable goes with D BORE SHAFT only"};
@@ -461,7 +488,7 @@ Sortie executer(std::span<const std::string> args)
         throw MauvaiseEntree{std::string(trouve ? "--find" : "--preferred") + " cannot be combined with " +
                              std::string(*seule)};
     if (trouve)
-        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, service);
+        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, systeme, service);
     if (base)
         throw MauvaiseEntree{"--basis goes with --find only"};
     if (preferes)
@@ -470,9 +497,13 @@ Sortie executer(std::span<const std::string> args)
         if (forme)
             throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only, not with " + std::string(*seule)};
         if (*seule == "--offered") {
-            if (args.size() != 2 || args[0] != "--offered")
-                throw MauvaiseEntree{"usage: vestrel-fit --offered D"};
-            return {offertes(args[1])};
+            std::vector<std::string_view> sans;
+            for (const std::string &a : args)
+                if (a != "--complete")
+                    sans.push_back(a);
+            if (sans.size() != 2 || sans[0] != "--offered")
+                throw MauvaiseEntree{"usage: vestrel-fit --offered D [--complete]"};
+            return {offertes(sans[1], systeme)};
         }
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
@@ -480,13 +511,13 @@ Sortie executer(std::span<const std::string> args)
             return {std::string(Aide)};
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};
-        return {table()};
+        return {complet ? tableComplete() : table()};
     }
     if (positionnels.size() < 3)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return {ajustement(positionnels, choisie, service)};
+    return {ajustement(positionnels, choisie, systeme, service)};
 }
 
 } // namespace
