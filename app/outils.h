@@ -17,6 +17,8 @@ class FenetreOutil;
 class Principale;
 class Recherche;
 class Schema;
+class Service;
+struct EtatService;
 
 // The "Outils" menu of the main window and what its items open or do: the
 // tool windows (the diagram, the fit finder, each built on first opening),
@@ -56,6 +58,12 @@ public:
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
+    Service *service() const;
+    // The fit in service while "Jeu en service" shows and has results,
+    // which the diagram, copy and export then add; else null.
+    const EtatService *etatService() const;
+    // The fit in service changed, or its window opened or closed.
+    void serviceChange();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;

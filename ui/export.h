@@ -13,12 +13,13 @@ class QWidget;
 
 namespace vestrel {
 
-// Copying and exporting the fit the main window shows.
+// Copying and exporting the fit the main window shows; with `service`, also
+// the fit in service and its probable clearance (while that window is open).
 
 // The fit in drawing notation for the clipboard: text/plain and text/html,
 // numbers with the separator of QLocale(). The caller owns the result.
-QMimeData *donneesAjustement(const ResultatAjustement &r);
-void copierAjustement(const ResultatAjustement &r);
+QMimeData *donneesAjustement(const ResultatAjustement &r, const EtatService *service = nullptr);
+void copierAjustement(const ResultatAjustement &r, const EtatService *service = nullptr);
 
 enum class FormatExport { Pdf, Svg, Png };
 
@@ -36,7 +37,7 @@ QString cheminExport(const QString &chemin, FormatExport format);
 // vectors), or the diagram alone as SVG or as PNG at twice its size. Returns
 // an empty text on success, else the reason in French, for one message box.
 QString exporter(const ResultatAjustement &r, const QString &chemin, FormatExport format,
-                 const QDateTime &date = QDateTime::currentDateTime());
+                 const QDateTime &date = QDateTime::currentDateTime(), const EtatService *service = nullptr);
 
 // The diagram painted into an image of `taille` times `facteur` pixels.
 QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
@@ -46,6 +47,6 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
-QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r);
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const EtatService *service = nullptr);
 
 } // namespace vestrel
