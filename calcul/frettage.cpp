@@ -23,79 +23,92 @@ double carre(double x) { return x * x; }
 // (1 + Q²)/(1 − Q²), the hoop stress factor of a thick cylinder at its bore.
 double facteurParoi(double Q) { return (1 + carre(Q)) / (1 - carre(Q)); }
 
-// One part of the joint, for the checks written once for both.
-struct Piece {
-    const ValeursMateriau &valeurs;
-    const char *nom; // "du moyeu", "de l'arbre"
-};
+bool fini(double x) { return std::isfinite(x); }
+bool positif(double x) { return x > 0 && fini(x); }
 
-std::string verifierMateriau(const Piece &p)
+// The checks of a material, written once for both parts: the errors of the
+// hub and of the shaft follow each other in the same order.
+std::optional<ErreurFrettage> verifierMateriau(const ValeursMateriau &m, ErreurFrettage module, int decalage)
 {
-    const ValeursMateriau &m = p.valeurs;
-    const std::string de = p.nom;
-    if (!(m.E_MPa > 0))
-        return "Le module d'élasticité " + de + " doit être positif.";
+    auto erreur = [&](int rang) { return static_cast<ErreurFrettage>(static_cast<int>(module) + 2 * rang + decalage); };
+    if (!positif(m.E_MPa))
+        return erreur(0);
     if (!(m.nu > 0 && m.nu < 0.5))
-        return "Le coefficient de Poisson " + de + " doit être positif et inférieur à un demi.";
-    if (!(m.Re_MPa > 0))
-        return "La limite d'élasticité " + de + " doit être positive.";
-    if (!(m.alpha_chauffe_par_K > 0) || !(m.alpha_refroidi_par_K > 0))
-        return "Les coefficients de dilatation " + de + " doivent être positifs.";
-    if (!(m.rho_kg_m3 >= 0) || !std::isfinite(m.rho_kg_m3))
-        return "La masse volumique " + de + " ne peut pas être négative.";
-    if (!std::isfinite(m.E_MPa) || !std::isfinite(m.Re_MPa) || !std::isfinite(m.alpha_chauffe_par_K) ||
-        !std::isfinite(m.alpha_refroidi_par_K))
-        return "Les valeurs du matériau " + de + " doivent être des nombres finis.";
-    return {};
+        return erreur(1);
+    if (!positif(m.Re_MPa))
+        return erreur(2);
+    if (!positif(m.alpha_chauffe_par_K) || !positif(m.alpha_refroidi_par_K))
+        return erreur(3);
+    if (!(m.rho_kg_m3 >= 0) || !fini(m.rho_kg_m3))
+        return erreur(4);
+    return std::nullopt;
 }
 
-bool fini(double x) { return std::isfinite(x); }
-
-std::string verifier(double D_F_mm, ParLimite U_um, const ParametresFrettage &p)
+std::optional<ErreurFrettage> verifier(double D_F_mm, ParLimite U_um, const ParametresFrettage &p)
 {
-    if (!(D_F_mm > 0) || !fini(D_F_mm))
-        return "Le diamètre de l'assemblage doit être positif.";
+    using E = ErreurFrettage;
+    if (!positif(D_F_mm))
+        return E::DiametreAssemblage;
     if (!fini(U_um.min) || !fini(U_um.max))
-        return "Les limites de l'ajustement ne sont pas des nombres.";
+        return E::LimitesAjustement;
     if (U_um.max <= 0)
-        return "Aucun serrage à ses limites : ce n'est pas un ajustement serré.";
+        return E::PasSerre;
     if (U_um.min > U_um.max)
-        return "Les limites de l'ajustement sont inversées : le jeu maxi est plus petit que le jeu mini.";
+        return E::LimitesInversees;
     if (!(p.D_aA_mm > D_F_mm) || !fini(p.D_aA_mm))
-        return "Le diamètre extérieur du moyeu doit être plus grand que le diamètre de l'assemblage.";
+        return E::DiametreMoyeu;
     if (!(p.D_iI_mm >= 0 && p.D_iI_mm < D_F_mm))
-        return "L'alésage de l'arbre doit être nul (arbre plein) ou plus petit que le diamètre de l'assemblage.";
-    if (!(p.l_F_mm > 0) || !fini(p.l_F_mm))
-        return "La longueur de l'assemblage doit être positive.";
-    for (const Piece &piece : {Piece{p.moyeu, "du moyeu"}, Piece{p.arbre, "de l'arbre"}})
-        if (std::string e = verifierMateriau(piece); !e.empty())
-            return e;
+        return E::AlesageArbre;
+    if (!positif(p.l_F_mm))
+        return E::Longueur;
+    if (auto e = verifierMateriau(p.moyeu, E::ModuleMoyeu, 0))
+        return e;
+    if (auto e = verifierMateriau(p.arbre, E::ModuleMoyeu, 1))
+        return e;
     if (!(p.Rz_moyeu_um >= 0 && p.Rz_arbre_um >= 0) || !fini(p.Rz_moyeu_um) || !fini(p.Rz_arbre_um))
-        return "Les rugosités Rz ne peuvent pas être négatives.";
-    if (!(p.frottementGlissement > 0) || !fini(p.frottementGlissement))
-        return "Le coefficient de frottement au glissement doit être positif.";
-    if (!(p.frottementEmmanchement > 0) || !fini(p.frottementEmmanchement))
-        return "Le coefficient de frottement à l'emmanchement doit être positif.";
+        return E::Rugosite;
+    if (!positif(p.frottementGlissement))
+        return E::FrottementGlissement;
+    if (!positif(p.frottementEmmanchement))
+        return E::FrottementEmmanchement;
     if (p.charge) {
         const Charge &c = *p.charge;
         if (!(c.couple_Nm >= 0 && c.effortAxial_N >= 0) || !fini(c.couple_Nm) || !fini(c.effortAxial_N))
-            return "Le couple et l'effort axial ne peuvent pas être négatifs.";
-        if (!(c.K_A > 0) || !fini(c.K_A))
-            return "Le facteur d'application K_A doit être positif.";
-        if (!(c.securiteGlissement > 0 && c.securitePlastification > 0) || !fini(c.securiteGlissement) ||
-            !fini(c.securitePlastification))
-            return "Les sécurités voulues doivent être positives.";
+            return E::Charge;
+        if (!positif(c.K_A))
+            return E::FacteurApplication;
+        if (!positif(c.securiteGlissement) || !positif(c.securitePlastification))
+            return E::Securites;
     }
     if (!(p.tempServiceMoyeu_C >= ZeroAbsolu_C && p.tempServiceArbre_C >= ZeroAbsolu_C) ||
         !fini(p.tempServiceMoyeu_C) || !fini(p.tempServiceArbre_C))
-        return "Une température de service est sous le zéro absolu.";
+        return E::TemperatureService;
     if (!(p.vitesse_tr_min >= 0) || !fini(p.vitesse_tr_min))
-        return "La vitesse de rotation ne peut pas être négative.";
+        return E::Vitesse;
     if (p.tempArbreRefroidi_C &&
         !(*p.tempArbreRefroidi_C > ZeroAbsolu_C && *p.tempArbreRefroidi_C < TemperatureReference_C))
-        return "La température de l'arbre refroidi doit être sous la température ambiante et au-dessus du zéro "
-               "absolu.";
-    return {};
+        return E::ArbreRefroidi;
+    return std::nullopt;
+}
+
+// Every number of the results is finite: inputs far outside any real part
+// (a modulus of 1e300) could otherwise give infinities.
+bool resultatFini(const ResultatFrettage &r)
+{
+    const auto o = [](std::optional<double> v) { return v.value_or(0); };
+    const ResultatMoyeu &m = r.moyeu;
+    const ResultatArbre &a = r.arbre;
+    const ResultatService &s = r.service;
+    const double valeurs[] = {r.Q_A, r.Q_I, r.K, r.lissage_um, r.Z_um.min, r.Z_um.max, r.p_MPa.min, r.p_MPa.max,
+                              r.couple_Nm, r.effortAxial_N, m.sigmaT_alesage_MPa, m.sigmaT_exterieur_MPa, m.sigmaV_MPa,
+                              m.pPlastification_MPa, m.pPlastiqueTotal_MPa, o(m.securite), a.sigmaT_surface_MPa,
+                              o(a.sigmaT_alesage_MPa), a.sigmaV_MPa, a.pPlastification_MPa, o(a.securite),
+                              r.effortEmmanchement_N, r.montage.moyeu_C, o(r.montage.arbre_C),
+                              o(r.montage.moyeuArbreRefroidi_C), s.perteThermique_um, s.perteCentrifuge_um,
+                              s.Z_um.min, s.Z_um.max, s.p_MPa.min, s.p_MPa.max, s.couple_Nm,
+                              o(s.vitesseDecollement_tr_min), r.charge ? r.charge->U_requis_um : 0,
+                              r.charge ? r.charge->U_admissible_um : 0, r.charge ? r.charge->pRequise_MPa : 0};
+    return std::all_of(std::begin(valeurs), std::end(valeurs), fini);
 }
 
 // DIN 7190-1, yielding starts at the hub bore: p_PA = (1 − Q_A²) Re_A / √3
@@ -184,6 +197,65 @@ ValeursMateriau valeursMateriau(const Materiau &m)
 // Smoothing factor k: DIN 7190-1:2017 0.4, earlier editions 0.8 (press-fit.md §2).
 double facteurLissage(Lissage l) { return l == Lissage::Din2017 ? 0.4 : 0.8; }
 
+std::string_view messageFrettage(ErreurFrettage e)
+{
+    using E = ErreurFrettage;
+    switch (e) {
+    case E::PasDAjustement: return "Pas d'ajustement : il faut les écarts de l'alésage et de l'arbre.";
+    case E::DiametreAssemblage: return "Le diamètre de l'assemblage doit être positif.";
+    case E::LimitesAjustement: return "Les limites de l'ajustement ne sont pas des nombres.";
+    case E::PasSerre: return "Aucun serrage à ses limites : ce n'est pas un ajustement serré.";
+    case E::LimitesInversees:
+        return "Les limites de l'ajustement sont inversées : le jeu maxi est plus petit que le jeu mini.";
+    case E::DiametreMoyeu:
+        return "Le diamètre extérieur du moyeu doit être plus grand que le diamètre de l'assemblage.";
+    case E::AlesageArbre:
+        return "L'alésage de l'arbre doit être nul (arbre plein) ou plus petit que le diamètre de l'assemblage.";
+    case E::Longueur: return "La longueur de l'assemblage doit être positive.";
+    case E::ModuleMoyeu: return "Le module d'élasticité du moyeu doit être positif.";
+    case E::ModuleArbre: return "Le module d'élasticité de l'arbre doit être positif.";
+    case E::PoissonMoyeu: return "Le coefficient de Poisson du moyeu doit être positif et inférieur à un demi.";
+    case E::PoissonArbre: return "Le coefficient de Poisson de l'arbre doit être positif et inférieur à un demi.";
+    case E::LimiteMoyeu: return "La limite d'élasticité du moyeu doit être positive.";
+    case E::LimiteArbre: return "La limite d'élasticité de l'arbre doit être positive.";
+    case E::DilatationMoyeu: return "Les coefficients de dilatation du moyeu doivent être positifs.";
+    case E::DilatationArbre: return "Les coefficients de dilatation de l'arbre doivent être positifs.";
+    case E::MasseVolumiqueMoyeu: return "La masse volumique du moyeu ne peut pas être négative.";
+    case E::MasseVolumiqueArbre: return "La masse volumique de l'arbre ne peut pas être négative.";
+    case E::Rugosite: return "Les rugosités Rz ne peuvent pas être négatives.";
+    case E::FrottementGlissement: return "Le coefficient de frottement au glissement doit être positif.";
+    case E::FrottementEmmanchement: return "Le coefficient de frottement à l'emmanchement doit être positif.";
+    case E::Charge: return "Le couple et l'effort axial ne peuvent pas être négatifs.";
+    case E::FacteurApplication: return "Le facteur d'application K_A doit être positif.";
+    case E::Securites: return "Les sécurités voulues doivent être positives.";
+    case E::TemperatureService: return "Une température de service est sous le zéro absolu.";
+    case E::Vitesse: return "La vitesse de rotation ne peut pas être négative.";
+    case E::ArbreRefroidi:
+        return "La température de l'arbre refroidi doit être sous la température ambiante et au-dessus du zéro "
+               "absolu.";
+    case E::HorsDomaine: return "Ces valeurs sortent du domaine de calcul : un résultat serait infini.";
+    }
+    return {};
+}
+
+std::string_view regleLissage(Lissage l) { return l == Lissage::Din2017 ? "DIN 7190-1:2017" : "éditions antérieures"; }
+
+std::vector<std::string> verdictsFrettage(const ResultatFrettage &r)
+{
+    std::vector<std::string> v;
+    if (r.charge)
+        v.emplace_back(r.charge->tient ? "tient" : "glisse");
+    if (r.plastificationMoyeu)
+        v.emplace_back("plastification du moyeu");
+    if (r.plastificationArbre)
+        v.emplace_back("plastification de l'arbre");
+    if (!r.plastificationMoyeu && !r.plastificationArbre)
+        v.emplace_back("élastique");
+    if (r.service.desserre)
+        v.emplace_back("se desserre en service");
+    return v;
+}
+
 // DIN 7190-1, K = (1 + Q_A²)/(1 − Q_A²) + ν_A + (E_A/E_I) [(1 + Q_I²)/(1 − Q_I²) − ν_I]
 // (press-fit.md §2).
 double facteurK(double Q_A, double Q_I, const ValeursMateriau &moyeu, const ValeursMateriau &arbre)
@@ -228,7 +300,7 @@ double pertesCentrifuge_um(double vitesse_tr_min, double D_F_mm, double D_aA_mm,
 
 EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const ParametresFrettage &p)
 {
-    if (std::string e = verifier(D_F_mm, U_um, p); !e.empty())
+    if (const auto e = verifier(D_F_mm, U_um, p))
         return {std::nullopt, e};
 
     ResultatFrettage r;
@@ -302,14 +374,16 @@ EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const Parametr
         ch.elastique = U_um.max <= ch.U_admissible_um;
         r.charge = ch;
     }
-    return {r, {}};
+    if (!resultatFini(r))
+        return {std::nullopt, ErreurFrettage::HorsDomaine};
+    return {r, std::nullopt};
 }
 
 EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresFrettage &p)
 {
     const std::optional<Jeux> j = jeux(a);
     if (!j)
-        return {std::nullopt, "Pas d'ajustement : il faut les deux côtés de l'ajustement."};
+        return {std::nullopt, ErreurFrettage::PasDAjustement};
     // U_max = −(jeu mini), U_min = −(jeu maxi) (press-fit.md §1).
     return evaluerFrettage(a.diametre, {-j->max.valeur * 1000, -j->min.valeur * 1000}, p);
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace vestrel {
 
@@ -32,6 +34,8 @@ ValeursMateriau valeursMateriau(const Materiau &m);
 // 0.8 in the earlier editions.
 enum class Lissage { Din2017, Anterieur };
 double facteurLissage(Lissage l);
+// The rule the factor comes from: "DIN 7190-1:2017", "éditions antérieures".
+std::string_view regleLissage(Lissage l);
 
 // A load to transmit, with the wanted safeties.
 struct Charge {
@@ -141,10 +145,39 @@ struct ResultatFrettage {
     std::optional<ResultatCharge> charge;
 };
 
-// The results, or the one reason in French why there are none.
+// Why a press fit cannot be computed: each bad input has its own reason.
+enum class ErreurFrettage {
+    PasDAjustement,       // a side of the fit has no numbers
+    DiametreAssemblage,   // D_F not positive
+    LimitesAjustement,    // an interference that is not a number
+    PasSerre,             // no interference at either limit
+    LimitesInversees,     // U_min above U_max
+    DiametreMoyeu,        // Q_A outside (0, 1)
+    AlesageArbre,         // Q_I outside [0, 1)
+    Longueur,             // l_F not positive
+    ModuleMoyeu, ModuleArbre,
+    PoissonMoyeu, PoissonArbre,
+    LimiteMoyeu, LimiteArbre,
+    DilatationMoyeu, DilatationArbre,
+    MasseVolumiqueMoyeu, MasseVolumiqueArbre,
+    Rugosite,
+    FrottementGlissement,
+    FrottementEmmanchement,
+    Charge,               // a negative torque or force
+    FacteurApplication,   // K_A not positive
+    Securites,            // a wanted safety not positive
+    TemperatureService,   // below absolute zero
+    Vitesse,              // negative
+    ArbreRefroidi,        // not between absolute zero and room temperature
+    HorsDomaine,          // values so extreme that a result is not a finite number
+};
+// The reason in French, one sentence, as the window shows it.
+std::string_view messageFrettage(ErreurFrettage e);
+
+// The results, or the reason why there are none.
 struct EvaluationFrettage {
     std::optional<ResultatFrettage> resultat;
-    std::string erreur;
+    std::optional<ErreurFrettage> erreur;
 };
 
 // The press fit of a fit given by its joint diameter and its interferences
@@ -153,6 +186,12 @@ EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const Parametr
 // The same for the fit the main window shows: its nominal diameter (in
 // "Libre", the bore size) and its clearances as shown.
 EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresFrettage &p);
+
+// The verdicts in words, in the order shown: with a load "tient" or
+// "glisse" (at the smallest interference); "élastique", or "plastification du
+// moyeu" and/or "plastification de l'arbre" (at the largest); "se desserre
+// en service" when no pressure is left at the smallest interference.
+std::vector<std::string> verdictsFrettage(const ResultatFrettage &r);
 
 // The formulas, one each (press-fit.md sections named at their definition).
 double facteurK(double Q_A, double Q_I, const ValeursMateriau &moyeu, const ValeursMateriau &arbre);

@@ -1,5 +1,7 @@
 #include "cli/fit.h"
 
+#include "cli/arguments.h"
+#include "cli/frettage.h"
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
@@ -20,6 +22,8 @@
 namespace vestrel {
 
 namespace {
+
+using namespace ligne;
 
 constexpr std::string_view Aide =
     R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
@@ -96,81 +100,6 @@ basis, missing or extra arguments, an unknown option, two of --json,
 --drawing and --svg.
 )";
 
-struct MauvaiseEntree {
-    std::string message;
-};
-
-struct Sortie {
-    std::string texte;
-    int code = SortieOk;
-};
-
-// Arguments come from anywhere: quote them back with every byte that is not
-// printable ASCII escaped, so the diagnostic stays one clean line.
-std::string cite(std::string_view texte)
-{
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    constexpr std::size_t Longueur = 40;
-    std::string r = "'";
-    for (char c : texte.substr(0, Longueur)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F && c != '\\' && c != '\'') {
-            r += c;
-        } else {
-            r += "\\x";
-            r += Hex[u >> 4];
-            r += Hex[u & 15];
-        }
-    }
-    return r + (texte.size() > Longueur ? "'..." : "'");
-}
-
-enum class Lecture { Nombre, Malforme, HorsLimites };
-
-// A whole plain decimal number: an optional "-", digits with at most one
-// "." or "," as separator ("12,5" is 12.5, as in the window).
-Lecture lireDecimal(std::string_view texte, double &v)
-{
-    const bool negatif = texte.starts_with('-');
-    const std::string_view corps = texte.substr(negatif ? 1 : 0);
-    bool chiffre = false, valide = true;
-    int points = 0;
-    for (char c : corps) {
-        if (c >= '0' && c <= '9')
-            chiffre = true;
-        else if (c == '.' || c == ',')
-            ++points;
-        else
-            valide = false;
-    }
-    if (!valide || !chiffre || points > 1)
-        return Lecture::Malforme;
-    std::string point(corps);
-    std::replace(point.begin(), point.end(), ',', '.');
-    const auto [fin, erreur] = std::from_chars(point.data(), point.data() + point.size(), v, std::chars_format::fixed);
-    if (erreur == std::errc::result_out_of_range) // hundreds of digits, or a tiny fraction
-        return Lecture::HorsLimites;
-    if (erreur != std::errc() || fin != point.data() + point.size())
-        return Lecture::Malforme;
-    if (negatif)
-        v = -v;
-    return Lecture::Nombre;
-}
-
-// Unlike the diameter box, which reads the leading number of its text, the
-// command takes only a whole plain decimal number: anything else is refused
-// rather than read as something the user did not write.
-double lireDiametre(std::string_view texte)
-{
-    double d = 0;
-    const Lecture l = lireDecimal(texte, d);
-    if (l == Lecture::Malforme)
-        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
-    if (l == Lecture::HorsLimites || !diametreValide(d))
-        throw MauvaiseEntree{"diameter " + cite(texte) + " is outside 1 < D <= 500 mm"};
-    return d;
-}
-
 // The wanted clearance range MIN:MAX, in mm.
 std::pair<double, double> lirePlage(std::string_view texte)
 {
@@ -209,22 +138,9 @@ struct Resultat {
 
 Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD)
 {
-    if (!indexClasse(c.cote, classe)) {
-        std::string m = cite(classe) + " is not a " + std::string(c.nom) + " class";
-        const Cote autre = c.cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
-        if (indexClasse(autre, classe))
-            m += c.cote == Cote::Alesage ? " (bore classes are upper case, e.g. H7)"
-                                         : " (shaft classes are lower case, e.g. g6)";
-        else if (indexClasse(c.cote, std::string(classe) + "*"))
-            m += " (it is written with its star: " + std::string(classe) + "*)";
-        throw MauvaiseEntree{m};
-    }
-    const auto e = chercherEcarts(c.cote, classe, d);
-    if (!e)
-        throw MauvaiseEntree{std::string(c.nom) + " class " + std::string(classe) + " has no deviations at " +
-                             std::string(texteD) + " mm"};
-    return {std::string(classe), texteNombre(e->sup), texteNombre(e->inf), texteNombre(d + e->sup),
-            texteNombre(d + e->inf)};
+    const PaireEcarts e = ecartsClasse(c.cote, classe, d, texteD);
+    return {std::string(classe), texteNombre(e.sup), texteNombre(e.inf), texteNombre(d + e.sup),
+            texteNombre(d + e.inf)};
 }
 
 std::string_view motNature(Nature n)
@@ -429,6 +345,8 @@ bool estOption(std::string_view a)
 
 Sortie executer(std::span<const std::string> args)
 {
+    if (std::optional<Sortie> s = executerFrettage(args))
+        return *s;
     // The forms of a fit exclude one another.
     std::optional<std::string_view> forme;
     Forme choisie = Forme::Lignes;
@@ -493,7 +411,7 @@ Sortie executer(std::span<const std::string> args)
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
         if (*seule == "--help")
-            return {std::string(Aide)};
+            return {std::string(Aide) + std::string(AideFrettage)};
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};
         return {table()};

@@ -35,7 +35,7 @@ ParametresFrettage exemple(double D_aA, double l_F, double E_MPa, double frottem
 ResultatFrettage evaluer(double D_F, ParLimite U, const ParametresFrettage &p)
 {
     const EvaluationFrettage e = evaluerFrettage(D_F, U, p);
-    EXPECT_EQ(e.erreur, "");
+    EXPECT_FALSE(e.erreur.has_value()) << messageFrettage(e.erreur.value_or(ErreurFrettage::HorsDomaine));
     return e.resultat.value_or(ResultatFrettage{});
 }
 
@@ -136,7 +136,7 @@ TEST(Frettage, HollowSteelShaftInAluminiumHubInService)
     p.tempArbreRefroidi_C = -80;
     p.charge = Charge{300, 2000, 1.25, 1.5, 1.2};
     const EvaluationFrettage e = evaluerFrettage(ajustementClasses(50, "H7", "u6"), p);
-    ASSERT_TRUE(e.resultat) << e.erreur;
+    ASSERT_TRUE(e.resultat);
     const ResultatFrettage &r = *e.resultat;
     EXPECT_EQ(r.D_F_mm, 50);
     EXPECT_DOUBLE_EQ(r.Q_A, 0.5);
@@ -220,7 +220,7 @@ TEST(Frettage, LooseWhenWarm)
     p.tempServiceMoyeu_C = 100;
     p.vitesse_tr_min = 1000;
     const EvaluationFrettage e = evaluerFrettage(ajustementClasses(30, "H7", "p6"), p);
-    ASSERT_TRUE(e.resultat) << e.erreur;
+    ASSERT_TRUE(e.resultat);
     const ResultatFrettage &r = *e.resultat;
     EXPECT_NEAR(r.Z_um.min, -2.2, 1e-9);
     EXPECT_EQ(r.p_MPa.min, 0);
@@ -319,6 +319,7 @@ TEST(Frettage, FreeFitFromTheBoreSize)
 struct Refus {
     const char *nom;
     void (*modifier)(ParametresFrettage &, double &D_F, ParLimite &U);
+    ErreurFrettage erreur;
     const char *message;
 };
 
@@ -333,53 +334,67 @@ TEST_P(EntreesRefusees, OneMessageNoNumber)
     GetParam().modifier(p, D_F, U);
     const EvaluationFrettage e = evaluerFrettage(D_F, U, p);
     EXPECT_FALSE(e.resultat.has_value());
-    EXPECT_NE(e.erreur.find(GetParam().message), std::string::npos) << e.erreur;
+    ASSERT_TRUE(e.erreur.has_value());
+    EXPECT_EQ(*e.erreur, GetParam().erreur);
+    EXPECT_NE(messageFrettage(*e.erreur).find(GetParam().message), std::string_view::npos)
+        << messageFrettage(*e.erreur);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Frettage, EntreesRefusees,
     testing::Values(
-        Refus{"HubNotLargerThanJoint", [](ParametresFrettage &p, double &, ParLimite &) { p.D_aA_mm = 50; },
+        Refus{"HubNotLargerThanJoint", [](ParametresFrettage &p, double &, ParLimite &) { p.D_aA_mm = 50; }, ErreurFrettage::DiametreMoyeu,
               "diamètre extérieur du moyeu"},
-        Refus{"ShaftBoreTooLarge", [](ParametresFrettage &p, double &, ParLimite &) { p.D_iI_mm = 50; },
+        Refus{"ShaftBoreTooLarge", [](ParametresFrettage &p, double &, ParLimite &) { p.D_iI_mm = 50; }, ErreurFrettage::AlesageArbre,
               "alésage de l'arbre"},
-        Refus{"ShaftBoreNegative", [](ParametresFrettage &p, double &, ParLimite &) { p.D_iI_mm = -1; },
+        Refus{"ShaftBoreNegative", [](ParametresFrettage &p, double &, ParLimite &) { p.D_iI_mm = -1; }, ErreurFrettage::AlesageArbre,
               "alésage de l'arbre"},
-        Refus{"ZeroLength", [](ParametresFrettage &p, double &, ParLimite &) { p.l_F_mm = 0; }, "longueur"},
-        Refus{"ZeroModulus", [](ParametresFrettage &p, double &, ParLimite &) { p.arbre.E_MPa = 0; },
+        Refus{"ZeroLength", [](ParametresFrettage &p, double &, ParLimite &) { p.l_F_mm = 0; }, ErreurFrettage::Longueur, "longueur"},
+        Refus{"ZeroModulus", [](ParametresFrettage &p, double &, ParLimite &) { p.arbre.E_MPa = 0; }, ErreurFrettage::ModuleArbre,
               "module d'élasticité de l'arbre"},
-        Refus{"PoissonHalf", [](ParametresFrettage &p, double &, ParLimite &) { p.moyeu.nu = 0.5; },
+        Refus{"PoissonHalf", [](ParametresFrettage &p, double &, ParLimite &) { p.moyeu.nu = 0.5; }, ErreurFrettage::PoissonMoyeu,
               "coefficient de Poisson du moyeu"},
-        Refus{"PoissonZero", [](ParametresFrettage &p, double &, ParLimite &) { p.arbre.nu = 0; },
+        Refus{"PoissonZero", [](ParametresFrettage &p, double &, ParLimite &) { p.arbre.nu = 0; }, ErreurFrettage::PoissonArbre,
               "coefficient de Poisson de l'arbre"},
-        Refus{"NoYield", [](ParametresFrettage &p, double &, ParLimite &) { p.moyeu.Re_MPa = 0; },
+        Refus{"NoYield", [](ParametresFrettage &p, double &, ParLimite &) { p.moyeu.Re_MPa = 0; }, ErreurFrettage::LimiteMoyeu,
               "limite d'élasticité du moyeu"},
-        Refus{"ClearanceAtBothLimits", [](ParametresFrettage &, double &, ParLimite &U) { U = {-20, -5}; },
+        Refus{"ClearanceAtBothLimits", [](ParametresFrettage &, double &, ParLimite &U) { U = {-20, -5}; }, ErreurFrettage::PasSerre,
               "ce n'est pas un ajustement serré"},
-        Refus{"NoInterferenceAtAll", [](ParametresFrettage &, double &, ParLimite &U) { U = {-20, 0}; },
+        Refus{"NoInterferenceAtAll", [](ParametresFrettage &, double &, ParLimite &U) { U = {-20, 0}; }, ErreurFrettage::PasSerre,
               "ce n'est pas un ajustement serré"},
-        Refus{"LimitsSwapped", [](ParametresFrettage &, double &, ParLimite &U) { U = {40, 20}; }, "inversées"},
-        Refus{"ZeroDiameter", [](ParametresFrettage &, double &D, ParLimite &) { D = 0; }, "diamètre de l'assemblage"},
-        Refus{"NaNDiameter", [](ParametresFrettage &, double &D, ParLimite &) { D = std::nan(""); },
+        Refus{"LimitsSwapped", [](ParametresFrettage &, double &, ParLimite &U) { U = {40, 20}; }, ErreurFrettage::LimitesInversees, "inversées"},
+        Refus{"ZeroDiameter", [](ParametresFrettage &, double &D, ParLimite &) { D = 0; }, ErreurFrettage::DiametreAssemblage, "diamètre de l'assemblage"},
+        Refus{"NaNDiameter", [](ParametresFrettage &, double &D, ParLimite &) { D = std::nan(""); }, ErreurFrettage::DiametreAssemblage,
               "diamètre de l'assemblage"},
-        Refus{"NegativeRoughness", [](ParametresFrettage &p, double &, ParLimite &) { p.Rz_arbre_um = -1; }, "Rz"},
-        Refus{"ZeroFriction", [](ParametresFrettage &p, double &, ParLimite &) { p.frottementGlissement = 0; },
+        Refus{"NegativeRoughness", [](ParametresFrettage &p, double &, ParLimite &) { p.Rz_arbre_um = -1; }, ErreurFrettage::Rugosite, "Rz"},
+        Refus{"ZeroFriction", [](ParametresFrettage &p, double &, ParLimite &) { p.frottementGlissement = 0; }, ErreurFrettage::FrottementGlissement,
               "frottement au glissement"},
-        Refus{"ZeroPressFriction", [](ParametresFrettage &p, double &, ParLimite &) { p.frottementEmmanchement = 0; },
+        Refus{"ZeroPressFriction", [](ParametresFrettage &p, double &, ParLimite &) { p.frottementEmmanchement = 0; }, ErreurFrettage::FrottementEmmanchement,
               "frottement à l'emmanchement"},
-        Refus{"NegativeTorque", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{-1, 0, 1, 1, 1}; },
+        Refus{"NegativeTorque", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{-1, 0, 1, 1, 1}; }, ErreurFrettage::Charge,
               "couple"},
-        Refus{"ZeroSafety", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{1, 0, 1, 0, 1}; },
+        Refus{"ZeroSafety", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{1, 0, 1, 0, 1}; }, ErreurFrettage::Securites,
               "sécurités"},
-        Refus{"ZeroKA", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{1, 0, 0, 1, 1}; },
+        Refus{"ZeroKA", [](ParametresFrettage &p, double &, ParLimite &) { p.charge = Charge{1, 0, 0, 1, 1}; }, ErreurFrettage::FacteurApplication,
               "K_A"},
-        Refus{"BelowAbsoluteZero", [](ParametresFrettage &p, double &, ParLimite &) { p.tempServiceArbre_C = -300; },
+        Refus{"BelowAbsoluteZero", [](ParametresFrettage &p, double &, ParLimite &) { p.tempServiceArbre_C = -300; }, ErreurFrettage::TemperatureService,
               "zéro absolu"},
-        Refus{"NegativeSpeed", [](ParametresFrettage &p, double &, ParLimite &) { p.vitesse_tr_min = -1; },
+        Refus{"NegativeSpeed", [](ParametresFrettage &p, double &, ParLimite &) { p.vitesse_tr_min = -1; }, ErreurFrettage::Vitesse,
               "vitesse"},
-        Refus{"CoolingAboveRoom", [](ParametresFrettage &p, double &, ParLimite &) { p.tempArbreRefroidi_C = 25; },
+        Refus{"CoolingAboveRoom", [](ParametresFrettage &p, double &, ParLimite &) { p.tempArbreRefroidi_C = 25; }, ErreurFrettage::ArbreRefroidi,
               "arbre refroidi"},
-        Refus{"InfiniteLength", [](ParametresFrettage &p, double &, ParLimite &) { p.l_F_mm = INFINITY; },
+        Refus{"NoExpansion", [](ParametresFrettage &p, double &, ParLimite &) { p.arbre.alpha_refroidi_par_K = 0; },
+              ErreurFrettage::DilatationArbre, "dilatation de l'arbre"},
+        Refus{"NegativeDensity", [](ParametresFrettage &p, double &, ParLimite &) { p.moyeu.rho_kg_m3 = -1; },
+              ErreurFrettage::MasseVolumiqueMoyeu, "masse volumique du moyeu"},
+        Refus{"ModulusOutOfAnyRange",
+              [](ParametresFrettage &p, double &, ParLimite &) {
+                  p.moyeu.E_MPa = 1e300;
+                  p.arbre.E_MPa = 1e-300;
+                  p.charge = Charge{};
+              },
+              ErreurFrettage::HorsDomaine, "domaine"},
+        Refus{"InfiniteLength", [](ParametresFrettage &p, double &, ParLimite &) { p.l_F_mm = INFINITY; }, ErreurFrettage::Longueur,
               "longueur"}),
     [](const testing::TestParamInfo<Refus> &i) { return i.param.nom; });
 
@@ -388,7 +403,7 @@ TEST(Frettage, FitWithoutBothSidesIsRefused)
     ParametresFrettage p = exemple(80, 40, 210000, 0.12);
     const EvaluationFrettage e = evaluerFrettage(ajustementClasses(50, "H7", ""), p);
     EXPECT_FALSE(e.resultat.has_value());
-    EXPECT_FALSE(e.erreur.empty());
+    EXPECT_EQ(e.erreur, ErreurFrettage::PasDAjustement);
     EXPECT_FALSE(evaluerFrettage(ajustementClasses(50, "H7", "g6"), p).resultat.has_value());
 }
 
