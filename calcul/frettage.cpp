@@ -100,12 +100,12 @@ bool resultatFini(const ResultatFrettage &r)
     const ResultatArbre &a = r.arbre;
     const ResultatService &s = r.service;
     const double valeurs[] = {r.Q_A, r.Q_I, r.K, r.lissage_um, r.Z_um.min, r.Z_um.max, r.p_MPa.min, r.p_MPa.max,
-                              r.couple_Nm, r.effortAxial_N, m.sigmaT_alesage_MPa, m.sigmaT_exterieur_MPa, m.sigmaV_MPa,
+                              r.couple_Nm.min, r.couple_Nm.max, r.effortAxial_N.min, r.effortAxial_N.max, m.sigmaT_alesage_MPa, m.sigmaT_exterieur_MPa, m.sigmaV_MPa,
                               m.pPlastification_MPa, m.pPlastiqueTotal_MPa, o(m.securite), a.sigmaT_surface_MPa,
                               o(a.sigmaT_alesage_MPa), a.sigmaV_MPa, a.pPlastification_MPa, o(a.securite),
                               r.effortEmmanchement_N, r.montage.moyeu_C, o(r.montage.arbre_C),
                               o(r.montage.moyeuArbreRefroidi_C), s.perteThermique_um, s.perteCentrifuge_um,
-                              s.Z_um.min, s.Z_um.max, s.p_MPa.min, s.p_MPa.max, s.couple_Nm,
+                              s.Z_um.min, s.Z_um.max, s.p_MPa.min, s.p_MPa.max, s.couple_Nm.min, s.couple_Nm.max,
                               o(s.vitesseDecollement_tr_min), r.charge ? r.charge->U_requis_um : 0,
                               r.charge ? r.charge->U_admissible_um : 0, r.charge ? r.charge->pRequise_MPa : 0};
     return std::all_of(std::begin(valeurs), std::end(valeurs), fini);
@@ -320,8 +320,11 @@ EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const Parametr
     auto couple = [&](double p_MPa) {
         return effortTransmissible_N(p.frottementGlissement, p_MPa, D_F_mm, p.l_F_mm) * D_F_mm / 2 / 1000;
     };
-    r.effortAxial_N = effortTransmissible_N(p.frottementGlissement, r.p_MPa.min, D_F_mm, p.l_F_mm);
-    r.couple_Nm = couple(r.p_MPa.min);
+    auto effortAxial = [&](double p_MPa) {
+        return effortTransmissible_N(p.frottementGlissement, p_MPa, D_F_mm, p.l_F_mm);
+    };
+    r.effortAxial_N = {effortAxial(r.p_MPa.min), effortAxial(r.p_MPa.max)};
+    r.couple_Nm = {couple(r.p_MPa.min), couple(r.p_MPa.max)};
 
     r.moyeu = contraintesMoyeu(r.p_MPa.max, r.Q_A, p.moyeu.Re_MPa);
     r.arbre = contraintesArbre(r.p_MPa.max, r.Q_I, p.arbre.Re_MPa);
@@ -340,7 +343,7 @@ EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const Parametr
     const double perteService_um = s.perteThermique_um + s.perteCentrifuge_um;
     s.Z_um = {r.Z_um.min - perteService_um, r.Z_um.max - perteService_um};
     s.p_MPa = {pression(s.Z_um.min), pression(s.Z_um.max)};
-    s.couple_Nm = couple(s.p_MPa.min);
+    s.couple_Nm = {couple(s.p_MPa.min), couple(s.p_MPa.max)};
     s.desserre = s.Z_um.min <= 0;
     if (p.vitesse_tr_min > 0) {
         // The loss grows with n²: n_ab = n √(Z_min / ΔU_ω(n)), Z_min after
@@ -377,6 +380,15 @@ EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const Parametr
     if (!resultatFini(r))
         return {std::nullopt, ErreurFrettage::HorsDomaine};
     return {r, std::nullopt};
+}
+
+std::optional<PlageJeux> jeuxQuiTiennent(const ResultatCharge &c)
+{
+    // −U in µm is the clearance in 0.1 µm steps times 10.
+    const PlageJeux plage{std::ceil(-c.U_admissible_um * 10) / 10000, std::floor(-c.U_requis_um * 10) / 10000};
+    if (plage.mini_mm > plage.maxi_mm)
+        return std::nullopt;
+    return plage;
 }
 
 EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresFrettage &p)

@@ -109,7 +109,7 @@ struct ResultatService {
     double perteCentrifuge_um = 0;  // interference lost to speed
     ParLimite Z_um;
     ParLimite p_MPa;
-    double couple_Nm = 0; // at p min in service
+    ParLimite couple_Nm;
     bool desserre = false; // no pressure left at the smallest interference
     std::optional<double> vitesseDecollement_tr_min; // with a speed only
 };
@@ -132,8 +132,8 @@ struct ResultatFrettage {
     ParLimite U_um;        // before joining
     ParLimite Z_um;        // effective
     ParLimite p_MPa;
-    double couple_Nm = 0;     // transmissible, at p min
-    double effortAxial_N = 0; // transmissible, at p min
+    ParLimite couple_Nm;     // transmissible
+    ParLimite effortAxial_N; // transmissible
     ResultatMoyeu moyeu;
     ResultatArbre arbre;
     bool plastificationMoyeu = false;       // p max above p_PA: partly plastic, not computed here
@@ -192,6 +192,16 @@ EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresF
 // moyeu" and/or "plastification de l'arbre" (at the largest); "se desserre
 // en service" when no pressure is left at the smallest interference.
 std::vector<std::string> verdictsFrettage(const ResultatFrettage &r);
+
+// The clearances (mm) of the fits that hold the load and stay elastic:
+// [−U_perm, −U_req], rounded inwards to 0.1 µm (four decimals) so that every
+// fit the finder lists within them also meets both. None when U_req exceeds
+// U_perm: no fit can do both.
+struct PlageJeux {
+    double mini_mm = 0;
+    double maxi_mm = 0;
+};
+std::optional<PlageJeux> jeuxQuiTiennent(const ResultatCharge &c);
 
 // The formulas, one each (press-fit.md sections named at their definition).
 double facteurK(double Q_A, double Q_I, const ValeursMateriau &moyeu, const ValeursMateriau &arbre);

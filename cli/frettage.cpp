@@ -306,7 +306,7 @@ std::string json(const ResultatFrettage &r)
     const ResultatService &s = r.service;
     o << "{\"D_F\":" << n(r.D_F_mm) << ",\"Q_A\":" << n(r.Q_A) << ",\"Q_I\":" << n(r.Q_I) << ",\"K\":" << n(r.K)
       << ",\"lissage\":" << n(r.facteurLissage) << ",\"U\":" << limites(r.U_um) << ",\"Z\":" << limites(r.Z_um)
-      << ",\"p\":" << limites(r.p_MPa) << ",\"couple\":" << n(r.couple_Nm) << ",\"effort_axial\":" << n(r.effortAxial_N)
+      << ",\"p\":" << limites(r.p_MPa) << ",\"couple\":" << n(r.couple_Nm.min) << ",\"effort_axial\":" << n(r.effortAxial_N.min)
       << ",\"moyeu\":{\"sigma_t_alesage\":" << n(m.sigmaT_alesage_MPa) << ",\"sigma_t_exterieur\":"
       << n(m.sigmaT_exterieur_MPa) << ",\"sigma_v\":" << n(m.sigmaV_MPa) << ",\"p_plastification\":"
       << n(m.pPlastification_MPa) << ",\"p_plastique_total\":" << n(m.pPlastiqueTotal_MPa)
@@ -317,7 +317,7 @@ std::string json(const ResultatFrettage &r)
       << n(r.montage.moyeu_C) << ",\"arbre\":" << n(r.montage.arbre_C)
       << ",\"moyeu_arbre_refroidi\":" << n(r.montage.moyeuArbreRefroidi_C) << "},\"service\":{\"perte_thermique\":"
       << n(s.perteThermique_um) << ",\"perte_centrifuge\":" << n(s.perteCentrifuge_um) << ",\"Z\":" << limites(s.Z_um)
-      << ",\"p\":" << limites(s.p_MPa) << ",\"couple\":" << n(s.couple_Nm) << ",\"desserre\":" << oui(s.desserre)
+      << ",\"p\":" << limites(s.p_MPa) << ",\"couple\":" << n(s.couple_Nm.min) << ",\"desserre\":" << oui(s.desserre)
       << ",\"vitesse_decollement\":" << n(s.vitesseDecollement_tr_min) << "},\"charge\":{";
     if (r.charge)
         o << "\"U_requis\":" << n(r.charge->U_requis_um) << ",\"U_admissible\":" << n(r.charge->U_admissible_um)
@@ -342,7 +342,7 @@ std::string lignes(const ResultatFrettage &r, Lissage lissage)
       << "serrage U " << limites(r.U_um) << " um\n"
       << "serrage effectif Z " << limites(r.Z_um) << " um\n"
       << "pression p " << limites(r.p_MPa) << " MPa\n"
-      << "transmissible couple=" << n(r.couple_Nm) << " N.m effort_axial=" << n(r.effortAxial_N) << " N\n"
+      << "transmissible couple " << limites(r.couple_Nm) << " N.m effort_axial " << limites(r.effortAxial_N) << " N\n"
       << "moyeu sigma_t_alesage=" << n(m.sigmaT_alesage_MPa) << " sigma_t_exterieur=" << n(m.sigmaT_exterieur_MPa)
       << " sigma_v=" << n(m.sigmaV_MPa) << " p_plastification=" << n(m.pPlastification_MPa)
       << " p_plastique_total=" << n(m.pPlastiqueTotal_MPa) << " MPa securite=" << n(m.securite) << '\n'
@@ -353,7 +353,7 @@ std::string lignes(const ResultatFrettage &r, Lissage lissage)
       << "temperature_montage moyeu=" << n(r.montage.moyeu_C) << " arbre=" << n(r.montage.arbre_C)
       << " moyeu_arbre_refroidi=" << n(r.montage.moyeuArbreRefroidi_C) << " C\n"
       << "service perte_thermique=" << n(s.perteThermique_um) << " perte_centrifuge=" << n(s.perteCentrifuge_um)
-      << " um Z " << limites(s.Z_um) << " um p " << limites(s.p_MPa) << " MPa couple=" << n(s.couple_Nm)
+      << " um Z " << limites(s.Z_um) << " um p " << limites(s.p_MPa) << " MPa couple " << limites(s.couple_Nm)
       << " N.m vitesse_decollement=" << n(s.vitesseDecollement_tr_min) << " min-1\n";
     if (r.charge)
         o << "charge U_requis=" << n(r.charge->U_requis_um) << " U_admissible=" << n(r.charge->U_admissible_um)

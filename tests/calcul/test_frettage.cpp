@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace vestrel;
 
@@ -60,9 +61,9 @@ TEST_P(ExemplesPublies, PressureForceTorqueAndHubStress)
     const ResultatFrettage r = evaluer(x.D_F, {x.U_um, x.U_um}, exemple(x.D_aA, x.l_F, x.E, x.frottement));
     EXPECT_EQ(arrondi(r.p_MPa.min, x.decimalesP), x.p_MPa);
     EXPECT_EQ(arrondi(r.p_MPa.max, x.decimalesP), x.p_MPa);
-    EXPECT_EQ(arrondi(r.effortAxial_N, x.decimalesF), x.F_N);
+    EXPECT_EQ(arrondi(r.effortAxial_N.min, x.decimalesF), x.F_N);
     if (x.M_Nm > 0) {
-        EXPECT_EQ(arrondi(r.couple_Nm, 0), x.M_Nm);
+        EXPECT_EQ(arrondi(r.couple_Nm.min, 0), x.M_Nm);
     }
     EXPECT_EQ(arrondi(r.moyeu.sigmaT_alesage_MPa, 0), x.sigmaT_MPa);
 }
@@ -150,8 +151,8 @@ TEST(Frettage, HollowSteelShaftInAluminiumHubInService)
     EXPECT_NEAR(r.Z_um.max, 82.8, 1e-9);
     EXPECT_NEAR(r.p_MPa.min, 24.160, 5e-4);
     EXPECT_NEAR(r.p_MPa.max, 47.857, 5e-4);
-    EXPECT_NEAR(r.effortAxial_N, 18216, 0.5);
-    EXPECT_NEAR(r.couple_Nm, 455.40, 0.005);
+    EXPECT_NEAR(r.effortAxial_N.min, 18216, 0.5);
+    EXPECT_NEAR(r.couple_Nm.min, 455.40, 0.005);
     EXPECT_NEAR(r.moyeu.sigmaT_alesage_MPa, 79.76, 0.005);
     EXPECT_NEAR(r.moyeu.sigmaR_alesage_MPa, -47.857, 5e-4);
     EXPECT_NEAR(r.moyeu.sigmaT_exterieur_MPa, 31.90, 0.005);
@@ -176,7 +177,7 @@ TEST(Frettage, HollowSteelShaftInAluminiumHubInService)
     EXPECT_NEAR(r.service.Z_um.max, 51.822, 5e-4);
     EXPECT_NEAR(r.service.p_MPa.min, 6.255, 5e-4);
     EXPECT_NEAR(r.service.p_MPa.max, 29.952, 5e-4);
-    EXPECT_NEAR(r.service.couple_Nm, 117.90, 0.005);
+    EXPECT_NEAR(r.service.couple_Nm.min, 117.90, 0.005);
     EXPECT_FALSE(r.service.desserre);
     EXPECT_NEAR(r.service.vitesseDecollement_tr_min.value_or(0), 17310, 0.5);
     ASSERT_TRUE(r.charge);
@@ -224,12 +225,13 @@ TEST(Frettage, LooseWhenWarm)
     const ResultatFrettage &r = *e.resultat;
     EXPECT_NEAR(r.Z_um.min, -2.2, 1e-9);
     EXPECT_EQ(r.p_MPa.min, 0);
-    EXPECT_EQ(r.couple_Nm, 0);
+    EXPECT_EQ(r.couple_Nm.min, 0);
+    EXPECT_NEAR(r.couple_Nm.max, 0.12 * 33.727 * std::numbers::pi * 900 * 30 / 2000, 0.01);
     EXPECT_NEAR(r.p_MPa.max, 33.727, 5e-4); // 31.8/1000/30 · 70 000/2.2
     EXPECT_NEAR(r.service.perteThermique_um, 55.2, 1e-9);
     EXPECT_TRUE(r.service.desserre);
     EXPECT_EQ(r.service.p_MPa.max, 0);
-    EXPECT_EQ(r.service.couple_Nm, 0);
+    EXPECT_EQ(r.service.couple_Nm.max, 0);
     EXPECT_EQ(r.service.vitesseDecollement_tr_min, 0.0);
     // The same fit at 20 °C is tight at its largest interference only.
     p.tempServiceMoyeu_C = 20;
@@ -257,8 +259,15 @@ TEST(Frettage, LoadHeldOrNot)
     EXPECT_NEAR(lourd.charge->U_admissible_um, 53.84, 0.005);
     EXPECT_FALSE(lourd.charge->tient);
     EXPECT_TRUE(lourd.charge->elastique);
+    EXPECT_FALSE(jeuxQuiTiennent(*lourd.charge).has_value()); // 155.46 > 53.84
     p.charge = Charge{500, 0, 1, 1, 1};
     const ResultatFrettage leger = evaluer(50, {40, 40}, p);
+    // U_perm = 82.678 · 3.28205 · 50/210 · 1000 = 64.608 µm, U_req = 20.728:
+    // clearances −0.0646 … −0.0208 mm, rounded inwards.
+    const auto plage = jeuxQuiTiennent(*leger.charge);
+    ASSERT_TRUE(plage);
+    EXPECT_DOUBLE_EQ(plage->mini_mm, -0.0646);
+    EXPECT_DOUBLE_EQ(plage->maxi_mm, -0.0208);
     EXPECT_NEAR(leger.charge->U_requis_um, 20.73, 0.005);
     EXPECT_TRUE(leger.charge->tient);
     p.charge.reset();
