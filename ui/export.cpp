@@ -45,7 +45,7 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date)
+bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date, const QList<PageTexte> &pages)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -87,8 +87,40 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
     // The diagram as vectors and texts, its default size scaled to the
     // page's width.
     p.translate(0, y * k);
+    p.save();
     p.scale(largeur * k / LargeurSchema, largeur * k / LargeurSchema);
     peindreSchema(p, planSchema(construireSchema(a, sep), LargeurSchema, HauteurSchema));
+    p.restore();
+
+    // Further pages: a title, then each section's heading and lines; a
+    // page that runs full continues on the next.
+    const double hauteurPage = pdf.height() / k;
+    QFont intertitre = texte;
+    intertitre.setBold(true);
+    for (const PageTexte &page : pages) {
+        if (!pdf.newPage())
+            return false;
+        p.resetTransform();
+        p.setFont(titre);
+        ligne(0, 30, page.titre);
+        y = 44;
+        for (const auto &[entete, lignes] : page.sections) {
+            p.setFont(intertitre);
+            y += 8;
+            ligne(y, 16, entete);
+            y += 18;
+            p.setFont(texte);
+            for (const QString &l : lignes) {
+                if (y + 16 > hauteurPage) {
+                    if (!pdf.newPage())
+                        return false;
+                    y = 0;
+                }
+                ligne(y, 16, l);
+                y += 15;
+            }
+        }
+    }
     return p.end();
 }
 
@@ -174,7 +206,8 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
     return image;
 }
 
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date)
+QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date,
+                 const QList<PageTexte> &pages)
 {
     QSaveFile fichier(chemin);
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
@@ -182,7 +215,7 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     bool ecrit = false;
     switch (format) {
     case FormatExport::Pdf:
-        ecrit = peindrePdf(&fichier, a, date);
+        ecrit = peindrePdf(&fichier, a, date, pages);
         break;
     case FormatExport::Svg: {
         const QByteArray svg = svgDe(construireSchema(a, separateurLocal()));
@@ -204,7 +237,7 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     return {};
 }
 
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
+QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a, const QList<PageTexte> &pages)
 {
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
@@ -213,7 +246,7 @@ QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a)
         return {};
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
-    const QString erreur = exporter(a, chemin, format);
+    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), pages);
     if (!erreur.isEmpty()) {
         QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
         return {};

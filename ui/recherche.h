@@ -31,6 +31,8 @@ public:
 
     // Sets the diameter text as if typed; the results follow.
     void setDiametreTexte(const QString &texte);
+    // Sets the diameter text and the wanted clearance range (mm) as if typed.
+    void setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm);
     // Moves the window beside `fenetre`: on its right when the screen has
     // room, else on its left, always within the screen.
     void placerACote(const QWidget *fenetre);
