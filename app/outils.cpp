@@ -2,6 +2,7 @@
 
 #include "app/principale.h"
 #include "ui/export.h"
+#include "ui/frettage.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
 #include "ui/recherche.h"
@@ -55,6 +56,8 @@ Schema *OutilsPrincipale::schema() const { return m_schema; }
 
 Recherche *OutilsPrincipale::recherche() const { return m_recherche; }
 
+Frettage *OutilsPrincipale::frettage() const { return m_frettage; }
+
 void OutilsPrincipale::choisir(int outil)
 {
     switch (outil) {
@@ -104,6 +107,29 @@ void OutilsPrincipale::ouvrirRecherche()
     m_recherche->activateWindow();
 }
 
+void OutilsPrincipale::ouvrirFrettage()
+{
+    if (!m_frettage) {
+        m_frettage = new Frettage(&m_fenetre);
+        // The fits that hold the load: the finder on their clearance range.
+        connect(m_frettage, &Frettage::chercher, this,
+                [this](const QString &diametre, double jeuMini_mm, double jeuMaxi_mm) {
+                    ouvrirRecherche();
+                    m_recherche->setDemande(diametre, jeuMini_mm, jeuMaxi_mm);
+                });
+    }
+    m_frettage->montrer(m_fenetre.affichage());
+    if (!m_frettage->isVisible()) {
+        QRect cadre = m_fenetre.frameGeometry();
+        if (m_schema && m_schema->isVisible())
+            cadre |= m_schema->frameGeometry();
+        m_frettage->placerACote(&m_fenetre, cadre);
+    }
+    m_frettage->show();
+    m_frettage->raise();
+    m_frettage->activateWindow();
+}
+
 void OutilsPrincipale::copier()
 {
     copierAjustement(m_fenetre.affichage());
@@ -111,7 +137,11 @@ void OutilsPrincipale::copier()
 
 void OutilsPrincipale::exporter()
 {
-    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage());
+    // The press fit's page when its window is open.
+    QList<PageTexte> pages;
+    if (m_frettage && m_frettage->isVisible())
+        pages.append(m_frettage->pageExport());
+    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage(), pages);
 }
 
 // The diagram is drawn only while it shows; opening it draws the fit of
@@ -120,6 +150,8 @@ void OutilsPrincipale::resultatsChanges()
 {
     if (m_schema && m_schema->isVisible())
         m_schema->montrer(m_fenetre.affichage());
+    if (m_frettage && m_frettage->isVisible())
+        m_frettage->montrer(m_fenetre.affichage());
 }
 
 void OutilsPrincipale::menuResultats(const QPoint &position)

@@ -9,6 +9,7 @@ class QPoint;
 namespace vestrel {
 
 class BarreMenus;
+class Frettage;
 class Principale;
 class Recherche;
 class Schema;
@@ -31,12 +32,15 @@ public:
     // Opens the diagram window when hidden, hides it when shown.
     void basculerSchema();
     void ouvrirRecherche();
+    // Opens "Assemblage serré" on the fit shown.
+    void ouvrirFrettage();
     void copier();
     void exporter();
 
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
+    Frettage *frettage() const;
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -51,6 +55,7 @@ private:
     BarreMenus &m_menus;
     QPointer<Schema> m_schema;
     QPointer<Recherche> m_recherche;
+    QPointer<Frettage> m_frettage;
 };
 
 } // namespace vestrel

@@ -14,6 +14,7 @@
 
 #include "app/outils.h"
 #include "ui/cellule.h"
+#include "ui/frettage.h"
 #include "ui/menu_deroulant.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
@@ -22,6 +23,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
@@ -81,7 +83,7 @@ public:
     {
         const int avant = m_faites;
         // Weights of the kinds of action.
-        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1};
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2};
         int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
         int genre = 0;
         while (tirage >= Poids[genre])
@@ -105,6 +107,7 @@ public:
         case 11: cliquerFond(); break;
         case 12: schema(); break;
         case 13: rechercher(); break;
+        case 15: frettage(); break;
         default: copier(); break;
         }
         return m_faites > avant;
@@ -466,6 +469,41 @@ private:
         noter(QStringLiteral("finder"), juste ? QStringLiteral("applied %1 at \"%2\"").arg(ajustement, diametre)
                                               : QStringLiteral("!! applied %1 at \"%2\", the window shows %3")
                                                     .arg(ajustement, diametre, montre));
+    }
+
+    // Opens "Assemblage serré" and types into one of its boxes: it shows the
+    // main window's fit, and either its results or one message; sometimes
+    // it is closed again.
+    void frettage()
+    {
+        m_f.outils()->ouvrirFrettage();
+        vestrel::Frettage *w = m_f.outils()->frettage();
+        if (!w || !w->isVisible()) {
+            noter(QStringLiteral("press fit"), QStringLiteral("!! the window did not open"));
+            return;
+        }
+        QList<QLineEdit *> boites;
+        for (QLineEdit *b : w->findChildren<QLineEdit *>())
+            if (b->objectName().startsWith(QStringLiteral("Fr_")))
+                boites.append(b);
+        QLineEdit *boite = boites.at(entier(static_cast<int>(boites.size())));
+        const QString t = texteAuHasard(true);
+        if (pile(50))
+            boite->clear();
+        for (const QChar c : t)
+            QTest::sendKeyEvent(QTest::KeyAction::Click, boite, c == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                                c == u'\b' ? QString() : QString(c), Qt::NoModifier);
+        const bool resultats = w->evaluation().resultat.has_value();
+        const bool message = !w->findChild<QLabel *>(QStringLiteral("Fr_Message"))->text().isEmpty();
+        const bool suit = w->ajustement() == m_f.affichage();
+        noter(QStringLiteral("press fit"),
+              !suit                      ? QStringLiteral("!! the window does not show the main window's fit")
+              : resultats == message     ? QStringLiteral("!! %1 typed \"%2\": results %3, message %4")
+                                               .arg(boite->objectName(), t).arg(resultats).arg(message)
+                                         : QStringLiteral("%1 typed \"%2\", %3").arg(boite->objectName(), t,
+                                                          resultats ? QStringLiteral("computed") : QStringLiteral("refused")));
+        if (pile(30))
+            w->hide();
     }
 
     // Ctrl+C with no text selected copies the fit: its first line names
