@@ -435,22 +435,34 @@ QList<LigneFrettage> Frettage::lignes() const
 void Frettage::afficher()
 {
     const QList<LigneFrettage> l = lignes();
-    m_resultats->clearSpans();
-    m_resultats->setRowCount(static_cast<int>(l.size()));
+    // The table is rebuilt only when its lines change (another kind of
+    // result); a new fit of the same kind only changes texts.
+    QList<QString> libelles;
+    for (const LigneFrettage &ligne : l)
+        libelles.append(ligne.libelle);
+    if (libelles != m_libelles) {
+        m_libelles = libelles;
+        m_resultats->clearSpans();
+        m_resultats->setRowCount(static_cast<int>(l.size()));
+        for (int i = 0; i < l.size(); ++i) {
+            m_resultats->setItem(i, 0, new QTableWidgetItem(l[i].libelle));
+            auto *mini = new QTableWidgetItem;
+            mini->setTextAlignment((l[i].unique ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+            m_resultats->setItem(i, 1, mini);
+            if (l[i].unique) {
+                m_resultats->setSpan(i, 1, 1, 2);
+            } else {
+                auto *maxi = new QTableWidgetItem;
+                maxi->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                m_resultats->setItem(i, 2, maxi);
+            }
+        }
+    }
     for (int i = 0; i < l.size(); ++i) {
         const LigneFrettage &ligne = l[i];
-        m_resultats->setItem(i, 0, new QTableWidgetItem(ligne.libelle));
-        auto *mini = new QTableWidgetItem(ligne.unique ? ligne.maxi : ligne.mini);
-        auto *maxi = new QTableWidgetItem(ligne.maxi);
-        mini->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        maxi->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_resultats->setItem(i, 1, mini);
-        m_resultats->setItem(i, 2, ligne.unique ? nullptr : maxi);
-        if (ligne.unique) {
-            delete maxi;
-            mini->setTextAlignment(Qt::AlignCenter);
-            m_resultats->setSpan(i, 1, 1, 2);
-        }
+        m_resultats->item(i, 1)->setText(ligne.unique ? ligne.maxi : ligne.mini);
+        if (!ligne.unique)
+            m_resultats->item(i, 2)->setText(ligne.maxi);
     }
 
     QString verdicts, regle;
@@ -473,17 +485,19 @@ void Frettage::afficher()
     const bool charge = m_evaluation.resultat && m_evaluation.resultat->charge &&
                         jeuxQuiTiennent(*m_evaluation.resultat->charge);
     m_chercher->setEnabled(charge);
-    setAccessibleDescription(texteResultats().join(QLatin1Char('\n')));
+    setAccessibleDescription(texteResultats(l).join(QLatin1Char('\n')));
 }
 
-QStringList Frettage::texteResultats() const
+QStringList Frettage::texteResultats() const { return texteResultats(lignes()); }
+
+QStringList Frettage::texteResultats(const QList<LigneFrettage> &lignes) const
 {
     QStringList t;
     if (!m_evaluation.resultat) {
         t << texte(messageFrettage(*m_evaluation.erreur));
         return t;
     }
-    for (const LigneFrettage &l : lignes()) {
+    for (const LigneFrettage &l : lignes) {
         if (l.unique)
             t << QStringLiteral("%1 : %2").arg(l.libelle, l.maxi);
         else if (l.mini.isEmpty())

@@ -87,6 +87,7 @@ private:
     void calculer();
     void afficher();
     void chercherAjustements();
+    QStringList texteResultats(const QList<LigneFrettage> &lignes) const;
 
     AjustementAffiche m_ajustement;
     EvaluationFrettage m_evaluation;
@@ -111,6 +112,7 @@ private:
     QLabel *m_message = nullptr;
     Cellule *m_chercher = nullptr;
     bool m_remplissage = false;
+    QStringList m_libelles; // the captions of the table's lines
 };
 
 } // namespace vestrel
