@@ -65,6 +65,7 @@ void OutilsPrincipale::choisir(int outil)
     case BarreMenus::OutilRecherche: ouvrirRecherche(); break;
     case BarreMenus::OutilCopie: copier(); break;
     case BarreMenus::OutilExport: exporter(); break;
+    case BarreMenus::OutilFrettage: ouvrirFrettage(); break;
     default: break;
     }
 }

@@ -53,12 +53,13 @@ constexpr ItemDeroulant ItemsAide[] = {
     {"A Propos", {630, 130, 960, 260}, {105, 105, 350, 350}, {10, 10, 1670, 540}, 70, 70},
 };
 
-// Four items, one every 450 twips.
+// Five items, one every 450 twips.
 constexpr ItemDeroulant ItemsOutils[] = {
     {"Schéma des tolérances", {630, 105, 2350, 260}, {105, 55, 350, 350}, {10, 10, 3070, 450}, 70, 30},
     {"Rechercher un ajustement", {630, 555, 2350, 260}, {105, 505, 350, 350}, {10, 460, 3070, 450}, 70, 480},
     {"Copier l'ajustement", {630, 1005, 2350, 260}, {105, 955, 350, 350}, {10, 910, 3070, 450}, 70, 930},
     {"Exporter…", {630, 1455, 2350, 260}, {105, 1405, 350, 350}, {10, 1360, 3070, 450}, 70, 1380},
+    {"Assemblage serré", {630, 1905, 2350, 260}, {105, 1855, 350, 350}, {10, 1810, 3070, 450}, 70, 1830},
 };
 
 // In the order of the titles that open them.
@@ -66,7 +67,7 @@ const DescriptionDeroulant Deroulants[] = {
     {"Mnu_File", "Mnu_File_1", 1485, 570, 1350, 405, ItemsFichier},
     {"Mnu_Select", "Mnu_Select_1", 1750, 1400, 1635, 420, ItemsMethodes},
     {"Mnu_Apropos", "Mnu_apropos_1", 1700, 570, 1545, 405, ItemsAide},
-    {"Mnu_Outils", "Mnu_Outils_1", 3090, 1830, 2960, 410, ItemsOutils},
+    {"Mnu_Outils", "Mnu_Outils_1", 3090, 2280, 2960, 410, ItemsOutils},
 };
 
 // The check-mark holder sits past the right edge of the Selection menu.

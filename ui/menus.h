@@ -31,7 +31,7 @@ public:
     // Indices of the titles and of their drop-downs.
     enum Menu { Fichier = 0, Methodes = 1, Aide = 2, Outils = 3 };
     // The items of the Outils menu.
-    enum Outil { OutilSchema = 0, OutilRecherche = 1, OutilCopie = 2, OutilExport = 3 };
+    enum Outil { OutilSchema = 0, OutilRecherche = 1, OutilCopie = 2, OutilExport = 3, OutilFrettage = 4 };
 
     // Creates the titles MNU(0..3) and the rectangle "Selection" on the main
     // window, and the drop-downs, hidden, the check mark on "Popup".

@@ -6,6 +6,8 @@
 #include "app/outils.h"
 #include "calcul/ajustement_affiche.h"
 #include "ui/frettage.h"
+#include "ui/menu_deroulant.h"
+#include "ui/menus.h"
 #include "ui/recherche.h"
 
 #include <QLineEdit>
@@ -22,10 +24,34 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    void ouvertDepuisLeMenu();
     void suitLAjustement_data();
     void suitLAjustement();
     void ouvreLaRecherche();
 };
+
+void TestAssemblage::ouvertDepuisLeMenu()
+{
+    Principale f;
+    f.show();
+    QVERIFY(!f.outils()->frettage()); // built on first opening only
+    QTest::mousePress(controle<vestrel::Cellule>(f, "MNU(3)"), Qt::LeftButton);
+    vestrel::MenuDeroulant *menu = nullptr;
+    for (auto *m : f.findChildren<vestrel::MenuDeroulant *>())
+        if (m->objectName() == "Mnu_Outils")
+            menu = m;
+    QVERIFY(menu && menu->isVisible());
+    vestrel::Cellule *item = menu->texte(vestrel::BarreMenus::OutilFrettage);
+    QCOMPARE(item->objectName(), QStringLiteral("Mnu_Outils_1(%1)").arg(vestrel::BarreMenus::OutilFrettage));
+    QCOMPARE(item->text(), QStringLiteral("Assemblage serré"));
+    QTest::mousePress(item, Qt::LeftButton);
+    QTest::mouseRelease(item, Qt::LeftButton);
+    vestrel::Frettage *w = f.outils()->frettage();
+    QVERIFY(w && w->isVisible());
+    QVERIFY(!w->isModal());
+    // 2 mm H7/f7, the fit at start-up, has clearance: the window says so.
+    QVERIFY(w->findChild<QLabel *>("Fr_Message")->text().contains("ce n'est pas un ajustement serré"));
+}
 
 void TestAssemblage::suitLAjustement_data()
 {

@@ -16,6 +16,7 @@
 #include "ui/cellule.h"
 #include "ui/frettage.h"
 #include "ui/menu_deroulant.h"
+#include "ui/menus.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
 
@@ -471,12 +472,18 @@ private:
                                                     .arg(ajustement, diametre, montre));
     }
 
-    // Opens "Assemblage serré" and types into one of its boxes: it shows the
+    // Opens "Assemblage serré" from the Outils menu and types into one of its boxes: it shows the
     // main window's fit, and either its results or one message; sometimes
     // it is closed again.
     void frettage()
     {
-        m_f.outils()->ouvrirFrettage();
+        QTest::mouseClick(enfant(QStringLiteral("MNU(3)")), Qt::LeftButton);
+        auto *menu = static_cast<vestrel::MenuDeroulant *>(deroulant("Mnu_Outils"));
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("press fit"), QStringLiteral("!! the Outils menu did not open"));
+            return;
+        }
+        QTest::mouseClick(menu->texte(vestrel::BarreMenus::OutilFrettage), Qt::LeftButton);
         vestrel::Frettage *w = m_f.outils()->frettage();
         if (!w || !w->isVisible()) {
             noter(QStringLiteral("press fit"), QStringLiteral("!! the window did not open"));
