@@ -10,6 +10,7 @@
 #include "ui/textes.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -54,11 +55,11 @@ constexpr Controle Controles[] = {
      "Longueur de l'assemblage (mm)"},
     {"Fr_Longueur", Genre::Saisie, "Fr_Cadre_Assemblage", 4450, HautLigne(2), 1600, 315, ""},
 
-    {"Fr_Cadre_Materiaux", Genre::Cadre, nullptr, 120, 1580, 6200, 3760, "Matériaux et surfaces"},
+    {"Fr_Cadre_Materiaux", Genre::Cadre, nullptr, 120, 1580, 6200, 3980, "Matériaux et surfaces"},
     {"Fr_Lbl_Moyeu", Genre::Etiquette, "Fr_Cadre_Materiaux", 2650, 250, 1700, 255, "Moyeu"},
     {"Fr_Lbl_Arbre", Genre::Etiquette, "Fr_Cadre_Materiaux", 4400, 250, 1700, 255, "Arbre"},
 
-    {"Fr_Cadre_Charge", Genre::Cadre, nullptr, 120, 5400, 6200, 3980, "Montage, charge et service"},
+    {"Fr_Cadre_Charge", Genre::Cadre, nullptr, 120, 5620, 6200, 3980, "Montage, charge et service"},
     {"Fr_Lbl_Lissage", Genre::Etiquette, "Fr_Cadre_Charge", 150, HautLigne(0) + 45, 2400, 255, "Lissage"},
     {"Fr_Lissage", Genre::Liste, "Fr_Cadre_Charge", 2650, HautLigne(0), 3400, 315, ""},
     {"Fr_Lbl_Frottement", Genre::Etiquette, "Fr_Cadre_Charge", 150, HautLigne(1) + 45, 4200, 255,
@@ -89,14 +90,14 @@ constexpr Controle Controles[] = {
      "Arbre refroidi au montage à (°C)"},
     {"Fr_Temp_Refroidi", Genre::SaisieSignee, "Fr_Cadre_Charge", 4450, HautLigne(9), 1600, 315, ""},
 
-    {"Fr_Resultats", Genre::Table, nullptr, 6480, 120, 7300, 7300, ""},
-    {"Fr_Regle_Lissage", Genre::Message, nullptr, 6480, 7500, 7300, 255, ""},
-    {"Fr_Verdicts", Genre::Message, nullptr, 6480, 7820, 7300, 330, ""},
-    {"Fr_Message", Genre::Message, nullptr, 6480, 8200, 7300, 540, ""},
-    {"Fr_Chercher", Genre::Bouton, nullptr, 6480, 8850, 4500, 405, "Chercher les ajustements qui tiennent"},
+    {"Fr_Resultats", Genre::Table, nullptr, 6480, 120, 7300, 7600, ""},
+    {"Fr_Regle_Lissage", Genre::Message, nullptr, 6480, 7800, 7300, 255, ""},
+    {"Fr_Verdicts", Genre::Message, nullptr, 6480, 8100, 7300, 330, ""},
+    {"Fr_Message", Genre::Message, nullptr, 6480, 8450, 7300, 600, ""},
+    {"Fr_Chercher", Genre::Bouton, nullptr, 6480, 9100, 4500, 405, "Chercher les ajustements qui tiennent"},
 };
 constexpr int LargeurFenetre = 13900;
-constexpr int HauteurFenetre = 9500;
+constexpr int HauteurFenetre = 9720;
 
 // The material rows, written once for the hub and the shaft: caption, the
 // name part of both boxes, the field, and the factor of the shown unit.
@@ -248,8 +249,12 @@ void Frettage::creerControles()
         c.materiau->setFont(polices::sans());
         placer(c.materiau, (QStringLiteral("Fr_Mat") + suffixe).toLatin1().constData(), GauchePiece[piece],
                HautLigne(1), 1650, 315);
-        for (const Materiau &m : materiaux())
+        for (const Materiau &m : materiaux()) {
             c.materiau->addItem(texte(m.nom), texte(m.cle));
+            // Where the values come from, beside the name.
+            c.materiau->setItemData(c.materiau->count() - 1, texte(m.source), Qt::ToolTipRole);
+        }
+        c.materiau->view()->setMinimumWidth(twips(5200));
         for (int i = 0; i < n; ++i)
             c.valeurs[static_cast<std::size_t>(i)] = boite(QLatin1String(ChampsMateriau[i].nom), i + 1, Filtre::Diametre);
         c.rz = boite(QStringLiteral("Rz"), n + 1, Filtre::Diametre);
