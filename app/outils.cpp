@@ -2,6 +2,7 @@
 
 #include "app/principale.h"
 #include "ui/export.h"
+#include "ui/fenetre_outil.h"
 #include "ui/frettage.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <vector>
 
 namespace vestrel {
 
@@ -32,10 +35,96 @@ bool texteSelectionne(const QObject *cible)
     return false;
 }
 
+// A tool window of the main window, built on its first opening.
+template <class F>
+FenetreOutil *fenetreDe(Principale &f)
+{
+    return new F(&f);
+}
+
+// The finder applies its chosen fit to the main window.
+template <>
+FenetreOutil *fenetreDe<Recherche>(Principale &f)
+{
+    auto *r = new Recherche(&f, f.texteDiametre());
+    QObject::connect(r, &Recherche::appliquer, &f, &Principale::appliquerAjustement);
+    return r;
+}
+
+// The press fit hands the finder the clearances of the fits that hold its
+// load.
+template <>
+FenetreOutil *fenetreDe<Frettage>(Principale &f)
+{
+    auto *w = new Frettage(&f);
+    QObject::connect(w, &Frettage::chercher, &f, [&f](const QString &diametre, double jeuMini_mm, double jeuMaxi_mm) {
+        f.outils()->ouvrirRecherche();
+        if (Recherche *r = f.outils()->recherche())
+            r->setDemande(diametre, jeuMini_mm, jeuMaxi_mm);
+    });
+    return w;
+}
+
+// One item of the Outils menu: how the menu shows it, then what it opens
+// (a tool window made on first opening) or does, and whether it needs a fit
+// with numbers on at least one side.
+struct Outil {
+    ItemOutil item;
+    FenetreOutil *(*creer)(Principale &); // null for an item that opens no window
+    void (OutilsPrincipale::*agir)();     // null for an item that opens a window
+    bool besoinDeNombres;
+};
+
+// The items in menu order. A new tool window is one row here and one class
+// deriving from FenetreOutil.
+const Outil Outils[] = {
+    {{"Schéma des tolérances", "", true}, &fenetreDe<Schema>, nullptr, false},
+    {{"Rechercher un ajustement", "Ctrl+F", false}, &fenetreDe<Recherche>, nullptr, false},
+    {{"Copier l'ajustement", "Ctrl+C", false}, nullptr, &OutilsPrincipale::copier, true},
+    {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
+    {{"Assemblage serré", "", false}, &fenetreDe<Frettage>, nullptr, false},
+};
+constexpr int NombreOutils = int(std::size(Outils));
+
+// The row that opens this window, or does this.
+int itemDe(FenetreOutil *(*creer)(Principale &))
+{
+    for (int k = 0; k < NombreOutils; ++k) {
+        if (Outils[k].creer == creer)
+            return k;
+    }
+    return -1;
+}
+
+int itemDe(void (OutilsPrincipale::*agir)())
+{
+    for (int k = 0; k < NombreOutils; ++k) {
+        if (Outils[k].agir == agir)
+            return k;
+    }
+    return -1;
+}
+
+bool aDesNombres(const AjustementAffiche &a)
+{
+    return tailles(a, Cote::Alesage).has_value() || tailles(a, Cote::Arbre).has_value();
+}
+
 } // namespace
 
+std::span<const ItemOutil> OutilsPrincipale::items()
+{
+    static const std::vector<ItemOutil> liste = [] {
+        std::vector<ItemOutil> l;
+        for (const Outil &o : Outils)
+            l.push_back(o.item);
+        return l;
+    }();
+    return liste;
+}
+
 OutilsPrincipale::OutilsPrincipale(Principale &fenetre, BarreMenus &menus)
-    : QObject(&fenetre), m_fenetre(fenetre), m_menus(menus)
+    : QObject(&fenetre), m_fenetre(fenetre), m_menus(menus), m_fenetres(NombreOutils)
 {
     connect(&menus, &BarreMenus::outilChoisi, this, &OutilsPrincipale::choisir);
     connect(&fenetre, &Principale::resultatsChanges, this, &OutilsPrincipale::resultatsChanges);
@@ -45,6 +134,7 @@ OutilsPrincipale::OutilsPrincipale(Principale &fenetre, BarreMenus &menus)
         connect(resultats, &QWidget::customContextMenuRequested, this, &OutilsPrincipale::menuResultats);
     }
     qApp->installEventFilter(this);
+    resultatsChanges();
 }
 
 OutilsPrincipale::~OutilsPrincipale()
@@ -52,107 +142,87 @@ OutilsPrincipale::~OutilsPrincipale()
     qApp->removeEventFilter(this);
 }
 
-Schema *OutilsPrincipale::schema() const { return m_schema; }
+FenetreOutil *OutilsPrincipale::fenetre(int k) const { return m_fenetres.value(k); }
 
-Recherche *OutilsPrincipale::recherche() const { return m_recherche; }
+Schema *OutilsPrincipale::schema() const { return static_cast<Schema *>(fenetre(itemDe(&fenetreDe<Schema>))); }
 
-Frettage *OutilsPrincipale::frettage() const { return m_frettage; }
-
-void OutilsPrincipale::choisir(int outil)
+Recherche *OutilsPrincipale::recherche() const
 {
-    switch (outil) {
-    case BarreMenus::OutilSchema: basculerSchema(); break;
-    case BarreMenus::OutilRecherche: ouvrirRecherche(); break;
-    case BarreMenus::OutilCopie: copier(); break;
-    case BarreMenus::OutilExport: exporter(); break;
-    case BarreMenus::OutilFrettage: ouvrirFrettage(); break;
-    default: break;
-    }
+    return static_cast<Recherche *>(fenetre(itemDe(&fenetreDe<Recherche>)));
 }
 
-void OutilsPrincipale::basculerSchema()
+bool OutilsPrincipale::actif(int k) const
 {
-    if (m_schema && m_schema->isVisible()) {
-        m_schema->hide();
-        m_menus.cocherSchema(false);
+    return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.affichage());
+}
+
+void OutilsPrincipale::choisir(int k)
+{
+    if (k < 0 || k >= NombreOutils || !actif(k))
+        return;
+    const Outil &o = Outils[k];
+    if (!o.creer) {
+        (this->*o.agir)();
         return;
     }
-    if (!m_schema) {
-        m_schema = new Schema(&m_fenetre);
-        connect(m_schema, &Schema::ferme, this, [this] { m_menus.cocherSchema(false); });
+    FenetreOutil *f = m_fenetres[k];
+    if (o.item.coche && f && f->isVisible()) {
+        f->hide();
+        m_menus.cocherOutil(k, false);
+        return;
     }
-    m_schema->montrer(m_fenetre.affichage());
-    m_schema->suivre(&m_fenetre);
-    m_schema->show();
-    m_menus.cocherSchema(true);
+    ouvrir(k);
 }
 
-void OutilsPrincipale::ouvrirRecherche()
+void OutilsPrincipale::ouvrir(int k)
 {
-    const QString diametre = m_fenetre.texteDiametre();
-    if (!m_recherche) {
-        m_recherche = new Recherche(&m_fenetre, diametre);
-        connect(m_recherche, &Recherche::appliquer, &m_fenetre, &Principale::appliquerAjustement);
-    } else if (!m_recherche->isVisible()) {
-        m_recherche->setDiametreTexte(diametre);
+    if (!m_fenetres[k]) {
+        FenetreOutil *f = Outils[k].creer(m_fenetre);
+        connect(f, &FenetreOutil::ferme, this, [this, k] { m_menus.cocherOutil(k, false); });
+        m_fenetres[k] = f;
     }
-    // Beside the main window, and beside the diagram too when it shows.
-    if (!m_recherche->isVisible()) {
-        QRect cadre = m_fenetre.frameGeometry();
-        if (m_schema && m_schema->isVisible())
-            cadre |= m_schema->frameGeometry();
-        m_recherche->placerACote(&m_fenetre, cadre);
-    }
-    m_recherche->show();
-    m_recherche->raise();
-    m_recherche->activateWindow();
+    m_fenetres[k]->ouvrir({m_fenetre.affichage(), m_fenetre.texteDiametre()});
+    m_menus.cocherOutil(k, true);
 }
 
-void OutilsPrincipale::ouvrirFrettage()
+void OutilsPrincipale::basculerSchema() { choisir(itemDe(&fenetreDe<Schema>)); }
+
+void OutilsPrincipale::ouvrirRecherche() { choisir(itemDe(&fenetreDe<Recherche>)); }
+
+void OutilsPrincipale::ouvrirFrettage() { choisir(itemDe(&fenetreDe<Frettage>)); }
+
+Frettage *OutilsPrincipale::frettage() const
 {
-    if (!m_frettage) {
-        m_frettage = new Frettage(&m_fenetre);
-        // The fits that hold the load: the finder on their clearance range.
-        connect(m_frettage, &Frettage::chercher, this,
-                [this](const QString &diametre, double jeuMini_mm, double jeuMaxi_mm) {
-                    ouvrirRecherche();
-                    m_recherche->setDemande(diametre, jeuMini_mm, jeuMaxi_mm);
-                });
-    }
-    m_frettage->montrer(m_fenetre.affichage());
-    if (!m_frettage->isVisible()) {
-        QRect cadre = m_fenetre.frameGeometry();
-        if (m_schema && m_schema->isVisible())
-            cadre |= m_schema->frameGeometry();
-        m_frettage->placerACote(&m_fenetre, cadre);
-    }
-    m_frettage->show();
-    m_frettage->raise();
-    m_frettage->activateWindow();
+    return static_cast<Frettage *>(fenetre(itemDe(&fenetreDe<Frettage>)));
 }
 
 void OutilsPrincipale::copier()
 {
-    copierAjustement(m_fenetre.affichage());
+    if (aDesNombres(m_fenetre.affichage()))
+        copierAjustement(m_fenetre.affichage());
 }
 
 void OutilsPrincipale::exporter()
 {
+    if (!aDesNombres(m_fenetre.affichage()))
+        return;
     // The press fit's page when its window is open.
     QList<PageTexte> pages;
-    if (m_frettage && m_frettage->isVisible())
-        pages.append(m_frettage->pageExport());
+    if (const Frettage *f = frettage(); f && f->isVisible())
+        pages.append(f->pageExport());
     exporterAvecDialogue(&m_fenetre, m_fenetre.affichage(), pages);
 }
 
-// The diagram is drawn only while it shows; opening it draws the fit of
-// that moment.
+// A shown window follows the fit; a hidden one takes it when it opens. The
+// items that need numbers follow whether the fit has any.
 void OutilsPrincipale::resultatsChanges()
 {
-    if (m_schema && m_schema->isVisible())
-        m_schema->montrer(m_fenetre.affichage());
-    if (m_frettage && m_frettage->isVisible())
-        m_frettage->montrer(m_fenetre.affichage());
+    const VuePrincipale vue{m_fenetre.affichage(), m_fenetre.texteDiametre()};
+    for (int k = 0; k < NombreOutils; ++k) {
+        if (m_fenetres[k])
+            m_fenetres[k]->resultatsChanges(vue);
+        m_menus.activerOutil(k, actif(k));
+    }
 }
 
 void OutilsPrincipale::menuResultats(const QPoint &position)
@@ -160,22 +230,25 @@ void OutilsPrincipale::menuResultats(const QPoint &position)
     auto *resultats = qobject_cast<QWidget *>(sender());
     QMenu menu(resultats);
     appliquerPalette(&menu);
-    menu.addAction(QStringLiteral("Copier l'ajustement"), this, &OutilsPrincipale::copier);
+    const int copie = itemDe(&OutilsPrincipale::copier);
+    QAction *action = menu.addAction(QString::fromUtf8(Outils[copie].item.texte), this, &OutilsPrincipale::copier);
+    action->setEnabled(actif(copie));
     menu.exec(resultats->mapToGlobal(position));
 }
 
-// What a key of the main window asks of the tools, if anything.
-OutilsPrincipale::Touche OutilsPrincipale::toucheDe(const QObject *cible, const QKeyEvent &touche)
+// The item whose key this is; Ctrl+C belongs to a control with selected
+// text, which copies it as usual.
+int OutilsPrincipale::itemDeTouche(const QObject *cible, const QKeyEvent &touche)
 {
-    if (touche.matches(QKeySequence::Copy))
-        return texteSelectionne(cible) ? Touche::Aucune : Touche::Copie;
-    if (touche.modifiers() != Qt::ControlModifier)
-        return Touche::Aucune;
-    switch (touche.key()) {
-    case Qt::Key_E: return Touche::Export;
-    case Qt::Key_F: return Touche::Recherche;
-    default: return Touche::Aucune;
+    if (touche.matches(QKeySequence::Copy) && texteSelectionne(cible))
+        return -1;
+    const QKeySequence lue(touche.keyCombination());
+    for (int k = 0; k < NombreOutils; ++k) {
+        const QKeySequence cle(QString::fromLatin1(Outils[k].item.raccourci), QKeySequence::PortableText);
+        if (!cle.isEmpty() && (cle == lue || (cle == QKeySequence(QKeySequence::Copy) && touche.matches(QKeySequence::Copy))))
+            return k;
     }
+    return -1;
 }
 
 // The keys are read before the focused control sees them: a text box would
@@ -187,20 +260,16 @@ bool OutilsPrincipale::eventFilter(QObject *objet, QEvent *event)
         || static_cast<QWidget *>(objet)->window() != &m_fenetre)
         return QObject::eventFilter(objet, event);
 
-    const Touche t = toucheDe(objet, *static_cast<QKeyEvent *>(event));
-    if (t == Touche::Aucune)
+    const int k = itemDeTouche(objet, *static_cast<QKeyEvent *>(event));
+    if (k < 0)
         return QObject::eventFilter(objet, event);
-    // Taken over, the key comes back as a key press, handled once.
+    // Taken over, the key comes back as a key press, handled once. A
+    // disabled item takes its key and does nothing with it.
     if (type == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    switch (t) {
-    case Touche::Copie: copier(); break;
-    case Touche::Export: exporter(); break;
-    case Touche::Recherche: ouvrirRecherche(); break;
-    case Touche::Aucune: break;
-    }
+    choisir(k);
     return true;
 }
 

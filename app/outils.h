@@ -1,23 +1,29 @@
 #pragma once
 
+#include "ui/menus.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
+
+#include <span>
 
 class QKeyEvent;
 class QPoint;
 
 namespace vestrel {
 
-class BarreMenus;
+class FenetreOutil;
 class Frettage;
 class Principale;
 class Recherche;
 class Schema;
 
-// The "Outils" menu of the main window and what it opens: the diagram
-// window, the fit finder, copying and exporting the fit shown. Also the keys
-// Ctrl+C (when no text is selected), Ctrl+E and Ctrl+F of the main window,
-// and the results frame's context menu.
+// The "Outils" menu of the main window and what its items open or do: the
+// tool windows (the diagram, the fit finder, each built on first opening),
+// copying and exporting the fit shown. Also the items' keys in the main
+// window (Ctrl+C only when no text is selected) and the results frame's
+// context menu. Every item is one row of the table in outils.cpp.
 class OutilsPrincipale : public QObject
 {
     Q_OBJECT
@@ -26,8 +32,16 @@ public:
     OutilsPrincipale(Principale &fenetre, BarreMenus &menus);
     ~OutilsPrincipale() override;
 
-    // The item k of the Outils menu (BarreMenus::Outil), as chosen there.
-    void choisir(int outil);
+    // The items as the menu shows them, in the order of the table.
+    static std::span<const ItemOutil> items();
+
+    // Item k of the Outils menu, as chosen there: an item with a check mark
+    // opens its window when hidden and hides it when shown; another opens
+    // its window (or brings it forward) or does what it does. A disabled
+    // item does nothing.
+    void choisir(int k);
+    // Whether item k may act: copying and exporting need a fit with numbers.
+    bool actif(int k) const;
 
     // Opens the diagram window when hidden, hides it when shown.
     void basculerSchema();
@@ -37,6 +51,8 @@ public:
     void copier();
     void exporter();
 
+    // The tool window of item k once opened, else null.
+    FenetreOutil *fenetre(int k) const;
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
@@ -46,16 +62,15 @@ protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
-    enum class Touche { Aucune, Copie, Export, Recherche };
-    static Touche toucheDe(const QObject *cible, const QKeyEvent &touche);
+    // The item whose key this is, -1 when none.
+    static int itemDeTouche(const QObject *cible, const QKeyEvent &touche);
     void menuResultats(const QPoint &position);
     void resultatsChanges();
+    void ouvrir(int k);
 
     Principale &m_fenetre;
     BarreMenus &m_menus;
-    QPointer<Schema> m_schema;
-    QPointer<Recherche> m_recherche;
-    QPointer<Frettage> m_frettage;
+    QList<QPointer<FenetreOutil>> m_fenetres;
 };
 
 } // namespace vestrel

@@ -125,7 +125,7 @@ void Principale::creerPanneaux()
     m_barre->move(twips(60), HautBarre);
     m_barre->hide();
 
-    m_menus = new BarreMenus(this);
+    m_menus = new BarreMenus(this, OutilsPrincipale::items());
     // The Selection menu sets the option button, whose handling switches
     // the method as a click on it would.
     connect(m_menus, &BarreMenus::methodeChoisie, m_methodes, &PanneauMethodes::cocher);

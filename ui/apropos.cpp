@@ -132,12 +132,17 @@ void BoiteApropos::afficherHeure()
 
 void BoiteApropos::keyPressEvent(QKeyEvent *event)
 {
-    // Only the picture and the close box close the box.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape and Enter close the box, as a click on the picture does.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         event->accept();
+        accept();
         return;
+    default:
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 bool BoiteApropos::eventFilter(QObject *objet, QEvent *event)

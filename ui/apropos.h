@@ -8,8 +8,8 @@ class QLocale;
 namespace vestrel {
 
 // The about box "apropos": the program's picture, its version, the date of
-// the opening and a running clock. It closes on a click on the picture or on
-// the close box, and on nothing else.
+// the opening and a running clock. It closes on a click on the picture, on
+// the close box, and on Escape or Enter.
 class BoiteApropos : public QDialog
 {
     Q_OBJECT

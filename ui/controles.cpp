@@ -6,10 +6,13 @@
 #include "ui/polices.h"
 #include "ui/twips.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 
 namespace vestrel {
 
@@ -22,6 +25,7 @@ QFont policeDe(Police p)
     case Police::Sans: return polices::sans();
     case Police::Symbole: return polices::symbole();
     case Police::Bouton: return polices::comic(12, false);
+    case Police::PetitBouton: return polices::comic(10, false);
     case Police::Aucune: break;
     }
     return {};
@@ -39,10 +43,14 @@ QWidget *creer(const Controle &c, QWidget *parent)
         etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return etiquette;
     }
+    case Genre::Texte: return new QLabel(texte, parent);
     case Genre::Signe: return new QLabel(polices::SigneDiametre, parent);
     case Genre::Saisie: return new QLineEdit(texte, parent);
     case Genre::Liste: return new ListeClasses(parent);
+    case Genre::Choix: return new QComboBox(parent);
     case Genre::Option: return new QRadioButton(texte, parent);
+    case Genre::Case: return new QCheckBox(texte, parent);
+    case Genre::Table: return new QTableView(parent);
     case Genre::Bouton: {
         auto *cellule = new Cellule(texte, parent);
         cellule->setAlignment(Qt::AlignCenter);

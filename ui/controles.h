@@ -12,8 +12,14 @@ namespace vestrel {
 
 // One line of a frame's control table: what the control is, where it lies
 // in its container (twips), its initial text and its font.
-enum class Genre { Cadre, Etiquette, Signe, Saisie, Liste, Option, Bouton };
-enum class Police { Aucune, Comic, Sans, Symbole, Bouton };
+// Etiquette: a label with its text at the top; Texte: a label with its text
+// centred vertically (a caption beside a box, a message line); Liste: a
+// class list with type-ahead; Choix: a plain drop-down list; Case: a check
+// box; Table: a table view; Bouton: a white cell that acts as a button.
+enum class Genre { Cadre, Etiquette, Texte, Signe, Saisie, Liste, Choix, Option, Case, Table, Bouton };
+// Bouton: the large button text of "Calculer"; PetitBouton: the button
+// text of the tool windows.
+enum class Police { Aucune, Comic, Sans, Symbole, Bouton, PetitBouton };
 
 struct Controle {
     const char *nom;

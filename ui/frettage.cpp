@@ -5,7 +5,6 @@
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/filtre_touches.h"
-#include "ui/palette.h"
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QScreen>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -154,18 +152,18 @@ bool mauvais(const std::string &verdict)
 } // namespace
 
 Frettage::Frettage(QWidget *fenetre)
-    : QWidget(fenetre, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FenetreOutil(fenetre, QStringLiteral("Frettage"), QStringLiteral("Assemblage serré"), Suivi::Ouverture,
+                   Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Frettage"));
-    setWindowTitle(QStringLiteral("Assemblage serré"));
-    setWindowModality(Qt::NonModal);
-    appliquerPalette(this);
     setAutoFillBackground(true);
     setFixedSize(tailleTwips(LargeurFenetre, HauteurFenetre));
     creerControles();
-    if (fenetre)
-        placerACote(fenetre, fenetre->frameGeometry());
+    placer();
 }
+
+void Frettage::preparer(const VuePrincipale &vue) { montrer(vue.affichage); }
+
+void Frettage::actualiser(const VuePrincipale &vue) { montrer(vue.affichage); }
 
 Frettage::~Frettage() = default;
 
@@ -561,19 +559,6 @@ void Frettage::chercherAjustements()
         emit chercher(texteNombreLocal(m_ajustement.diametre), plage->mini_mm, plage->maxi_mm);
 }
 
-void Frettage::placerACote(const QWidget *fenetre, const QRect &cadre)
-{
-    const QScreen *ecran = fenetre->screen();
-    const QRect zone = ecran ? ecran->availableGeometry() : cadre;
-    const QSize taille = isVisible() ? frameGeometry().size() : size();
-    QPoint p(cadre.right() + 1, cadre.top());
-    if (p.x() + taille.width() > zone.right() + 1)
-        p.setX(cadre.left() - taille.width());
-    p.setX(std::clamp(p.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())));
-    p.setY(std::clamp(p.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
-    move(p);
-}
-
 bool Frettage::eventFilter(QObject *objet, QEvent *event)
 {
     if (objet == m_chercher && m_chercher->isEnabled()) {
@@ -582,7 +567,7 @@ bool Frettage::eventFilter(QObject *objet, QEvent *event)
         else if (event->type() == QEvent::Leave)
             m_chercher->setBackColor(couleurs::Blanc);
     }
-    return QWidget::eventFilter(objet, event);
+    return FenetreOutil::eventFilter(objet, event);
 }
 
 } // namespace vestrel

@@ -3,10 +3,10 @@
 #include "calcul/ajustement_affiche.h"
 #include "calcul/frettage.h"
 #include "ui/export.h"
+#include "ui/fenetre_outil.h"
 
 #include <QList>
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <optional>
@@ -35,8 +35,9 @@ struct LigneFrettage {
 // an optional load and the service conditions in; for both limits of the
 // fit the pressure, what the joint transmits, the stresses, the press-in
 // force, the joining temperatures and the joint in service out, with the
-// verdicts in words and colour. A tool window of its parent, never modal.
-class Frettage : public QWidget
+// verdicts in words and colour. A tool window of the main window that
+// follows its fit while shown.
+class Frettage : public FenetreOutil
 {
     Q_OBJECT
 
@@ -61,15 +62,14 @@ public:
     // The PDF fit sheet's page of the press fit.
     PageTexte pageExport() const;
 
-    // Moves the window beside `fenetre` (its frame `cadre`), within the screen.
-    void placerACote(const QWidget *fenetre, const QRect &cadre);
-
 signals:
     // "Chercher les ajustements qui tiennent": the finder at this diameter
     // (as text) on the clearance range [mini, maxi] in mm.
     void chercher(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm);
 
 protected:
+    void preparer(const VuePrincipale &vue) override;
+    void actualiser(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:

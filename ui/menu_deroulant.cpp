@@ -81,7 +81,54 @@ MenuDeroulant::MenuDeroulant(const DescriptionDeroulant &description, QWidget *f
         m_textes.append(texte);
 
         m_positionsSelection.append(pointTwips(items[k].selectionGauche, items[k].selectionHaut));
+        m_raccourcis.append(nullptr);
+        m_actifs.append(true);
     }
+}
+
+void MenuDeroulant::ajouterRaccourci(int k, const QString &texte, const RectTwips &place)
+{
+    auto *touche = new Cellule(texte, this);
+    touche->setObjectName(m_textes.at(k)->objectName().section(u'(', 0, 0) + QStringLiteral("_Touche(%1)").arg(k));
+    touche->setGeometry(enPixels(place));
+    touche->setBackColor(m_textes.at(k)->backColor());
+    polices::donner(touche, m_textes.at(k)->font());
+    touche->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    touche->setPalette(m_textes.at(k)->palette());
+    touche->installEventFilter(this);
+    delete m_raccourcis.at(k);
+    m_raccourcis[k] = touche;
+}
+
+void MenuDeroulant::activerItem(int k, bool actif)
+{
+    m_actifs[k] = actif;
+    const QPalette::ColorGroup groupe = actif ? QPalette::Active : QPalette::Disabled;
+    for (Cellule *c : {m_textes.at(k), m_raccourcis.at(k)}) {
+        if (!c)
+            continue;
+        QPalette p = c->palette();
+        const QColor couleur = palette().color(groupe, QPalette::WindowText);
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+            p.setColor(g, QPalette::WindowText, couleur);
+        c->setPalette(p);
+    }
+}
+
+int MenuDeroulant::itemDe(const QObject *objet) const
+{
+    for (int i = 0; i < nombreItems(); ++i) {
+        if (objet == m_textes[i] || objet == m_icones[i] || objet == m_zones[i]
+            || (m_raccourcis[i] && objet == m_raccourcis[i]))
+            return i;
+    }
+    return -1;
+}
+
+void MenuDeroulant::choisirItem(int k)
+{
+    if (m_actifs.at(k))
+        emit itemChoisi(k);
 }
 
 void MenuDeroulant::retirerSurvol()
@@ -90,6 +137,10 @@ void MenuDeroulant::retirerSurvol()
     m_selection->hide();
     for (Cellule *t : std::as_const(m_textes))
         t->setBackColor(couleurs::Blanc);
+    for (Cellule *t : std::as_const(m_raccourcis)) {
+        if (t)
+            t->setBackColor(couleurs::Blanc);
+    }
     for (Cellule *i : std::as_const(m_icones))
         i->setBackColor(couleurs::Gris);
 }
@@ -99,6 +150,8 @@ void MenuDeroulant::survolerItem(int k)
     for (int i = 0; i < nombreItems(); ++i) {
         m_textes[i]->setBackColor(i == k ? couleurs::Survol : couleurs::Blanc);
         m_icones[i]->setBackColor(i == k ? couleurs::Survol : couleurs::Gris);
+        if (m_raccourcis[i])
+            m_raccourcis[i]->setBackColor(i == k ? couleurs::Survol : couleurs::Blanc);
     }
     m_selection->move(m_positionsSelection.at(k));
     m_selection->show();
@@ -108,16 +161,12 @@ void MenuDeroulant::survolerItem(int k)
 void MenuDeroulant::choisirSurvole()
 {
     if (m_survole >= 0)
-        emit itemChoisi(m_survole);
+        choisirItem(m_survole);
 }
 
 bool MenuDeroulant::eventFilter(QObject *objet, QEvent *event)
 {
-    int k = -1;
-    for (int i = 0; i < nombreItems() && k < 0; ++i) {
-        if (objet == m_textes[i] || objet == m_icones[i] || objet == m_zones[i])
-            k = i;
-    }
+    const int k = itemDe(objet);
     if (k < 0)
         return QWidget::eventFilter(objet, event);
 
@@ -129,7 +178,7 @@ bool MenuDeroulant::eventFilter(QObject *objet, QEvent *event)
         // A click: released over the part that took the press.
         const auto *souris = static_cast<QMouseEvent *>(event);
         if (static_cast<QWidget *>(objet)->rect().contains(souris->position().toPoint())) {
-            emit itemChoisi(k);
+            choisirItem(k);
             return true;
         }
         break;

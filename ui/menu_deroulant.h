@@ -60,6 +60,15 @@ public:
     // Chooses the item that has the hover look, as a click on it would.
     void choisirSurvole();
 
+    // Shows `texte` (a key, "Ctrl+F") at the right of item k, in the item's
+    // font and looks, in the place `place`; it reacts as the item does.
+    void ajouterRaccourci(int k, const QString &texte, const RectTwips &place);
+    Cellule *raccourci(int k) const { return m_raccourcis.value(k); }
+    // A disabled item is drawn greyed and a click or Enter on it does
+    // nothing; it still takes the hover look.
+    void activerItem(int k, bool actif);
+    bool itemActif(int k) const { return m_actifs.value(k, false); }
+
 signals:
     // A click (press and release on the same part) on item k.
     void itemChoisi(int k);
@@ -68,9 +77,15 @@ protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
+    // The item of which `objet` is a part, -1 when none.
+    int itemDe(const QObject *objet) const;
+    void choisirItem(int k);
+
     QList<Cellule *> m_textes;
     QList<Cellule *> m_icones;
     QList<Cellule *> m_zones;
+    QList<Cellule *> m_raccourcis; // null where an item has no key
+    QList<bool> m_actifs;
     QList<QPoint> m_positionsSelection;
     Forme *m_selection = nullptr;
     int m_survole = -1;

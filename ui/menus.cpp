@@ -10,12 +10,14 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace vestrel {
 
@@ -53,22 +55,41 @@ constexpr ItemDeroulant ItemsAide[] = {
     {"A Propos", {630, 130, 960, 260}, {105, 105, 350, 350}, {10, 10, 1670, 540}, 70, 70},
 };
 
-// Five items, one every 450 twips.
-constexpr ItemDeroulant ItemsOutils[] = {
-    {"Schéma des tolérances", {630, 105, 2350, 260}, {105, 55, 350, 350}, {10, 10, 3070, 450}, 70, 30},
-    {"Rechercher un ajustement", {630, 555, 2350, 260}, {105, 505, 350, 350}, {10, 460, 3070, 450}, 70, 480},
-    {"Copier l'ajustement", {630, 1005, 2350, 260}, {105, 955, 350, 350}, {10, 910, 3070, 450}, 70, 930},
-    {"Exporter…", {630, 1455, 2350, 260}, {105, 1405, 350, 350}, {10, 1360, 3070, 450}, 70, 1380},
-    {"Assemblage serré", {630, 1905, 2350, 260}, {105, 1855, 350, 350}, {10, 1810, 3070, 450}, 70, 1830},
-};
+// The Outils drop-down: item k lies PasOutils twips below item k - 1, its
+// caption at the left, its key at the right of the caption.
+constexpr int PasOutils = 450;
+constexpr int LargeurOutils = 4500;
+constexpr RectTwips TexteOutil{630, 105, 2450, 260};
+constexpr RectTwips ToucheOutil{3100, 105, 1300, 260};
+constexpr RectTwips IconeOutil{105, 55, 350, 350};
+constexpr RectTwips ZoneOutil{10, 10, LargeurOutils - 20, PasOutils};
+constexpr int SelectionOutilGauche = 70, SelectionOutilHaut = 30;
 
-// In the order of the titles that open them.
+constexpr RectTwips descendu(RectTwips r, int k)
+{
+    r.haut += k * PasOutils;
+    return r;
+}
+
+ItemDeroulant itemOutil(const ItemOutil &outil, int k)
+{
+    return {outil.texte, descendu(TexteOutil, k), descendu(IconeOutil, k), descendu(ZoneOutil, k),
+            SelectionOutilGauche, SelectionOutilHaut + k * PasOutils};
+}
+
+// In the order of the titles that open them; the Outils drop-down, whose
+// items are given, is described by descriptionOutils.
 const DescriptionDeroulant Deroulants[] = {
     {"Mnu_File", "Mnu_File_1", 1485, 570, 1350, 405, ItemsFichier},
     {"Mnu_Select", "Mnu_Select_1", 1750, 1400, 1635, 420, ItemsMethodes},
     {"Mnu_Apropos", "Mnu_apropos_1", 1700, 570, 1545, 405, ItemsAide},
-    {"Mnu_Outils", "Mnu_Outils_1", 3090, 2280, 2960, 410, ItemsOutils},
 };
+
+DescriptionDeroulant descriptionOutils(std::span<const ItemDeroulant> items)
+{
+    const int n = int(items.size());
+    return {"Mnu_Outils", "Mnu_Outils_1", LargeurOutils, n * PasOutils + 30, LargeurOutils - 130, 410, items};
+}
 
 // The check-mark holder sits past the right edge of the Selection menu.
 constexpr RectTwips PlacePic{1800, 105, 480, 480};
@@ -85,8 +106,8 @@ void terminerProgramme()
     std::_Exit(0);
 }
 
-BarreMenus::BarreMenus(QWidget *fenetre)
-    : QObject(fenetre), m_fenetre(fenetre)
+BarreMenus::BarreMenus(QWidget *fenetre, std::span<const ItemOutil> outils)
+    : QObject(fenetre), m_fenetre(fenetre), m_outils(outils.begin(), outils.end())
 {
     m_selection = new Forme(couleurs::Contour, couleurs::Survol, fenetre);
     m_selection->setObjectName(QStringLiteral("Selection"));
@@ -110,10 +131,20 @@ BarreMenus::BarreMenus(QWidget *fenetre)
     std::sort(m_ordre.begin(), m_ordre.end(),
               [](int a, int b) { return Titres[a].gauche < Titres[b].gauche; });
 
-    for (int i = 0; i < int(std::size(Deroulants)); ++i) {
-        auto *menu = new MenuDeroulant(Deroulants[i], fenetre);
+    std::vector<ItemDeroulant> items;
+    for (int k = 0; k < int(m_outils.size()); ++k)
+        items.push_back(itemOutil(m_outils[k], k));
+    for (int i = 0; i <= int(std::size(Deroulants)); ++i) {
+        auto *menu = new MenuDeroulant(i == Outils ? descriptionOutils(items) : Deroulants[i], fenetre);
         connect(menu, &MenuDeroulant::itemChoisi, this, [this, i](int k) { choisir(i, k); });
         m_deroulants.append(menu);
+    }
+    MenuDeroulant *menuOutils = m_deroulants.at(Outils);
+    for (int k = 0; k < int(m_outils.size()); ++k) {
+        const QKeySequence touche(QString::fromLatin1(m_outils[k].raccourci), QKeySequence::PortableText);
+        if (!touche.isEmpty())
+            menuOutils->ajouterRaccourci(k, touche.toString(QKeySequence::NativeText),
+                                         descendu(ToucheOutil, k));
     }
 
     MenuDeroulant *methodes = m_deroulants.at(Methodes);
@@ -159,9 +190,14 @@ void BarreMenus::cocher(int methode)
         methodes->icone(k)->setPixmap(k == methode ? m_pic->pixmap() : QPixmap());
 }
 
-void BarreMenus::cocherSchema(bool ouvert)
+void BarreMenus::cocherOutil(int k, bool coche)
 {
-    m_deroulants.at(Outils)->icone(OutilSchema)->setPixmap(ouvert ? m_pic->pixmap() : QPixmap());
+    m_deroulants.at(Outils)->icone(k)->setPixmap(coche && m_outils.at(k).coche ? m_pic->pixmap() : QPixmap());
+}
+
+void BarreMenus::activerOutil(int k, bool actif)
+{
+    m_deroulants.at(Outils)->activerItem(k, actif);
 }
 
 void BarreMenus::survolerTitre(int i)
@@ -284,6 +320,8 @@ bool BarreMenus::traiterTouche(const QKeyEvent &cle, bool agir)
         if (!agir)
             return true;
         const int n = menu->nombreItems();
+        if (n == 0)
+            return true;
         const int k = menu->itemSurvole();
         const int pas = cle.key() == Qt::Key_Down ? 1 : n - 1;
         if (k < 0)

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QObject>
 
+#include <span>
+
 class QKeyEvent;
 class QLabel;
 class QWidget;
@@ -17,6 +19,17 @@ class MenuDeroulant;
 // nothing is asked. "Quitter" and the closing of the main window use it.
 [[noreturn]] void terminerProgramme();
 
+// One item of the "Outils" menu as its drop-down shows it: the caption, the
+// key that does the same (in QKeySequence's portable text, "Ctrl+F"; empty
+// for none), shown at the right of the caption, and whether the item shows
+// a check mark while what it opens shows. Item k lies at k times one item's
+// height: the drop-down grows with the list.
+struct ItemOutil {
+    const char *texte; // UTF-8
+    const char *raccourci;
+    bool coche;
+};
+
 // The main window's own menu bar: the titles "Fichier", "Selection", "Outils"
 // and "?", the highlight rectangle around the hovered title, and the
 // drop-down windows Mnu_File, Mnu_Select, Mnu_Apropos and Mnu_Outils.
@@ -30,12 +43,11 @@ class BarreMenus : public QObject
 public:
     // Indices of the titles and of their drop-downs.
     enum Menu { Fichier = 0, Methodes = 1, Aide = 2, Outils = 3 };
-    // The items of the Outils menu.
-    enum Outil { OutilSchema = 0, OutilRecherche = 1, OutilCopie = 2, OutilExport = 3, OutilFrettage = 4 };
 
     // Creates the titles MNU(0..3) and the rectangle "Selection" on the main
-    // window, and the drop-downs, hidden, the check mark on "Popup".
-    explicit BarreMenus(QWidget *fenetre);
+    // window, and the drop-downs, hidden, the check mark on "Popup"; the
+    // Outils drop-down holds the items `outils`, in their order.
+    explicit BarreMenus(QWidget *fenetre, std::span<const ItemOutil> outils = {});
     ~BarreMenus() override;
 
     // Title backgrounds back to grey, title rectangle hidden.
@@ -45,8 +57,10 @@ public:
     void masquerMenus();
     // Moves the check mark of the Selection menu to method k.
     void cocher(int methode);
-    // The check mark of "Schéma des tolérances": on while the diagram shows.
-    void cocherSchema(bool ouvert);
+    // The check mark of item k of the Outils menu (an item that shows one).
+    void cocherOutil(int k, bool coche);
+    // Item k of the Outils menu enabled, or drawn disabled and inert.
+    void activerOutil(int k, bool actif);
 
     Cellule *titre(int i) const { return m_titres.at(i); }
     MenuDeroulant *deroulant(int i) const { return m_deroulants.at(i); }
@@ -56,8 +70,8 @@ public:
 signals:
     // An item of the Selection menu was chosen.
     void methodeChoisie(int methode);
-    // An item of the Outils menu was chosen (an Outil).
-    void outilChoisi(int outil);
+    // Item k of the Outils menu was chosen.
+    void outilChoisi(int k);
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
@@ -87,6 +101,7 @@ private:
     Forme *m_selection = nullptr;
     QList<MenuDeroulant *> m_deroulants;
     QLabel *m_pic = nullptr;
+    QList<ItemOutil> m_outils;
     // Menu_Ouvert: 0 until the first press on a title, then 1 for good.
     qint16 m_menuOuvert = 0;
 };

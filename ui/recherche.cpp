@@ -4,6 +4,7 @@
 #include "tables/catalogue.h"
 #include "calcul/recherche.h"
 #include "ui/cellule.h"
+#include "ui/controles.h"
 #include "ui/couleurs.h"
 #include "ui/palette.h"
 #include "ui/polices.h"
@@ -15,12 +16,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -30,29 +31,20 @@ namespace vestrel {
 
 namespace {
 
-enum class Genre { Etiquette, Signe, Saisie, Liste, Case, Table, Message, Bouton };
-
-struct Controle {
-    const char *nom;
-    Genre genre;
-    int gauche, haut, largeur, hauteur; // twips
-    const char *texte;
-};
-
 constexpr Controle Controles[] = {
-    {"Rech_Lbl_Diametre", Genre::Etiquette, 120, 165, 960, 255, "Diamètre"},
-    {"Rech_Signe", Genre::Signe, 1080, 150, 255, 255, ""},
-    {"Rech_Diametre", Genre::Saisie, 1335, 120, 1200, 315, ""},
-    {"Rech_Lbl_Jeu_Mini", Genre::Etiquette, 2800, 165, 1100, 255, "Jeu mini"},
-    {"Rech_Jeu_Mini", Genre::Saisie, 3900, 120, 1200, 315, "0.01"},
-    {"Rech_Lbl_Jeu_Maxi", Genre::Etiquette, 5350, 165, 1100, 255, "Jeu maxi"},
-    {"Rech_Jeu_Maxi", Genre::Saisie, 6450, 120, 1200, 315, "0.04"},
-    {"Rech_Lbl_mm", Genre::Etiquette, 7750, 165, 500, 255, "mm"},
-    {"Rech_Base", Genre::Liste, 120, 600, 2900, 330, ""},
-    {"Rech_Preferes", Genre::Case, 3300, 630, 5400, 285, "Ajustements recommandés seulement"},
-    {"Rech_Resultats", Genre::Table, 120, 1080, 8760, 4140, ""},
-    {"Rech_Message", Genre::Message, 120, 5385, 6900, 255, ""},
-    {"Rech_Appliquer", Genre::Bouton, 7200, 5310, 1680, 405, "Appliquer"},
+    {"Rech_Lbl_Diametre", Genre::Texte, nullptr, 120, 165, 960, 255, "Diamètre", Police::Comic},
+    {"Rech_Signe", Genre::Signe, nullptr, 1080, 150, 255, 255, "", Police::Symbole},
+    {"Rech_Diametre", Genre::Saisie, nullptr, 1335, 120, 1200, 315, "", Police::Sans},
+    {"Rech_Lbl_Jeu_Mini", Genre::Texte, nullptr, 2800, 165, 1100, 255, "Jeu mini", Police::Comic},
+    {"Rech_Jeu_Mini", Genre::Saisie, nullptr, 3900, 120, 1200, 315, "0.01", Police::Sans},
+    {"Rech_Lbl_Jeu_Maxi", Genre::Texte, nullptr, 5350, 165, 1100, 255, "Jeu maxi", Police::Comic},
+    {"Rech_Jeu_Maxi", Genre::Saisie, nullptr, 6450, 120, 1200, 315, "0.04", Police::Sans},
+    {"Rech_Lbl_mm", Genre::Texte, nullptr, 7750, 165, 500, 255, "mm", Police::Comic},
+    {"Rech_Base", Genre::Choix, nullptr, 120, 600, 2900, 330, "", Police::Sans},
+    {"Rech_Preferes", Genre::Case, nullptr, 3300, 630, 5400, 285, "Ajustements recommandés seulement", Police::Comic},
+    {"Rech_Resultats", Genre::Table, nullptr, 120, 1080, 8760, 4140, "", Police::Sans},
+    {"Rech_Message", Genre::Texte, nullptr, 120, 5385, 6900, 255, "", Police::Comic},
+    {"Rech_Appliquer", Genre::Bouton, nullptr, 7200, 5310, 1680, 405, "Appliquer", Police::PetitBouton},
 };
 constexpr int LargeurFenetre = 9000;
 constexpr int HauteurFenetre = 5850;
@@ -108,52 +100,36 @@ QString texteClasse(Cote cote, int index)
 } // namespace
 
 Recherche::Recherche(QWidget *fenetre, const QString &diametreTexte)
-    : QWidget(fenetre, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FenetreOutil(fenetre, QStringLiteral("Recherche"), QStringLiteral("Rechercher un ajustement"), Suivi::Ouverture,
+                   Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Recherche"));
-    setWindowTitle(QStringLiteral("Rechercher un ajustement"));
-    setWindowModality(Qt::NonModal);
-    appliquerPalette(this);
     setAutoFillBackground(true);
     setFixedSize(tailleTwips(LargeurFenetre, HauteurFenetre));
 
     creerControles();
     setDiametreTexte(diametreTexte);
-    if (fenetre)
-        placerACote(fenetre);
+    placer();
 }
 
 Recherche::~Recherche() = default;
 
+void Recherche::preparer(const VuePrincipale &vue)
+{
+    setDiametreTexte(vue.diametreTexte);
+}
+
 void Recherche::creerControles()
 {
-    for (const Controle &c : Controles) {
-        const QString texte = QString::fromUtf8(c.texte);
-        QWidget *w = nullptr;
-        switch (c.genre) {
-        case Genre::Etiquette: w = new QLabel(texte, this); w->setFont(polices::comic()); break;
-        case Genre::Signe: w = new QLabel(polices::SigneDiametre, this); w->setFont(polices::symbole()); break;
-        case Genre::Saisie: w = new QLineEdit(texte, this); w->setFont(polices::sans()); break;
-        case Genre::Liste: w = m_base = new QComboBox(this); w->setFont(polices::sans()); break;
-        case Genre::Case: w = m_preferes = new QCheckBox(texte, this); w->setFont(polices::comic()); break;
-        case Genre::Table: w = m_table = new QTableView(this); w->setFont(polices::sans()); break;
-        case Genre::Message: w = m_message = new QLabel(this); w->setFont(polices::comic()); break;
-        case Genre::Bouton: {
-            auto *bouton = new Cellule(texte, this);
-            bouton->setAlignment(Qt::AlignCenter);
-            bouton->setFont(polices::comic(10, false));
-            bouton->setBorderStyle(1);
-            bouton->setBackColor(couleurs::Blanc);
-            w = m_appliquer = bouton;
-            break;
-        }
-        }
-        w->setObjectName(QString::fromLatin1(c.nom));
-        w->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
-    }
-    m_diametre = findChild<QLineEdit *>(QStringLiteral("Rech_Diametre"));
-    m_jeuMini = findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Mini"));
-    m_jeuMaxi = findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Maxi"));
+    const QHash<QString, QWidget *> parNom = vestrel::creerControles(Controles, this);
+    m_diametre = controleDe<QLineEdit>(parNom, "Rech_Diametre");
+    m_jeuMini = controleDe<QLineEdit>(parNom, "Rech_Jeu_Mini");
+    m_jeuMaxi = controleDe<QLineEdit>(parNom, "Rech_Jeu_Maxi");
+    m_base = controleDe<QComboBox>(parNom, "Rech_Base");
+    m_preferes = controleDe<QCheckBox>(parNom, "Rech_Preferes");
+    m_table = controleDe<QTableView>(parNom, "Rech_Resultats");
+    m_message = controleDe<QLabel>(parNom, "Rech_Message");
+    m_appliquer = controleDe<Cellule>(parNom, "Rech_Appliquer");
+    m_appliquer->setBorderStyle(1);
 
     for (QLineEdit *boite : {m_diametre, m_jeuMini, m_jeuMaxi}) {
         preparerSaisie(boite);
@@ -208,25 +184,6 @@ void Recherche::setDemande(const QString &diametreTexte, double jeuMini_mm, doub
     m_jeuMini->setText(QString::number(jeuMini_mm, 'f', 4));
     m_jeuMaxi->setText(QString::number(jeuMaxi_mm, 'f', 4));
     setDiametreTexte(diametreTexte);
-}
-
-void Recherche::placerACote(const QWidget *fenetre)
-{
-    placerACote(fenetre, fenetre->frameGeometry());
-}
-
-void Recherche::placerACote(const QWidget *fenetre, const QRect &cadre)
-{
-    const QScreen *ecran = fenetre->screen();
-    const QRect zone = ecran ? ecran->availableGeometry() : cadre;
-    // The frame this window will have, as far as it is known yet.
-    const QSize taille = isVisible() ? frameGeometry().size() : size();
-    QPoint p(cadre.right() + 1, cadre.top());
-    if (p.x() + taille.width() > zone.right() + 1)
-        p.setX(cadre.left() - taille.width());
-    p.setX(std::clamp(p.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())));
-    p.setY(std::clamp(p.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
-    move(p);
 }
 
 // Reads the inputs as typed, searches, shows.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/fenetre_outil.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,8 +17,9 @@ class ResultatsRecherche;
 // range in, the fits whose whole clearance range lies inside out, found in
 // the tables at every change of an input. "Appliquer", Enter or a double
 // click on a row hands the chosen fit to whoever listens to appliquer(). A
-// tool window of its parent, never modal.
-class Recherche : public QWidget
+// tool window of the main window, placed beside it when it opens; opened
+// again after a close, it starts from the main window's diameter.
+class Recherche : public FenetreOutil
 {
     Q_OBJECT
 
@@ -33,18 +34,13 @@ public:
     void setDiametreTexte(const QString &texte);
     // Sets the diameter text and the wanted clearance range (mm) as if typed.
     void setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm);
-    // Moves the window beside `fenetre`: on its right when the screen has
-    // room, else on its left, always within the screen.
-    void placerACote(const QWidget *fenetre);
-    // The same beside the frame `cadre` (several windows side by side) on
-    // the screen of `fenetre`.
-    void placerACote(const QWidget *fenetre, const QRect &cadre);
 
 signals:
     // The fit chosen: the diameter as typed, the bore and shaft class texts.
     void appliquer(const QString &diametreTexte, const QString &alesage, const QString &arbre);
 
 protected:
+    void preparer(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:

@@ -1,9 +1,7 @@
 #include "ui/schema.h"
 
 #include "ui/dessin_schema.h"
-#include "ui/palette.h"
 
-#include <QCloseEvent>
 #include <QLocale>
 #include <QPainter>
 
@@ -11,25 +9,26 @@ namespace vestrel {
 
 std::string separateurLocal() { return QLocale().decimalPoint().toStdString(); }
 
-Schema::Schema(QWidget *parent) : QWidget(parent, Qt::Tool)
+Schema::Schema(QWidget *parent)
+    : FenetreOutil(parent, QStringLiteral("Schema"), QStringLiteral("Schéma des tolérances"), Suivi::Toujours)
 {
-    setObjectName(QStringLiteral("Schema"));
-    setWindowTitle(QStringLiteral("Schéma des tolérances"));
-    setAccessibleName(windowTitle());
     // The drawing is dark on white: the window keeps the program's light
-    // colours whatever the desktop's theme, and paints every pixel itself.
-    appliquerPalette(this);
+    // colours whatever the desktop's theme (the base gives its palette),
+    // and paints every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Opened, it leaves the keyboard to the main window, where the fit is
+    // typed; a click gives it the keyboard (and Escape closes it).
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 240);
     resize(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
     montrer(m_ajustement);
 }
 
-Schema::~Schema()
-{
-    if (m_fenetre)
-        m_fenetre->removeEventFilter(this);
-}
+Schema::~Schema() = default;
+
+void Schema::preparer(const VuePrincipale &vue) { montrer(vue.affichage); }
+
+void Schema::actualiser(const VuePrincipale &vue) { montrer(vue.affichage); }
 
 void Schema::montrer(const AjustementAffiche &ajustement)
 {
@@ -47,24 +46,6 @@ const PlanSchema &Schema::plan() const
     return *m_plan;
 }
 
-void Schema::suivre(QWidget *fenetre)
-{
-    if (m_fenetre)
-        m_fenetre->removeEventFilter(this);
-    m_fenetre = fenetre;
-    if (fenetre)
-        fenetre->installEventFilter(this);
-    placer();
-}
-
-void Schema::placer()
-{
-    if (!m_fenetre)
-        return;
-    const QRect cadre = m_fenetre->frameGeometry();
-    move(cadre.right() + 1, cadre.top());
-}
-
 void Schema::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -75,19 +56,6 @@ void Schema::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_plan.reset();
-}
-
-void Schema::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    emit ferme();
-}
-
-bool Schema::eventFilter(QObject *objet, QEvent *event)
-{
-    if (objet == m_fenetre && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        placer();
-    return QWidget::eventFilter(objet, event);
 }
 
 } // namespace vestrel

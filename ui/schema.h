@@ -2,9 +2,7 @@
 
 #include "calcul/ajustement_affiche.h"
 #include "rendu/schema.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "ui/fenetre_outil.h"
 
 #include <optional>
 
@@ -13,10 +11,10 @@ namespace vestrel {
 // The window "Schéma des tolérances": the tolerance zones of the fit the
 // main window shows, laid out at the window's size and painted. The layout
 // is made when the window paints, once per fit and size: a hidden window
-// keeps only the fit and its accessible text. A tool window (no taskbar
-// entry, never modal) that closing only hides; it can stay against the
-// right edge of the main window and follow it.
-class Schema : public QWidget
+// keeps only the fit and its accessible text. A tool window that stays
+// beside the main window and follows it; opened, it draws the main window's
+// fit and every change of it.
+class Schema : public FenetreOutil
 {
     Q_OBJECT
 
@@ -33,26 +31,16 @@ public:
     const PlanSchema &plan() const;
     bool planAJour() const { return m_plan && m_plan->largeur == width() && m_plan->hauteur == height(); }
 
-    // Places the window against the right edge of `fenetre`, at its top,
-    // and keeps it there while `fenetre` moves or is resized.
-    void suivre(QWidget *fenetre);
-    void placer();
-
-signals:
-    // The user closed the window (it is only hidden).
-    void ferme();
-
 protected:
+    void preparer(const VuePrincipale &vue) override;
+    void actualiser(const VuePrincipale &vue) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     AjustementAffiche m_ajustement;
     ModeleSchema m_modele;
     mutable std::optional<PlanSchema> m_plan;
-    QPointer<QWidget> m_fenetre;
 };
 
 // The decimal separator of QLocale(), for the texts of the tables.

@@ -16,6 +16,20 @@
 
 using vestrel::Principale;
 
+namespace {
+
+// The row of "Assemblage serré" in the Outils menu.
+int itemFrettage()
+{
+    const auto items = vestrel::OutilsPrincipale::items();
+    for (int k = 0; k < int(items.size()); ++k)
+        if (QString::fromUtf8(items[k].texte) == QStringLiteral("Assemblage serré"))
+            return k;
+    return -1;
+}
+
+} // namespace
+
 class TestAssemblage : public QObject
 {
     Q_OBJECT
@@ -41,14 +55,22 @@ void TestAssemblage::ouvertDepuisLeMenu()
         if (m->objectName() == "Mnu_Outils")
             menu = m;
     QVERIFY(menu && menu->isVisible());
-    vestrel::Cellule *item = menu->texte(vestrel::BarreMenus::OutilFrettage);
-    QCOMPARE(item->objectName(), QStringLiteral("Mnu_Outils_1(%1)").arg(vestrel::BarreMenus::OutilFrettage));
+    const int k = itemFrettage();
+    QVERIFY(k >= 0);
+    vestrel::Cellule *item = menu->texte(k);
+    QCOMPARE(item->objectName(), QStringLiteral("Mnu_Outils_1(%1)").arg(k));
     QCOMPARE(item->text(), QStringLiteral("Assemblage serré"));
     QTest::mousePress(item, Qt::LeftButton);
     QTest::mouseRelease(item, Qt::LeftButton);
     vestrel::Frettage *w = f.outils()->frettage();
     QVERIFY(w && w->isVisible());
     QVERIFY(!w->isModal());
+    QCOMPARE(f.outils()->fenetre(k), w);
+    // Escape closes it, as every tool window.
+    QTest::keyClick(w, Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
+    f.outils()->ouvrirFrettage();
+    QVERIFY(w->isVisible());
     // 2 mm H7/f7, the fit at start-up, has clearance: the window says so.
     QVERIFY(w->findChild<QLabel *>("Fr_Message")->text().contains("ce n'est pas un ajustement serré"));
 }

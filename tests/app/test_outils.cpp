@@ -7,6 +7,8 @@
 #include "app/outils.h"
 #include "calcul/ajustement_affiche.h"
 #include "ui/cellule.h"
+#include "ui/couleurs.h"
+#include "ui/fenetre_outil.h"
 #include "ui/menu_deroulant.h"
 #include "ui/menus.h"
 #include "ui/recherche.h"
@@ -17,8 +19,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 
@@ -26,6 +30,12 @@ using vestrel::Cote;
 using vestrel::Principale;
 
 namespace {
+
+// The items of the Outils menu, in menu order.
+constexpr int ItemSchema = 0;
+constexpr int ItemRecherche = 1;
+constexpr int ItemCopie = 2;
+constexpr int ItemExport = 3;
 
 vestrel::MenuDeroulant *menuOutils(const Principale &f)
 {
@@ -48,7 +58,7 @@ void outil(Principale &f, int k)
 
 bool coche(const Principale &f)
 {
-    return !menuOutils(f)->icone(vestrel::BarreMenus::OutilSchema)->pixmap().isNull();
+    return !menuOutils(f)->icone(ItemSchema)->pixmap().isNull();
 }
 
 QString incoherence(const Principale &f, const vestrel::Schema &s)
@@ -75,6 +85,12 @@ private slots:
     void menuContextuel();
     void exporterOuvreLeDialogue();
     void rechercheAppliquee();
+    void raccourcisAffiches();
+    void echapFerme_data();
+    void echapFerme();
+    void sansNombresRienACopier();
+    void surUnPetitEcran_data();
+    void surUnPetitEcran();
 };
 
 void TestOutils::schemaOuvertFerme()
@@ -83,7 +99,7 @@ void TestOutils::schemaOuvertFerme()
     f.show();
     QVERIFY(!f.outils()->schema());
     QVERIFY(!coche(f));
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     vestrel::Schema *s = f.outils()->schema();
     QVERIFY(s && s->isVisible());
     QVERIFY(coche(f));
@@ -93,12 +109,12 @@ void TestOutils::schemaOuvertFerme()
     QCOMPARE(s->pos(), QPoint(f.frameGeometry().right() + 1, f.frameGeometry().top()));
     QVERIFY2(incoherence(f, *s).isEmpty(), qPrintable(incoherence(f, *s)));
 
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     QVERIFY(!s->isVisible());
     QVERIFY(!coche(f));
 
     // Closed by its own title bar: only hidden, the check mark cleared.
-    outil(f, vestrel::BarreMenus::OutilSchema);
+    outil(f, ItemSchema);
     QVERIFY(s->isVisible());
     QVERIFY(s->close());
     QVERIFY(!s->isVisible());
@@ -255,6 +271,203 @@ void TestOutils::rechercheAppliquee()
     diametre->setText("40");
     f.outils()->ouvrirRecherche();
     QCOMPARE(rechDiametre->text(), QString("40"));
+}
+
+// Each item with a key shows it at its right, in the item's font; it takes
+// the hover look with its item.
+void TestOutils::raccourcisAffiches()
+{
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTest::mousePress(controle<vestrel::Cellule>(f, "MNU(3)"), Qt::LeftButton);
+    vestrel::MenuDeroulant *menu = menuOutils(f);
+    QVERIFY(menu->isVisible());
+    QVERIFY(!menu->raccourci(ItemSchema));
+    const QStringList attendus{"", "Ctrl+F", "Ctrl+C", "Ctrl+E"};
+    for (int k = ItemRecherche; k <= ItemExport; ++k) {
+        auto *touche = menu->findChild<vestrel::Cellule *>(QStringLiteral("Mnu_Outils_1_Touche(%1)").arg(k));
+        QVERIFY(touche && touche->isVisible());
+        QCOMPARE(touche->text(), attendus[k]);
+        QCOMPARE(touche->font(), menu->texte(k)->font());
+        QVERIFY(touche->x() > menu->texte(k)->geometry().right());
+        QVERIFY(menu->rect().contains(touche->geometry()));
+        // Sent to the cell: the offscreen platform gives a moving pointer to
+        // the main window under the drop-down.
+        const QPointF dans(3, 3);
+        QMouseEvent bouge(QEvent::MouseMove, dans, touche->mapToGlobal(dans), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(touche, &bouge);
+        QCOMPARE(touche->backColor(), vestrel::couleurs::Survol);
+        QCOMPARE(menu->texte(k)->backColor(), vestrel::couleurs::Survol);
+    }
+}
+
+void TestOutils::echapFerme_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("focus"); // the control that has the focus
+    QTest::newRow("schema") << ItemSchema << "";
+    QTest::newRow("recherche, jeu maxi") << ItemRecherche << "Rech_Jeu_Maxi";
+    QTest::newRow("recherche, table") << ItemRecherche << "Rech_Resultats";
+    QTest::newRow("recherche, base") << ItemRecherche << "Rech_Base";
+}
+
+// Escape closes a tool window whichever control has the focus: hidden, the
+// menu's check mark cleared, kept for the next opening.
+void TestOutils::echapFerme()
+{
+    QFETCH(int, item);
+    QFETCH(QString, focus);
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QVERIFY(!f.outils()->fenetre(item));
+    outil(f, item);
+    QPointer<vestrel::FenetreOutil> w = f.outils()->fenetre(item);
+    QVERIFY(w && w->isVisible());
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget *cible = focus.isEmpty() ? w.data() : w->findChild<QWidget *>(focus);
+    QVERIFY(cible);
+    cible->setFocus();
+    QTest::keyClick(cible, Qt::Key_Escape);
+    QVERIFY(w);
+    QVERIFY(!w->isVisible());
+    QVERIFY(!coche(f));
+    QVERIFY(f.isVisible());
+    outil(f, item);
+    QCOMPARE(f.outils()->fenetre(item), w.data());
+    QVERIFY(w->isVisible());
+}
+
+// With no class on either side there is nothing to copy or export: both
+// items drawn disabled in the menu and in the results' context menu, and
+// neither their click nor their key touches the clipboard or asks for a
+// file. One side with numbers is enough.
+void TestOutils::sansNombresRienACopier()
+{
+    Principale f;
+    Avertissements avertissements;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    auto *diametre = controle<QLineEdit>(f, "Diametre");
+    diametre->setFocus();
+    diametre->selectAll();
+    QTest::keyClicks(diametre, "25");
+    QCOMPARE(texte(f, "Res_Al_Max"), QString());
+    QGuiApplication::clipboard()->setText("avant");
+
+    vestrel::MenuDeroulant *menu = menuOutils(f);
+    for (int k : {ItemCopie, ItemExport}) {
+        QVERIFY(!menu->itemActif(k));
+        QCOMPARE(menu->texte(k)->palette().color(QPalette::WindowText),
+                 menu->palette().color(QPalette::Disabled, QPalette::WindowText));
+        QCOMPARE(menu->raccourci(k)->palette().color(QPalette::WindowText),
+                 menu->palette().color(QPalette::Disabled, QPalette::WindowText));
+    }
+    QVERIFY(menu->itemActif(ItemSchema));
+    QVERIFY(menu->itemActif(ItemRecherche));
+
+    bool dialogue = false;
+    QTimer attente;
+    connect(&attente, &QTimer::timeout, &f, [&] {
+        if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialogue = true;
+            d->reject();
+        }
+    });
+    attente.start(20);
+    outil(f, ItemCopie);
+    outil(f, ItemExport);
+    diametre->setFocus();
+    diametre->deselect();
+    QTest::keyClick(diametre, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QTest::qWait(100);
+    QVERIFY(!dialogue);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("avant"));
+    QCOMPARE(diametre->text(), QString("25"));
+
+    // The context menu of the results, drawn disabled too.
+    QList<bool> actives;
+    QTimer::singleShot(50, &f, [&] {
+        if (auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *a : m->actions())
+                actives << a->isEnabled();
+            m->close();
+        }
+    });
+    auto *jeu = controle<QLabel>(f, "J_Max");
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2), jeu->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(jeu, &clic);
+    QCOMPARE(actives, QList<bool>{false});
+
+    // The bore chosen: there are numbers to copy.
+    choisir(f, "Aj_Alesage", "H7");
+    QVERIFY(menu->itemActif(ItemCopie));
+    QVERIFY(menu->itemActif(ItemExport));
+    QCOMPARE(menu->texte(ItemCopie)->palette().color(QPalette::WindowText),
+             menu->palette().color(QPalette::Active, QPalette::WindowText));
+    diametre->setFocus();
+    diametre->deselect();
+    QTest::keyClick(diametre, Qt::Key_C, Qt::ControlModifier);
+    const QString copie = QGuiApplication::clipboard()->text();
+    QVERIFY2(copie.contains(QString::fromUtf8("Alésage ∅25 H7")), qPrintable(copie));
+}
+
+void TestOutils::surUnPetitEcran_data()
+{
+    QTest::addColumn<double>("x"); // left of the main window, as a share of the free width
+    QTest::addColumn<double>("y");
+    QTest::addColumn<int>("methode");
+    for (double x : {0.0, 0.5, 1.0})
+        for (double y : {0.0, 1.0})
+            for (int m : {0, 1})
+                QTest::addRow("%g %g methode %d", x, y, m) << x << y << m;
+}
+
+// On the 1366 x 768 screen of the test screens, wherever the main window
+// is: the diagram and the finder open wholly on it, and the diagram stays on
+// it when the main window moves.
+void TestOutils::surUnPetitEcran()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(int, methode);
+    QScreen *petit = nullptr;
+    for (QScreen *e : QGuiApplication::screens())
+        if (e->name() == "Petit")
+            petit = e;
+    QVERIFY(petit);
+    const QRect zone = petit->availableGeometry();
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    controle<QRadioButton>(f, QStringLiteral("Ch_opt(%1)").arg(methode))->setChecked(true);
+    const auto placer = [&](double fx, double fy) {
+        const QSize c = f.frameGeometry().size();
+        f.move(zone.left() + int(fx * (zone.width() - c.width())), zone.top() + int(fy * (zone.height() - c.height())));
+    };
+    placer(x, y);
+    QVERIFY(zone.contains(f.frameGeometry()));
+    const auto dedans = [&](const QWidget *w) {
+        return QStringLiteral("%1 at %2,%3 %4x%5")
+            .arg(w->objectName())
+            .arg(w->frameGeometry().x())
+            .arg(w->frameGeometry().y())
+            .arg(w->frameGeometry().width())
+            .arg(w->frameGeometry().height());
+    };
+    outil(f, ItemSchema);
+    vestrel::Schema *s = f.outils()->schema();
+    QVERIFY2(zone.contains(s->frameGeometry()), qPrintable(dedans(s)));
+    QTest::keyClick(controle<QLineEdit>(f, "Diametre"), Qt::Key_F, Qt::ControlModifier);
+    vestrel::Recherche *r = f.outils()->recherche();
+    QVERIFY(r && r->isVisible());
+    QVERIFY2(zone.contains(r->frameGeometry()), qPrintable(dedans(r)));
+    placer(1 - x, 1 - y);
+    QTRY_VERIFY2(zone.contains(s->frameGeometry()), qPrintable(dedans(s)));
 }
 
 QTEST_MAIN(TestOutils)

@@ -483,7 +483,11 @@ private:
             noter(QStringLiteral("press fit"), QStringLiteral("!! the Outils menu did not open"));
             return;
         }
-        QTest::mouseClick(menu->texte(vestrel::BarreMenus::OutilFrettage), Qt::LeftButton);
+        const auto items = vestrel::OutilsPrincipale::items();
+        const auto item = std::find_if(items.begin(), items.end(), [](const vestrel::ItemOutil &i) {
+            return QString::fromUtf8(i.texte) == QStringLiteral("Assemblage serré");
+        });
+        QTest::mouseClick(menu->texte(int(item - items.begin())), Qt::LeftButton);
         vestrel::Frettage *w = m_f.outils()->frettage();
         if (!w || !w->isVisible()) {
             noter(QStringLiteral("press fit"), QStringLiteral("!! the window did not open"));

@@ -130,7 +130,10 @@ void TestApropos::fermeture_data()
     QTest::addColumn<bool>("ferme");
     QTest::newRow("clic sur l'image") << "Picture1" << true;
     QTest::newRow("case de fermeture") << "croix" << true;
-    QTest::newRow("Echap") << "echap" << false;
+    QTest::newRow("Echap") << "echap" << true;
+    QTest::newRow("Entree") << "entree" << true;
+    QTest::newRow("Entree du pave") << "pave" << true;
+    QTest::newRow("autre touche") << "espace" << false;
     QTest::newRow("clic sur l'icone") << "Image1" << false;
     QTest::newRow("clic sur la version") << "Version" << false;
     QTest::newRow("clic sur la date") << "Lbl_Date" << false;
@@ -149,6 +152,12 @@ void TestApropos::fermeture()
         boite->close();
     } else if (action == QLatin1String("echap")) {
         QTest::keyClick(boite, Qt::Key_Escape);
+    } else if (action == QLatin1String("entree")) {
+        QTest::keyClick(boite, Qt::Key_Return);
+    } else if (action == QLatin1String("pave")) {
+        QTest::keyClick(boite, Qt::Key_Enter, Qt::KeypadModifier);
+    } else if (action == QLatin1String("espace")) {
+        QTest::keyClick(boite, Qt::Key_Space);
     } else {
         auto *cible = boite->findChild<QWidget *>(action);
         QVERIFY(cible);

@@ -1,0 +1,304 @@
+// The base of the tool windows: where it places a window beside the main
+// window (on the small and the large screen of the test screens, at every
+// scale factor the suite runs), Escape, and closing that only hides.
+#include "ui/cellule.h"
+#include "ui/fenetre_outil.h"
+#include "ui/menu_deroulant.h"
+#include "ui/menus.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+using vestrel::FenetreOutil;
+using vestrel::placerOutil;
+
+namespace {
+
+// The smallest tool window there is: a box to hold the focus.
+class Essai : public FenetreOutil
+{
+public:
+    Essai(QWidget *principale, Suivi suivi, QSize taille)
+        : FenetreOutil(principale, QStringLiteral("Essai"), QStringLiteral("Essai"), suivi)
+    {
+        resize(taille);
+        auto *boite = new QLineEdit(this);
+        boite->setObjectName(QStringLiteral("Boite"));
+        boite->setGeometry(10, 10, 100, 24);
+    }
+    int preparations = 0;
+    int actualisations = 0;
+
+protected:
+    void preparer(const vestrel::VuePrincipale &) override { ++preparations; }
+    void actualiser(const vestrel::VuePrincipale &) override { ++actualisations; }
+};
+
+QScreen *ecranNomme(const QString &nom)
+{
+    for (QScreen *e : QGuiApplication::screens())
+        if (e->name() == nom)
+            return e;
+    return nullptr;
+}
+
+QString texte(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+class TestFenetreOutil : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void place_data();
+    void place();
+    void surLEcranDeLaPrincipale_data();
+    void surLEcranDeLaPrincipale();
+    void echapFerme();
+    void ouvertureEtSuivi();
+    void menuGranditAvecLaTable_data();
+    void menuGranditAvecLaTable();
+};
+
+// Screen 0..1366 x 0..768 unless given; main window 370 x 400.
+void TestFenetreOutil::place_data()
+{
+    QTest::addColumn<QRect>("principale");
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<QRect>("ecran");
+    QTest::addColumn<QList<QRect>>("voisines");
+    QTest::addColumn<QPoint>("attendu");
+    const QRect petit(0, 0, 1366, 768);
+    // 100 + 370 = 470: room on the right at the main window's top.
+    QTest::newRow("a droite") << QRect(100, 50, 370, 400) << QSize(560, 400) << petit << QList<QRect>{}
+                              << QPoint(470, 50);
+    // 900 + 370 + 560 > 1366, 900 - 560 = 340 >= 0: on the left.
+    QTest::newRow("a gauche") << QRect(900, 50, 370, 400) << QSize(560, 400) << petit << QList<QRect>{}
+                              << QPoint(340, 50);
+    // Low on the screen: beside, pulled up so that its bottom is the
+    // screen's (768 - 400 = 368).
+    QTest::newRow("remonte") << QRect(100, 600, 370, 160) << QSize(560, 400) << petit << QList<QRect>{}
+                             << QPoint(470, 368);
+    // A 1000 x 300 window beside a centred main window (498..867 x
+    // 100..499) fits on neither side, nor below (500 + 300 > 768) nor above
+    // (100 < 300): wherever it goes it covers the main window's whole
+    // width; at the screen's bottom (768 - 300 = 468) only 32 of its rows,
+    // at the top 200. The bottom, at the first place tried across (the
+    // right edge pulled in, 1366 - 1000 = 366).
+    QTest::newRow("ni a gauche ni a droite") << QRect(498, 100, 370, 400) << QSize(1000, 300) << petit
+                                             << QList<QRect>{} << QPoint(366, 468);
+    // The same 1000 x 300 window with the main window near the top: below
+    // it (420 + 300 <= 768), left-aligned with it and pulled in (366).
+    QTest::newRow("dessous") << QRect(498, 20, 370, 400) << QSize(1000, 300) << petit << QList<QRect>{}
+                             << QPoint(366, 420);
+    // The diagram against the main window's right edge: the next window
+    // goes against the diagram's right edge (470 + 560 = 1030).
+    QTest::newRow("a cote du schema") << QRect(100, 50, 370, 400) << QSize(300, 390) << petit
+                                      << QList<QRect>{QRect(470, 50, 560, 400)} << QPoint(1030, 50);
+    // No room beyond the diagram (1030 + 600 > 1366): on the main window's
+    // left when there is room there (500 - 400 = 100).
+    QTest::newRow("schema, puis a gauche") << QRect(500, 50, 370, 400) << QSize(400, 390) << petit
+                                           << QList<QRect>{QRect(870, 50, 480, 400)} << QPoint(100, 50);
+    // The finder (602 x 415) on a 1366 x 768 screen, the main window
+    // centred (498..869 x 195..592), the diagram at the top left corner
+    // (0..561 x 0..424): no place leaves the main window free. At the top
+    // right (764, 0) it covers 106 x 220 px of the main window and nothing
+    // of the diagram; at the top left 104 x 220 of the main window but the
+    // whole diagram; at the bottom right 106 x 240.
+    QTest::newRow("ecran plein") << QRect(498, 195, 372, 398) << QSize(602, 415) << petit
+                                 << QList<QRect>{QRect(0, 0, 562, 425)} << QPoint(764, 0);
+    // Larger than the screen: its top left corner at the screen's.
+    QTest::newRow("plus grand que l'ecran") << QRect(100, 50, 370, 400) << QSize(1500, 900) << petit
+                                            << QList<QRect>{} << QPoint(0, 0);
+    // A screen that does not start at 0 (the second screen on the right).
+    QTest::newRow("second ecran") << QRect(3500, 100, 370, 400) << QSize(560, 400) << QRect(2560, 0, 1366, 768)
+                                  << QList<QRect>{} << QPoint(2940, 100);
+}
+
+void TestFenetreOutil::place()
+{
+    QFETCH(QRect, principale);
+    QFETCH(QSize, taille);
+    QFETCH(QRect, ecran);
+    QFETCH(QList<QRect>, voisines);
+    QFETCH(QPoint, attendu);
+    const QPoint p = placerOutil(principale, taille, ecran, voisines);
+    QCOMPARE(p, attendu);
+    if (taille.width() <= ecran.width() && taille.height() <= ecran.height())
+        QVERIFY(ecran.contains(QRect(p, taille)));
+}
+
+// Real windows on the test screens: wherever the main window lies, the tool
+// window opens wholly on the main window's screen, and stays so when the
+// main window moves; beside it whenever the screen has room.
+void TestFenetreOutil::surLEcranDeLaPrincipale_data()
+{
+    QTest::addColumn<QString>("ecran");
+    QTest::addColumn<double>("x"); // left of the main window, as a share of the free width
+    QTest::addColumn<double>("y");
+    for (const char *nom : {"Petit", "Large"}) {
+        for (const double x : {0.0, 0.5, 1.0}) {
+            for (const double y : {0.0, 1.0})
+                QTest::addRow("%s %g %g", nom, x, y) << QString::fromLatin1(nom) << x << y;
+        }
+    }
+}
+
+void TestFenetreOutil::surLEcranDeLaPrincipale()
+{
+    QFETCH(QString, ecran);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QScreen *e = ecranNomme(ecran);
+    QVERIFY(e);
+    const QRect zone = e->availableGeometry();
+
+    QWidget principale;
+    principale.resize(370, 377);
+    principale.move(zone.topLeft());
+    principale.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    const auto placerPrincipale = [&](double fx, double fy) {
+        const QSize cadre = principale.frameGeometry().size();
+        principale.move(zone.left() + int(fx * (zone.width() - cadre.width())),
+                        zone.top() + int(fy * (zone.height() - cadre.height())));
+    };
+    placerPrincipale(x, y);
+
+    // The diagram's size.
+    Essai outil(&principale, FenetreOutil::Suivi::Toujours, QSize(560, 400));
+    const vestrel::AjustementAffiche affichage;
+    outil.ouvrir({affichage, QStringLiteral("2")});
+    QVERIFY(QTest::qWaitForWindowExposed(&outil));
+    const auto verifier = [&](const char *quand) {
+        const QRect p = principale.frameGeometry();
+        const QRect o = outil.frameGeometry();
+        QVERIFY2(zone.contains(o), qPrintable(QStringLiteral("%1: %2 off %3").arg(quand, texte(o), texte(zone))));
+        const bool placeADroite = p.right() + o.width() <= zone.right();
+        const bool placeAGauche = p.left() - o.width() >= zone.left();
+        if (placeADroite || placeAGauche)
+            QVERIFY2(!o.intersects(p), qPrintable(QStringLiteral("%1: %2 over %3").arg(quand, texte(o), texte(p))));
+        if (placeADroite)
+            QCOMPARE(o.left(), p.right() + 1);
+    };
+    verifier("opened");
+    // It follows the main window to the other corners of its screen.
+    placerPrincipale(1 - x, 1 - y);
+    QTRY_VERIFY(zone.contains(outil.frameGeometry()));
+    verifier("followed");
+    placerPrincipale(0.5, 0.5);
+    QTRY_VERIFY(zone.contains(outil.frameGeometry()));
+    verifier("followed to the middle");
+}
+
+void TestFenetreOutil::echapFerme()
+{
+    QWidget principale;
+    principale.setGeometry(100, 100, 370, 377);
+    principale.show();
+    auto *outil = new Essai(&principale, FenetreOutil::Suivi::Ouverture, QSize(300, 200));
+    QPointer<Essai> garde(outil);
+    QSignalSpy ferme(outil, &FenetreOutil::ferme);
+    const vestrel::AjustementAffiche affichage;
+    outil->ouvrir({affichage, QString()});
+    QVERIFY(QTest::qWaitForWindowActive(outil));
+    auto *boite = outil->findChild<QLineEdit *>(QStringLiteral("Boite"));
+    boite->setFocus();
+    QTest::keyClick(boite, Qt::Key_Escape);
+    QVERIFY(!outil->isVisible());
+    // Hidden, not deleted; the menu hears of it once.
+    QVERIFY(garde);
+    QCOMPARE(ferme.count(), 1);
+    QVERIFY(principale.isVisible());
+}
+
+// A hidden window takes the main window's state when it opens; a shown one
+// hears of every change, a hidden one of none.
+void TestFenetreOutil::ouvertureEtSuivi()
+{
+    QWidget principale;
+    principale.setGeometry(100, 100, 370, 377);
+    principale.show();
+    Essai outil(&principale, FenetreOutil::Suivi::Ouverture, QSize(300, 200));
+    const vestrel::AjustementAffiche affichage;
+    const vestrel::VuePrincipale vue{affichage, QStringLiteral("25")};
+    outil.resultatsChanges(vue);
+    QCOMPARE(outil.actualisations, 0);
+    outil.ouvrir(vue);
+    QCOMPARE(outil.preparations, 1);
+    outil.ouvrir(vue); // already shown: brought forward only
+    QCOMPARE(outil.preparations, 1);
+    outil.resultatsChanges(vue);
+    QCOMPARE(outil.actualisations, 1);
+    // Placed at its opening only: the main window's moves leave it.
+    const QPoint avant = outil.pos();
+    principale.move(150, 120);
+    QApplication::processEvents();
+    QCOMPARE(outil.pos(), avant);
+}
+
+void TestFenetreOutil::menuGranditAvecLaTable_data()
+{
+    QTest::addColumn<int>("n");
+    for (int n : {1, 4, 8})
+        QTest::addRow("%d items", n) << n;
+}
+
+// The Outils drop-down holds as many items as it is given, one under the
+// other, each with its key at its right, all inside the drop-down; the
+// last one is chosen with the mouse as the first.
+void TestFenetreOutil::menuGranditAvecLaTable()
+{
+    QFETCH(int, n);
+    static const vestrel::ItemOutil Tous[] = {
+        {"Schéma des tolérances", "", true},     {"Rechercher un ajustement", "Ctrl+F", false},
+        {"Copier l'ajustement", "Ctrl+C", false}, {"Exporter…", "Ctrl+E", false},
+        {"Système ISO 286 complet", "", true},    {"Assemblage serré", "Ctrl+Shift+A", false},
+        {"Jeu en service", "", false},             {"Tolérances générales", "Ctrl+G", false},
+    };
+    QWidget fenetre;
+    fenetre.resize(400, 300);
+    vestrel::BarreMenus barre(&fenetre, std::span(Tous, std::size_t(n)));
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    vestrel::MenuDeroulant *menu = barre.deroulant(vestrel::BarreMenus::Outils);
+    QCOMPARE(menu->nombreItems(), n);
+    QTest::mousePress(barre.titre(vestrel::BarreMenus::Outils), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QRect dedans = menu->rect();
+    QRect precedent;
+    for (int k = 0; k < n; ++k) {
+        vestrel::Cellule *t = menu->texte(k);
+        QCOMPARE(t->text(), QString::fromUtf8(Tous[k].texte));
+        QVERIFY2(dedans.contains(t->geometry()), qPrintable(texte(t->geometry())));
+        QVERIFY(dedans.contains(menu->icone(k)->geometry()));
+        // Under the item above it, never over it.
+        QVERIFY(t->geometry().top() > precedent.bottom());
+        precedent = t->geometry();
+        // The caption is not cut.
+        QVERIFY(t->fontMetrics().horizontalAdvance(t->text()) <= t->width());
+        vestrel::Cellule *touche = menu->raccourci(k);
+        QCOMPARE(touche != nullptr, *Tous[k].raccourci != '\0');
+        if (!touche)
+            continue;
+        QVERIFY(dedans.contains(touche->geometry()));
+        QVERIFY(touche->geometry().left() > t->geometry().right());
+        QCOMPARE(touche->text(), QKeySequence(QString::fromLatin1(Tous[k].raccourci)).toString(QKeySequence::NativeText));
+        QVERIFY(touche->fontMetrics().horizontalAdvance(touche->text()) <= touche->width());
+        QCOMPARE(touche->font(), t->font());
+    }
+    QSignalSpy choisi(&barre, &vestrel::BarreMenus::outilChoisi);
+    QTest::mouseClick(menu->texte(n - 1), Qt::LeftButton);
+    QCOMPARE(choisi.count(), 1);
+    QCOMPARE(choisi.at(0).at(0).toInt(), n - 1);
+}
+
+QTEST_MAIN(TestFenetreOutil)
+#include "test_fenetre_outil.moc"
