@@ -7,6 +7,7 @@
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
 #include "tables/etapes.h"
+#include "tables/systeme.h"
 #include "calcul/etat.h"
 
 #include <string_view>
@@ -41,6 +42,44 @@ const std::vector<Requete> &requetes()
     static const std::vector<Requete> r = toutesLesCellules();
     return r;
 }
+
+// Every cell of the whole system, at the middle of its sub-step.
+const std::vector<Requete> &requetesCompletes()
+{
+    static const std::vector<Requete> r = [] {
+        std::vector<Requete> v;
+        for (Cote cote : {Cote::Alesage, Cote::Arbre}) {
+            const auto classes = catalogue(cote, Systeme::Complet);
+            for (int i = 0; i < int(classes.size()); ++i)
+                for (int s = 0; s < NbSousEtapesCompletes; ++s)
+                    if (ecartsComplets(cote, i, s))
+                        v.push_back({cote, classes[i],
+                                     (BornesSousEtapesCompletes[s] + BornesSousEtapesCompletes[s + 1]) / 2.0});
+        }
+        return v;
+    }();
+    return r;
+}
+
+// The same lookup in the whole system: a larger hash and a table of 42
+// sub-steps by class.
+void BM_chercherEcarts_complet(benchmark::State &state)
+{
+    const auto &r = requetesCompletes();
+    std::size_t trouvees = 0;
+    for (auto _ : state) {
+        trouvees = 0;
+        for (const Requete &q : r) {
+            auto e = chercherEcarts(q.cote, q.classe, q.d, Systeme::Complet);
+            benchmark::DoNotOptimize(e);
+            trouvees += e.has_value();
+        }
+    }
+    if (trouvees != r.size())
+        state.SkipWithError("a cell of the whole system was not found by its own lookup");
+    state.counters["cellules"] = double(r.size());
+}
+BENCHMARK(BM_chercherEcarts_complet);
 
 void BM_chercherEcarts(benchmark::State &state)
 {
@@ -141,6 +180,9 @@ int main(int argc, char **argv)
     std::printf("%zu cellules (alésage + arbre)\n", requetes().size());
     vestrel::bench::cible("(a) chercherEcarts, par recherche", rapport.ns("BM_chercherEcarts") / n,
                           "ns", 20);
+    std::printf("%zu cellules du système ISO 286 complet\n", requetesCompletes().size());
+    vestrel::bench::cible("(a) chercherEcarts, système complet, par recherche",
+                          rapport.ns("BM_chercherEcarts_complet") / double(requetesCompletes().size()), "ns", 20);
     vestrel::bench::cible("(a) ecrireEcarts(Cote, EtatAjustement&), par recherche",
                           rapport.ns("BM_ecrireEcarts") / n, "ns", 20);
     std::printf("    appels isolés : indexClasse %.1f ns, sousEtape %.1f ns, boucle du banc %.1f ns\n",

@@ -15,8 +15,16 @@ Nature natureAjustement(double jeuMax, double jeuMin)
 
 namespace {
 
-// The difference with 15 significant digits, then its four decimals.
-double arrondi15(double difference) { return lireTexteNombre(texteNombre(difference)); }
+// The clearances with 15 significant digits, before their four decimals.
+struct Arrondis {
+    double max, min, moyen;
+};
+Arrondis arrondis(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
+{
+    const double max = arrondi15(alesageMax - arbreMin);
+    const double min = arrondi15(alesageMin - arbreMax);
+    return {max, min, arrondi15((max + min) / 2)};
+}
 
 Jeu jeu(double arrondi)
 {
@@ -30,14 +38,19 @@ Jeu jeu(double arrondi)
 
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
 {
+    const Arrondis a = arrondis(alesageMax, alesageMin, arbreMax, arbreMin);
     Jeux j;
-    const double max = arrondi15(alesageMax - arbreMin);
-    const double min = arrondi15(alesageMin - arbreMax);
-    j.max = jeu(max);
-    j.min = jeu(min);
-    j.moyen = jeu(arrondi15((max + min) / 2));
+    j.max = jeu(a.max);
+    j.min = jeu(a.min);
+    j.moyen = jeu(a.moyen);
     j.nature = natureAjustement(j.max.valeur, j.min.valeur);
     return j;
+}
+
+ValeursJeux valeursJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
+{
+    const Arrondis a = arrondis(alesageMax, alesageMin, arbreMax, arbreMin);
+    return {valeurJeu(a.max), valeurJeu(a.min), valeurJeu(a.moyen)};
 }
 
 } // namespace vestrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/classe.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,7 +10,14 @@ namespace vestrel {
 // Nominal diameters the tables cover: 1 < D <= 500 mm.
 inline constexpr double DiametreMin = 1;   // excluded
 inline constexpr double DiametreMax = 500; // included
-constexpr bool diametreValide(double d) { return d > DiametreMin && d <= DiametreMax; }
+// The whole ISO 286 system covers 0 < D <= 3150 mm.
+inline constexpr double DiametreMaxComplet = 3150; // included
+constexpr bool diametreValide(double d, Systeme systeme = Systeme::Defaut)
+{
+    if (systeme == Systeme::Complet)
+        return d > 0 && d <= DiametreMaxComplet;
+    return d > DiametreMin && d <= DiametreMax;
+}
 
 // The fit the window opens on, and comes back to after a diameter outside
 // the range: 2 mm, H7/f7.
@@ -45,5 +54,12 @@ struct Jeux {
     friend bool operator==(const Jeux &, const Jeux &) = default;
 };
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
+
+// The values of calculerJeux's three clearances without their texts, for
+// the many pairs of a search.
+struct ValeursJeux {
+    double max = 0, min = 0, moyen = 0;
+};
+ValeursJeux valeursJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
 
 } // namespace vestrel

@@ -16,10 +16,11 @@ AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std
     return a;
 }
 
-AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre)
+AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre,
+                                    Systeme systeme)
 {
-    return ajustementTables(d, classeAlesage, chercherEcarts(Cote::Alesage, classeAlesage, d), classeArbre,
-                            chercherEcarts(Cote::Arbre, classeArbre, d));
+    return ajustementTables(d, classeAlesage, chercherEcarts(Cote::Alesage, classeAlesage, d, systeme), classeArbre,
+                            chercherEcarts(Cote::Arbre, classeArbre, d, systeme));
 }
 
 AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,

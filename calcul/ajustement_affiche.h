@@ -42,7 +42,8 @@ struct AjustementAffiche {
 AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<PaireEcarts> alesage,
                                    std::string_view classeArbre, std::optional<PaireEcarts> arbre);
 // The same with both classes looked up at d.
-AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre);
+AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, std::string_view classeArbre,
+                                    Systeme systeme = Systeme::Defaut);
 // The free calculator's six values (mm).
 AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,
                                   double infArbre);

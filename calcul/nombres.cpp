@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 // Number texts are written and read with "." whatever the C locale is: the
 // windows translate the separator themselves, and the process locale set by
@@ -114,6 +116,88 @@ std::string texteJeu(double v)
     if (r == "-0.0000")
         r = "0.0000";
     return r;
+}
+
+namespace {
+
+// Exact powers of ten of a double, 10^0 .. 10^22.
+constexpr std::array<double, 23> Puissances = [] {
+    std::array<double, 23> p{};
+    double x = 1;
+    for (double &v : p) {
+        v = x;
+        x *= 10;
+    }
+    return p;
+}();
+
+// |v| scaled to 15 digits before the point, rounded to the nearest (an
+// exact half to the even one, as the text does): the digits of
+// texteNombre(v) and their power of ten. Nothing when |v| is out of the
+// plain range.
+struct Chiffres15 {
+    double entier; // 1e14 <= entier <= 1e15
+    int exposant;  // |v| ~ entier / 10^exposant
+};
+std::optional<Chiffres15> chiffres15(double v)
+{
+    const double a = std::abs(v);
+    if (!(a >= 1e-6 && a < 1e6))
+        return std::nullopt;
+    // 10^k <= a to within one, corrected below.
+    int k = -6;
+    while (k < 5 && a >= Puissances[static_cast<std::size_t>(k + 7)] / 1e6)
+        ++k;
+    int e = 14 - k;
+    double s = a * Puissances[static_cast<std::size_t>(e)];
+    if (s < 1e14 && e < 22)
+        s = a * Puissances[static_cast<std::size_t>(++e)];
+    else if (s >= 1e15)
+        s = a * Puissances[static_cast<std::size_t>(--e)];
+    // The product is rounded; fma gives the exact sign of a 10^e - (n + 1/2).
+    const double p = Puissances[static_cast<std::size_t>(e)];
+    const double n = std::floor(s);
+    const double reste = std::fma(a, p, -(n + 0.5));
+    const double entier = reste > 0 || (reste == 0 && std::fmod(n, 2) != 0) ? n + 1 : n;
+    return Chiffres15{entier, e};
+}
+
+} // namespace
+
+double arrondi15(double v)
+{
+    if (v == 0)
+        return 0;
+    const auto c = chiffres15(v);
+    if (!c)
+        return lireTexteNombre(texteNombre(v));
+    // Both exact: the quotient is the double nearest the decimal, as reading
+    // the text gives it.
+    const double r = c->entier / Puissances[static_cast<std::size_t>(c->exposant)];
+    return v < 0 ? -r : r;
+}
+
+double valeurJeu(double v)
+{
+    if (v == 0)
+        return 0;
+    const auto c = chiffres15(v);
+    if (!c)
+        return lireTexteNombre(texteJeu(v));
+    // The 15 digits end within four decimals: the text is those digits.
+    const int decimalesEnTrop = c->exposant - 4;
+    if (decimalesEnTrop <= 0
+        || static_cast<std::int64_t>(c->entier) % static_cast<std::int64_t>(Puissances[std::size_t(decimalesEnTrop)]) == 0)
+        return arrondi15(v);
+    // Else four decimals of the binary value: the nearest whole number of
+    // ten-thousandths, decided exactly; an exact half (0.03125 is a double)
+    // goes to the even one, as the text does.
+    const double q = std::floor(v * 10000);
+    const double reste = std::fma(v, 10000, -(q + 0.5)); // exact sign of v 10^4 - (q + 1/2)
+    const double n = reste > 0 || (reste == 0 && std::fmod(q, 2) != 0) ? q + 1 : q;
+    if (n == 0)
+        return 0;
+    return n / 10000;
 }
 
 bool caractereAccepte(Filtre filtre, char32_t c)

@@ -27,12 +27,19 @@ std::string texteNombre(double v);
 // else is read as lireNombre reads it.
 double lireTexteNombre(std::string_view texte);
 
+// The value of texteNombre(v) read back (v rounded to 15 significant
+// digits), without writing the text where the rounding is plain.
+double arrondi15(double v);
+
 // Clearance text, pattern "##0.0000": four decimals, "." as separator.
 // A value that rounds to zero is "0.0000", never "-0.0000". The text never
 // shows more significant digits than the general number text of the value:
 // from about 1e11 on, the digits past the fifteenth are zeros, not those of
 // the binary value.
 std::string texteJeu(double v);
+// The value of texteJeu(v) read back, without writing the text where its
+// rounding is plain; the two follow one rule.
+double valeurJeu(double v);
 
 // Keys accepted while typing: the diameter and the two sizes take digits and
 // either decimal separator, "." or "," (kept as typed: lireNombre reads both);

@@ -1,7 +1,8 @@
 #include "calcul/recherche.h"
 
-#include "tables/classes.h"
-#include "tables/ecarts.h"
+#include "tables/catalogue.h"
+#include "tables/classe.h"
+#include "tables/systeme.h"
 #include "tables/etapes.h"
 #include "calcul/nombres.h"
 #include "tables/offerts.h"
@@ -17,99 +18,130 @@ namespace vestrel {
 
 namespace {
 
-// Grade and letter of every catalogue class, for the order and the basis.
-template <std::size_t N>
-constexpr std::array<detail::Decomposee, N> decomposees(Cote cote)
-{
-    std::array<detail::Decomposee, N> r{};
-    for (std::size_t i = 0; i < N; ++i)
-        r[i] = detail::decomposer(cote, detail::textes(cote)[i]);
-    return r;
-}
-constexpr auto ClassesAlesage = decomposees<detail::TextesAlesage.size()>(Cote::Alesage);
-constexpr auto ClassesArbre = decomposees<detail::TextesArbre.size()>(Cote::Arbre);
-
-// Deviations are whole half micrometres.
-constexpr double Pas = 2000; // per mm
+// Deviations are whole hundredths of a micrometre.
+constexpr double Pas = CentiemesParMm;
+// The clearances are shown with four decimals: tenths of a micrometre.
+constexpr double PasAffiche = 10000; // per mm
+constexpr std::int64_t CentiemesParAffiche = 10;
 
 // One offered class of a side at the searched diameter.
 struct Offerte {
     double max, min;          // limit sizes as the main window shows them
-    std::int32_t kMax, kMin;  // its deviations, half micrometres
+    std::int32_t kMax, kMin;  // its deviations, hundredths of a micrometre
     std::int16_t index;       // in the catalogue
     std::int8_t grade;
-    // The shown sizes are d + kMax and d + kMin steps to within rounding,
-    // and the tolerance is a whole number of micrometres.
+    // The shown sizes are d + kMax and d + kMin steps to within rounding.
     bool surGrille;
     bool aRecommande;         // a bore of some recommended fit
+    std::int16_t indexDefaut; // in the default catalogue, -1 for none
 };
-using Offertes = std::array<Offerte, 128>;
-static_assert(detail::TextesAlesage.size() <= 128 && detail::TextesArbre.size() <= 128);
+constexpr std::size_t NbClassesMax = 1024;
+using Offertes = std::array<Offerte, NbClassesMax>;
 
 // The window writes each size D + deviation with 15 significant digits and
 // reads the clearances from those texts.
-double tailleAffichee(double d, std::int32_t k) { return lireTexteNombre(texteNombre(d + enMillimetres(k))); }
+double tailleAffichee(double d, std::int32_t k) { return lireTexteNombre(texteNombre(d + k / Pas)); }
 
 bool pres(double taille, double d, std::int32_t k) { return std::abs((taille - d) * Pas - k) < 1e-3; }
 
+// The letter and grade of every class of a catalogue side.
+const std::vector<ClasseDecomposee> &decomposees(Cote cote, Systeme systeme)
+{
+    auto construire = [](Cote c, Systeme s) {
+        std::vector<ClasseDecomposee> v;
+        for (std::string_view t : catalogue(c, s))
+            v.push_back(decomposerClasse(c, t, s).value_or(ClasseDecomposee{}));
+        return v;
+    };
+    static const std::array<std::vector<ClasseDecomposee>, 4> toutes{
+        construire(Cote::Alesage, Systeme::Defaut), construire(Cote::Arbre, Systeme::Defaut),
+        construire(Cote::Alesage, Systeme::Complet), construire(Cote::Arbre, Systeme::Complet)};
+    return toutes[(systeme == Systeme::Complet ? 2 : 0) + (cote == Cote::Arbre ? 1 : 0)];
+}
+
 // The side's classes offered at d (sub-step s) within the basis, in
 // catalogue order; returns how many.
-int remplir(Cote cote, double d, int s, Base base, Offertes &sortie)
+int remplir(Cote cote, double d, int s, const DemandeRecherche &demande, Offertes &sortie)
 {
     const bool alesage = cote == Cote::Alesage;
     const Base seule = alesage ? Base::Alesage : Base::Arbre;
+    const auto &classes = decomposees(cote, demande.systeme);
+    const auto lettresCote = lettres(cote, demande.systeme);
     int n = 0;
-    for (int i = 0; i < detail::nbClasses(cote); ++i) {
-        const detail::Decomposee &c = alesage ? ClassesAlesage[i] : ClassesArbre[i];
-        if ((base == seule && c.lettre != detail::H) || !estOfferte(cote, i, s))
+    for (int i = 0; i < int(classes.size()) && n < int(NbClassesMax); ++i) {
+        const ClasseDecomposee &c = classes[i];
+        if (demande.base == seule && (c.lettre < 0 || lettresCote[c.lettre] != (alesage ? "H" : "h")))
             continue;
-        const CelluleEcart *e = celluleEcart(cote, i, s);
+        const auto e = ecartsOfferts(cote, i, s, demande.systeme);
+        if (!e)
+            continue;
         Offerte &o = sortie[n++];
-        o.max = tailleAffichee(d, e->sup2);
-        o.min = tailleAffichee(d, e->inf2);
-        o.kMax = e->sup2;
-        o.kMin = e->inf2;
+        o.max = tailleAffichee(d, e->sup);
+        o.min = tailleAffichee(d, e->inf);
+        o.kMax = e->sup;
+        o.kMin = e->inf;
         o.index = static_cast<std::int16_t>(i);
         o.grade = static_cast<std::int8_t>(c.grade);
-        o.surGrille = pres(o.max, d, o.kMax) && pres(o.min, d, o.kMin) && (o.kMax + o.kMin) % 2 == 0;
-        o.aRecommande = alesage && alesageRecommande(i);
+        o.surGrille = pres(o.max, d, o.kMax) && pres(o.min, d, o.kMin);
+        o.indexDefaut = static_cast<std::int16_t>(
+            demande.systeme == Systeme::Complet ? defautDeComplet(cote, i) : i);
+        o.aRecommande = alesage && alesageRecommande(o.indexDefaut);
     }
     return n;
 }
 
+// The four-decimal value of a clearance of k units (par units to the shown
+// tenth of a micrometre), rounded to the nearest; nothing on a tie, whose
+// rounding the window's text decides.
+std::optional<std::int64_t> auDixieme(std::int64_t k, std::int64_t par)
+{
+    std::int64_t q = k / par;
+    const std::int64_t r = k % par;
+    if (2 * std::abs(r) == par)
+        return std::nullopt;
+    if (2 * r > par)
+        ++q;
+    else if (2 * r < -par)
+        --q;
+    return q;
+}
+
 // The clearances of two classes as the main window shows them. The texts of
 // calculerJeux are the 15-digit differences of the shown sizes with four
-// decimals. Sizes on the half-micrometre grid differ by a whole number k of
-// steps to within rounding errors far below a step, so the text shows k/2000
-// exactly (0.0005 mm per step) and reads back as the double nearest it,
-// k / 2000.0. The mean is on the grid too, since the two clearances differ
-// by the two tolerances, whole micrometres. Other sizes go through
-// calculerJeux itself.
+// decimals. Sizes on the hundredth-of-a-micrometre grid differ by a whole
+// number k of hundredths to within rounding errors far below one, so away
+// from a tie the text is k rounded to tenths of a micrometre and reads back
+// as the double nearest it. The mean is the middle of the two 15-digit
+// clearances: kMax + kMin half-hundredths. Ties and other sizes take the
+// values of calculerJeux itself.
 struct Valeurs {
     double max, min, moyen;
 };
 Valeurs valeurs(const Offerte &al, const Offerte &ar)
 {
     if (al.surGrille && ar.surGrille) {
-        const std::int32_t kMax = al.kMax - ar.kMin, kMin = al.kMin - ar.kMax;
-        return {kMax / Pas, kMin / Pas, (kMax + kMin) / 2 / Pas};
+        const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
+        const auto qMax = auDixieme(kMax, CentiemesParAffiche), qMin = auDixieme(kMin, CentiemesParAffiche);
+        const auto qMoyen = auDixieme(kMax + kMin, 2 * CentiemesParAffiche);
+        if (qMax && qMin && qMoyen)
+            return {double(*qMax) / PasAffiche, double(*qMin) / PasAffiche, double(*qMoyen) / PasAffiche};
     }
-    const Jeux j = calculerJeux(al.max, al.min, ar.max, ar.min);
-    return {j.max.valeur, j.min.valeur, j.moyen.valeur};
+    const ValeursJeux j = valeursJeux(al.max, al.min, ar.max, ar.min);
+    return {j.max, j.min, j.moyen};
 }
 
-// The wanted limits in steps: a clearance k / 2000.0 is >= mini exactly when
-// k >= premierAuDessus(mini), and <= maxi exactly when k <= dernierEnDessous(maxi).
-// Clearances stay far below a metre.
+// The wanted limits in shown steps: a clearance q / 10000.0 is >= mini
+// exactly when q >= premierAuDessus(mini), and <= maxi exactly when
+// q <= dernierEnDessous(maxi). Clearances stay far below a metre.
 constexpr std::int64_t HorsDePortee = std::int64_t(1) << 40;
 std::int64_t premierAuDessus(double x)
 {
     if (!(std::abs(x) < 1e6))
         return x > 0 ? HorsDePortee : -HorsDePortee;
-    auto k = static_cast<std::int64_t>(std::ceil(x * Pas));
-    while ((k - 1) / Pas >= x)
+    auto k = static_cast<std::int64_t>(std::ceil(x * PasAffiche));
+    while (double(k - 1) / PasAffiche >= x)
         --k;
-    while (k / Pas < x)
+    while (double(k) / PasAffiche < x)
         ++k;
     return k;
 }
@@ -171,33 +203,35 @@ bool plusProche(const AjustementTrouve &a, const AjustementTrouve &b, double mil
 // Sorts in the order of avant(), each key computed once and packed into one
 // integer, since thousands of fits may match a wide range: recommended
 // first, larger sum of grades, distance of the mean in picometres, then the
-// two catalogue indexes. A distance beyond 2^43 pm (8.7 m) does not fit the
-// key; such wanted ranges take the comparison of avant().
+// position of the fit as found, which is the order of the two catalogue
+// indexes. A distance beyond 2^37 pm (13 cm) does not fit the key; such
+// wanted ranges take the comparison of avant().
 void trier(std::vector<AjustementTrouve> &trouves, double milieu)
 {
-    constexpr double DistanceMax = double(std::uint64_t(1) << 43);
+    constexpr int BitsPosition = 20;
+    constexpr double DistanceMax = double(std::uint64_t(1) << 37);
+    auto parComparaison = [&] {
+        std::sort(trouves.begin(), trouves.end(),
+                  [milieu](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(a, b, milieu); });
+    };
+    if (trouves.size() >= (std::size_t(1) << BitsPosition))
+        return parComparaison();
     std::vector<std::uint64_t> cles(trouves.size());
     for (std::size_t i = 0; i < trouves.size(); ++i) {
         const AjustementTrouve &t = trouves[i];
         const double pm = std::round(std::abs(t.jeuMoyen - milieu) * 1e9);
-        if (!(pm < DistanceMax)) {
-            std::sort(trouves.begin(), trouves.end(),
-                      [milieu](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(a, b, milieu); });
-            return;
-        }
-        cles[i] = std::uint64_t(t.recommande < 0) << 63 | std::uint64_t(63 - t.qualites) << 57
-                  | static_cast<std::uint64_t>(pm) << 14 | std::uint64_t(t.alesage) << 7 | std::uint64_t(t.arbre);
+        if (!(pm < DistanceMax))
+            return parComparaison();
+        // Sums of grades run from -2 (IT01 with IT01) to 36.
+        cles[i] = std::uint64_t(t.recommande < 0) << 63 | std::uint64_t(40 - t.qualites) << 57
+                  | static_cast<std::uint64_t>(pm) << BitsPosition | std::uint64_t(i);
     }
     trierCles(cles);
-    // Each pair is found once: its two indexes lead back to it.
-    std::vector<std::uint16_t> position(128 * 128);
-    for (std::size_t i = 0; i < trouves.size(); ++i)
-        position[static_cast<std::size_t>(trouves[i].alesage * 128 + trouves[i].arbre)] = static_cast<std::uint16_t>(i);
     // Fit i of the order is source[i]: the permutation is applied in place,
     // cycle by cycle, without a second copy of thousands of fits.
-    std::vector<std::uint16_t> source(trouves.size());
+    std::vector<std::uint32_t> source(trouves.size());
     for (std::size_t i = 0; i < cles.size(); ++i)
-        source[i] = position[cles[i] & 0x3FFF];
+        source[i] = static_cast<std::uint32_t>(cles[i] & ((std::uint64_t(1) << BitsPosition) - 1));
     for (std::size_t i = 0; i < source.size(); ++i) {
         if (source[i] == i)
             continue;
@@ -205,7 +239,7 @@ void trier(std::vector<AjustementTrouve> &trouves, double milieu)
         std::size_t j = i;
         for (;;) {
             const std::size_t k = source[j];
-            source[j] = static_cast<std::uint16_t>(j);
+            source[j] = static_cast<std::uint32_t>(j);
             if (k == i) {
                 trouves[j] = premier;
                 break;
@@ -241,7 +275,7 @@ void pourChaquePaire(const Offertes &alesages, int nAl, const Offertes &arbres, 
             continue;
         for (int j = 0; j < nAr; ++j) {
             const Offerte &ar = arbres[j];
-            const int recommande = al.aRecommande ? indexRecommande(al.index, ar.index) : -1;
+            const int recommande = al.aRecommande ? indexRecommande(al.indexDefaut, ar.indexDefaut) : -1;
             if (recommandesSeulement && recommande < 0)
                 continue;
             f(al, ar, recommande);
@@ -253,7 +287,7 @@ void pourChaquePaire(const Offertes &alesages, int nAl, const Offertes &arbres, 
 
 RefusRecherche verifierDemande(const DemandeRecherche &demande)
 {
-    if (!diametreValide(demande.diametre))
+    if (!diametreValide(demande.diametre, demande.systeme))
         return RefusRecherche::Diametre;
     if (!std::isfinite(demande.jeuMini) || !std::isfinite(demande.jeuMaxi) || demande.jeuMini > demande.jeuMaxi)
         return RefusRecherche::JeuxInverses;
@@ -263,6 +297,7 @@ RefusRecherche verifierDemande(const DemandeRecherche &demande)
 ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
 {
     ResultatRecherche resultat;
+    resultat.systeme = demande.systeme;
     resultat.refus = verifierDemande(demande);
     if (resultat.refus != RefusRecherche::Aucun)
         return resultat;
@@ -270,11 +305,15 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
     const double d = demande.diametre;
     const double mini = demande.jeuMini, maxi = demande.jeuMaxi;
     const double milieu = mini / 2 + maxi / 2;
-    const int s = sousEtape(d);
-    Offertes alesages, arbres;
-    const int nAl = remplir(Cote::Alesage, d, s, demande.base, alesages);
-    const int nAr = remplir(Cote::Arbre, d, s, demande.base, arbres);
-    const std::int64_t kMini = premierAuDessus(mini), kMaxi = dernierEnDessous(maxi);
+    const int s = sousEtapeDe(d, demande.systeme);
+    static thread_local Offertes alesages, arbres;
+    const int nAl = remplir(Cote::Alesage, d, s, demande, alesages);
+    const int nAr = remplir(Cote::Arbre, d, s, demande, arbres);
+    // A clearance of k hundredths shows q = k / 10 rounded: it can show
+    // qMini or more only when k >= 10 qMini - 5, qMaxi or less only when
+    // k <= 10 qMaxi + 5.
+    const std::int64_t kMini = CentiemesParAffiche * premierAuDessus(mini) - CentiemesParAffiche / 2;
+    const std::int64_t kMaxi = CentiemesParAffiche * dernierEnDessous(maxi) + CentiemesParAffiche / 2;
 
     std::vector<AjustementTrouve> &trouves = resultat.ajustements;
     trouves.reserve(static_cast<std::size_t>(nAl) * static_cast<std::size_t>(nAr));
@@ -283,23 +322,20 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
         const Offerte &al = alesages[i];
         if (seuls && !al.aRecommande)
             continue;
-        // On the grid, a pair matches when kMin = al.kMin - ar.kMax >= kMini
-        // and kMax = al.kMax - ar.kMin <= kMaxi.
+        // On the grid, a pair can match only when kMin = al.kMin - ar.kMax
+        // >= kMini and kMax = al.kMax - ar.kMin <= kMaxi.
         const std::int64_t arMaxHaut = al.kMin - kMini, arMinBas = al.kMax - kMaxi;
         for (int j = 0; j < nAr; ++j) {
             const Offerte &ar = arbres[j];
-            if (al.surGrille && ar.surGrille) {
-                if (ar.kMax > arMaxHaut || ar.kMin < arMinBas)
-                    continue;
-            } else {
-                const Valeurs v = valeurs(al, ar);
-                if (!(v.min >= mini && v.max <= maxi))
-                    continue;
-            }
-            const int recommande = al.aRecommande ? indexRecommande(al.index, ar.index) : -1;
+            if (al.surGrille && ar.surGrille && (ar.kMax > arMaxHaut || ar.kMin < arMinBas))
+                continue;
+            const Valeurs v = valeurs(al, ar);
+            if (!(v.min >= mini && v.max <= maxi))
+                continue;
+            const int recommande = al.aRecommande ? indexRecommande(al.indexDefaut, ar.indexDefaut) : -1;
             if (seuls && recommande < 0)
                 continue;
-            trouves.push_back(trouve(al, ar, recommande, valeurs(al, ar)));
+            trouves.push_back(trouve(al, ar, recommande, v));
         }
     }
     if (!trouves.empty()) {

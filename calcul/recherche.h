@@ -19,12 +19,13 @@ struct DemandeRecherche {
     double jeuMaxi = 0;
     Base base = Base::Toutes;
     bool recommandesSeulement = false;
+    Systeme systeme = Systeme::Defaut; // the catalogue searched
 };
 
 // Why a request is not searched.
 enum class RefusRecherche {
     Aucun,
-    Diametre,     // outside 1 < D <= 500
+    Diametre,     // outside the catalogue's range (1 < D <= 500 by default)
     JeuxInverses, // jeuMini > jeuMaxi (or not numbers)
 };
 RefusRecherche verifierDemande(const DemandeRecherche &demande);
@@ -32,10 +33,10 @@ RefusRecherche verifierDemande(const DemandeRecherche &demande);
 // A fit found: its two classes, its clearances as the main window shows them
 // (the values of its four-decimal texts) and what the order is made of.
 struct AjustementTrouve {
-    int alesage = 0;    // index in catalogue(Cote::Alesage)
-    int arbre = 0;      // index in catalogue(Cote::Arbre)
+    int alesage = 0;    // index in catalogue(Cote::Alesage, systeme)
+    int arbre = 0;      // index in catalogue(Cote::Arbre, systeme)
     int recommande = -1; // index in ajustementsRecommandes(), -1 for none
-    int qualites = 0;   // sum of the two tolerance grades
+    int qualites = 0;   // sum of the two tolerance grades (IT01 counts -1)
     double jeuMax = 0;
     double jeuMin = 0;
     double jeuMoyen = 0;
@@ -49,6 +50,7 @@ inline constexpr int NbProches = 10;
 
 struct ResultatRecherche {
     RefusRecherche refus = RefusRecherche::Aucun;
+    Systeme systeme = Systeme::Defaut; // the catalogue of the class indexes
     // Nothing matches: `ajustements` holds the NbProches nearest fits.
     bool proches = false;
     // Matching fits: recommended ones first, then the coarsest (larger sum

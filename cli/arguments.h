@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/fit.h"
+#include "tables/classe.h"
 #include "tables/cote.h"
 #include "tables/ecarts.h"
 
@@ -31,11 +32,13 @@ enum class Lecture { Nombre, Malforme, HorsLimites };
 // "." or "," as separator ("12,5" is 12.5, as in the window).
 Lecture lireDecimal(std::string_view texte, double &v);
 
-// A nominal diameter 1 < D <= 500 mm, written as a plain decimal number.
-double lireDiametre(std::string_view texte);
+// A nominal diameter of the system's range (1 < D <= 500 mm by default),
+// written as a plain decimal number.
+double lireDiametre(std::string_view texte, Systeme systeme = Systeme::Defaut);
 
 // The deviations of a class at D (the diameter as written in texteD), or
 // bad input saying what is wrong with the class.
-PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::string_view texteD);
+PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::string_view texteD,
+                         Systeme systeme = Systeme::Defaut);
 
 } // namespace vestrel::ligne

@@ -1,7 +1,9 @@
 #include "cli/fit.h"
 
 #include "cli/arguments.h"
+#include "cli/complet.h"
 #include "cli/frettage.h"
+
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/ecarts.h"
@@ -26,11 +28,11 @@ namespace {
 using namespace ligne;
 
 constexpr std::string_view Aide =
-    R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg]
-       vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]
+    R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg] [--complete]
+       vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json] [--complete]
        vestrel-fit --preferred D [--json]
-       vestrel-fit --offered D
-       vestrel-fit --table
+       vestrel-fit --offered D [--complete]
+       vestrel-fit --table [--complete]
        vestrel-fit --help | --version
 
 Limit deviations, limit sizes and clearances of an ISO 286 fit between a bore
@@ -88,14 +90,26 @@ four decimals; negative values are interference. The kind of fit is "jeu"
   --table     every deviation table entry as CSV with the header
               kind,class,lo,hi,upper_um,lower_um: kind bore or shaft, the
               sub-step lo < D <= hi in mm, deviations in micrometres
+  --complete  the whole ISO 286 system instead of the default catalogue:
+              every letter (A ... ZC with CD, EF, FG, V, Y) in every grade
+              IT01, IT0, IT1 ... IT18 where the standard defines it, and
+              0 < D <= 3150 (class texts such as H01, h0, JS1, CD7, k18;
+              E11*, e10* ... keep their star). With D BORE SHAFT, --find,
+              --offered and --table. With --table, each class starts at
+              0,3 (1,3 for a class not defined for D <= 1 mm) and goes on
+              the sub-steps to 500 mm, then on the main steps 500,630 ...
+              2500,3150, or on their sub-steps 500,560 ... 2800,3150 for
+              a class that changes by sub-step there (R, S, T, U)
   --help      this text
   --version   the version
 
 Exit status: 0 on success; 1 when --find finds no fit in MIN:MAX (the
 nearest are printed), or when the output cannot be written; 2 on bad input
 (one line on stderr, nothing on stdout): a diameter that is not a number or
-lies outside 1 < D <= 500, a class that is not in the catalogue or has no
-deviations at D, a malformed MIN:MAX or MIN greater than MAX, an unknown
+lies outside 1 < D <= 500 (0 < D <= 3150 with --complete), a class that is
+not in the catalogue or has no deviations at D (a class of the whole system
+asked without --complete says that --complete offers it), --complete with
+--preferred alone, --help or --version, a malformed MIN:MAX or MIN greater than MAX, an unknown
 basis, missing or extra arguments, an unknown option, two of --json,
 --drawing and --svg.
 )";
@@ -136,9 +150,10 @@ struct Resultat {
     std::string sup, inf, max, min;
 };
 
-Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD)
+Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD,
+                  Systeme systeme)
 {
-    const PaireEcarts e = ecartsClasse(c.cote, classe, d, texteD);
+    const PaireEcarts e = ecartsClasse(c.cote, classe, d, texteD, systeme);
     return {std::string(classe), texteNombre(e.sup), texteNombre(e.inf), texteNombre(d + e.sup),
             texteNombre(d + e.inf)};
 }
@@ -159,12 +174,12 @@ std::string_view motNature(Nature n)
 // The output forms of a fit.
 enum class Forme { Lignes, Json, Dessin, Svg };
 
-std::string ajustement(std::span<const std::string> positionnels, Forme forme)
+std::string ajustement(std::span<const std::string> positionnels, Forme forme, Systeme systeme)
 {
-    const double d = lireDiametre(positionnels[0]);
+    const double d = lireDiametre(positionnels[0], systeme);
     const std::string texteD = texteNombre(d);
-    const Resultat al = chercher(Alesage, positionnels[1], d, texteD);
-    const Resultat ar = chercher(Arbre, positionnels[2], d, texteD);
+    const Resultat al = chercher(Alesage, positionnels[1], d, texteD, systeme);
+    const Resultat ar = chercher(Arbre, positionnels[2], d, texteD, systeme);
     // Clearances come from the limit sizes as shown, like in the window, so
     // both give the same four decimals and the same kind of fit.
     const Jeux jeux = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
@@ -174,7 +189,7 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme)
     const std::string_view nature = motNature(jeux.nature);
 
     if (forme == Forme::Dessin || forme == Forme::Svg) {
-        const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe);
+        const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe, systeme);
         if (forme == Forme::Dessin)
             return notationTexte(a, ".");
         return svgSchema(construireSchema(a, "."));
@@ -223,13 +238,13 @@ std::string table()
     return o.str();
 }
 
-std::string offertes(std::string_view texteD)
+std::string offertes(std::string_view texteD, Systeme systeme)
 {
-    const double d = lireDiametre(texteD);
+    const double d = lireDiametre(texteD, systeme);
     std::ostringstream o;
     for (const DescriptionCote &c : {Alesage, Arbre}) {
         int i = 0;
-        for (std::string_view classe : classesOffertes(c.cote, d))
+        for (std::string_view classe : classesOffertes(c.cote, d, systeme))
             o << c.nom << ',' << i++ << ',' << classe << '\n';
     }
     return o.str();
@@ -266,19 +281,20 @@ std::string nomAjustement(std::string_view alesage, std::string_view arbre)
 
 // The fits whose clearances lie in MIN:MAX, one per line in the order of the
 // search; the nearest ones, marked "proche", when none does.
-Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json)
+Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json, Systeme systeme)
 {
     if (positionnels.size() != 2)
-        throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"};
-    const double d = lireDiametre(positionnels[0]);
+        throw MauvaiseEntree{
+            "usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json] [--complete]"};
+    const double d = lireDiametre(positionnels[0], systeme);
     const auto [mini, maxi] = lirePlage(positionnels[1]);
-    const ResultatRecherche r = rechercherAjustements({d, mini, maxi, base, recommandes});
+    const ResultatRecherche r = rechercherAjustements({d, mini, maxi, base, recommandes, systeme});
     if (r.refus != RefusRecherche::Aucun) // already refused above; kept in step with the search
         throw MauvaiseEntree{"the search refused D or MIN:MAX"};
 
     std::ostringstream o;
-    const auto alesages = catalogue(Cote::Alesage);
-    const auto arbres = catalogue(Cote::Arbre);
+    const auto alesages = catalogue(Cote::Alesage, systeme);
+    const auto arbres = catalogue(Cote::Arbre, systeme);
     if (json) {
         o << "{\"diametre\":" << texteNombre(d) << ",\"jeu\":{\"mini\":" << texteNombre(mini)
           << ",\"maxi\":" << texteNombre(maxi) << "},\"base\":\"" << nomBase(base)
@@ -310,7 +326,7 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
 {
     if (positionnels.size() != 1)
         throw MauvaiseEntree{"usage: vestrel-fit --preferred D [--json]"};
-    const double d = lireDiametre(positionnels[0]);
+    const double d = lireDiametre(positionnels[0], Systeme::Defaut);
     const std::string texteD = texteNombre(d);
     std::ostringstream o;
     if (json)
@@ -318,8 +334,8 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
     bool premier = true;
     for (int i : recommandesOfferts(d)) {
         const AjustementRecommande &a = ajustementsRecommandes()[i];
-        const Resultat al = chercher(Alesage, a.alesage, d, texteD);
-        const Resultat ar = chercher(Arbre, a.arbre, d, texteD);
+        const Resultat al = chercher(Alesage, a.alesage, d, texteD, Systeme::Defaut);
+        const Resultat ar = chercher(Arbre, a.arbre, d, texteD, Systeme::Defaut);
         const Jeux j = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
                                     lireTexteNombre(ar.min));
         if (json) {
@@ -350,7 +366,7 @@ Sortie executer(std::span<const std::string> args)
     // The forms of a fit exclude one another.
     std::optional<std::string_view> forme;
     Forme choisie = Forme::Lignes;
-    bool trouve = false, preferes = false;
+    bool trouve = false, preferes = false, complet = false;
     std::optional<Base> base;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
@@ -373,6 +389,8 @@ Sortie executer(std::span<const std::string> args)
             unique(trouve, a);
         } else if (a == "--preferred") {
             unique(preferes, a);
+        } else if (a == "--complete") {
+            unique(complet, a);
         } else if (a == "--basis") {
             if (base)
                 throw MauvaiseEntree{"--basis is given twice"};
@@ -389,13 +407,16 @@ Sortie executer(std::span<const std::string> args)
     }
 
     const bool json = choisie == Forme::Json;
+    const Systeme systeme = complet ? Systeme::Complet : Systeme::Defaut;
+    if (complet && ((preferes && !trouve) || (seule && *seule != "--offered" && *seule != "--table")))
+        throw MauvaiseEntree{"--complete goes with D BORE SHAFT, --find, --offered or --table only"};
     if ((trouve || preferes) && forme && !json)
         throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only"};
     if ((trouve || preferes) && seule)
         throw MauvaiseEntree{std::string(trouve ? "--find" : "--preferred") + " cannot be combined with " +
                              std::string(*seule)};
     if (trouve)
-        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json);
+        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, systeme);
     if (base)
         throw MauvaiseEntree{"--basis goes with --find only"};
     if (preferes)
@@ -404,9 +425,13 @@ Sortie executer(std::span<const std::string> args)
         if (forme)
             throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only, not with " + std::string(*seule)};
         if (*seule == "--offered") {
-            if (args.size() != 2 || args[0] != "--offered")
-                throw MauvaiseEntree{"usage: vestrel-fit --offered D"};
-            return {offertes(args[1])};
+            std::vector<std::string_view> sans;
+            for (const std::string &a : args)
+                if (a != "--complete")
+                    sans.push_back(a);
+            if (sans.size() != 2 || sans[0] != "--offered")
+                throw MauvaiseEntree{"usage: vestrel-fit --offered D [--complete]"};
+            return {offertes(sans[1], systeme)};
         }
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
@@ -414,13 +439,13 @@ Sortie executer(std::span<const std::string> args)
             return {std::string(Aide) + std::string(AideFrettage)};
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};
-        return {table()};
+        return {complet ? tableComplete() : table()};
     }
     if (positionnels.size() < 3)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return {ajustement(positionnels, choisie)};
+    return {ajustement(positionnels, choisie, systeme)};
 }
 
 } // namespace

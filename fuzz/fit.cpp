@@ -22,12 +22,15 @@ namespace {
 // Pieces of well-formed command lines, by position, so that the fuzzer also
 // explores the paths behind a valid diameter and valid classes.
 constexpr std::array Diametres{"25",  "2", "1",  "500", "500.5",     "110",         "20",
-                               "12.5", "-0", "0", "",   "--offered", "--preferred", "12,5"};
+                               "12.5", "-0", "0", "",   "--offered", "--preferred", "12,5",
+                               "600", "3150", "0.5"};
 constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table",
-                              "0.01:0.04", "-0.05:-0.02", "0.04:0.01", "5:6", "0:0", ":", "--find"};
+                              "0.01:0.04", "-0.05:-0.02", "0.04:0.01", "5:6", "0:0", ":", "--find",
+                              "H01", "CD7", "K9", "JS01"};
 constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version",
-                            "--basis", "hole", "shaft", "any", "--preferred"};
-constexpr std::array Formes{"--json", "--drawing", "--svg"};
+                            "--basis", "hole", "shaft", "any", "--preferred", "h0", "js1", "k18", "h01"};
+// The forms, and the whole system's option, anywhere among the arguments.
+constexpr std::array Formes{"--json", "--drawing", "--svg", "--complete"};
 // Pieces of press fit, free fit and materials command lines; a piece with
 // spaces gives several arguments.
 constexpr std::array Frettage{"50", "H7", "u6", "--press --hub-od 100 --length 40", "--press --hub-od 50 --length 20",

@@ -1,7 +1,8 @@
 #include "rendu/schema.h"
 
-#include "tables/classes.h"
+#include "tables/classe.h"
 #include "tables/etapes.h"
+#include "tables/systeme.h"
 #include "calcul/nombres.h"
 
 #include <algorithm>
@@ -95,9 +96,12 @@ std::string texteLargeur(const AjustementAffiche &a, Cote c, double largeurMicro
     const std::string valeur = texteMicrons(largeurMicrons, sep, false) + std::string(Micro);
     const std::string &classe = a.cote(c).classe;
     if (!a.libre && !classe.empty()) {
-        const detail::Decomposee d = detail::decomposer(c, classe);
-        if (IT(d.grade, etape(a.diametre)) > 0)
-            return "IT" + std::to_string(d.grade) + " = " + valeur;
+        // The grade of a class of either catalogue, when the width is its IT
+        // at the diameter (both catalogues agree where both define it).
+        const auto d = decomposerClasse(c, classe, Systeme::Complet);
+        const int it = d ? itComplet(d->grade, etapeComplete(a.diametre)) : -1;
+        if (it > 0 && std::abs(it - largeurMicrons * 100) < 0.5)
+            return "IT" + texteGrade(d->grade) + " = " + valeur;
     }
     return "T = " + valeur;
 }

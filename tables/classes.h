@@ -4,6 +4,7 @@
 // catalogue, the deviation tables and the toolbar data. Not part of the
 // library's interface.
 
+#include "tables/classe.h"
 #include "tables/cote.h"
 
 #include <array>
@@ -13,12 +14,8 @@
 
 namespace vestrel::detail {
 
-inline constexpr std::array<std::string_view, 23> LettresAlesage{
-    "A", "B", "C", "D", "E", "F", "G", "H", "J", "JS", "K", "M",
-    "N", "P", "R", "S", "T", "U", "X", "Z", "ZA", "ZB", "ZC"};
-inline constexpr std::array<std::string_view, 23> LettresArbre{
-    "a", "b", "c", "d", "e", "f", "g", "h", "j", "js", "k", "m",
-    "n", "p", "r", "s", "t", "u", "x", "z", "za", "zb", "zc"};
+inline constexpr const auto &LettresAlesage = lettres_iso::DefautAlesage;
+inline constexpr const auto &LettresArbre = lettres_iso::DefautArbre;
 
 // Letter indexes, the same on both sides.
 enum Lettre : int { A, B, C, D, E, F, G, H, J, JS, K, M, N, P, R, S, T, U, X, Z, ZA, ZB, ZC };
@@ -80,12 +77,6 @@ constexpr std::span<const std::string_view> textes(Cote cote)
         return TextesAlesage;
     return TextesArbre;
 }
-constexpr std::span<const std::string_view> lettresDe(Cote cote)
-{
-    if (cote == Cote::Alesage)
-        return LettresAlesage;
-    return LettresArbre;
-}
 constexpr int nbClasses(Cote cote) { return static_cast<int>(textes(cote).size()); }
 
 constexpr bool estEtoilee(Cote cote, int lettre, int grade)
@@ -95,31 +86,12 @@ constexpr bool estEtoilee(Cote cote, int lettre, int grade)
     return (lettre == C && grade == 12) || (lettre == E && grade >= 10 && grade <= 12);
 }
 
-// A class text split into letter index, grade and star.
-struct Decomposee {
-    int lettre = -1;
-    int grade = -1;
-    bool etoile = false;
-};
+using Decomposee = ClasseDecomposee;
 
+// The breakdown of a default catalogue text; letter -1 when it is none.
 constexpr Decomposee decomposer(Cote cote, std::string_view texte)
 {
-    Decomposee r;
-    std::size_t n = 0;
-    while (n < texte.size() && !(texte[n] >= '0' && texte[n] <= '9'))
-        ++n;
-    const auto lettres = lettresDe(cote);
-    for (std::size_t i = 0; i < lettres.size(); ++i)
-        if (lettres[i] == texte.substr(0, n))
-            r.lettre = static_cast<int>(i);
-    int grade = 0;
-    std::size_t i = n;
-    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i)
-        grade = grade * 10 + (texte[i] - '0');
-    if (i > n)
-        r.grade = grade;
-    r.etoile = i < texte.size() && texte[i] == '*';
-    return r;
+    return decomposerClasse(cote, texte).value_or(Decomposee{});
 }
 
 constexpr bool catalogueBienForme(Cote cote)
@@ -159,7 +131,6 @@ static_assert(chercherTexte(Cote::Alesage, "H7") == 36 && chercherTexte(Cote::Ar
 // finds the index in one or two probes without comparing strings. Catalogue
 // texts have at most 4 characters; longer ones cannot match.
 constexpr std::size_t LongueurTexteMax = 7;
-constexpr int TailleHachage = 256;
 
 constexpr std::uint64_t cleTexte(std::string_view texte)
 {
@@ -169,45 +140,56 @@ constexpr std::uint64_t cleTexte(std::string_view texte)
     return k;
 }
 
-constexpr int caseDe(std::uint64_t cle) { return static_cast<int>((cle * 0x9E3779B97F4A7C15ull) >> 56); }
+// Bucket of a key in a table of 2^Bits buckets.
+template <int Bits>
+constexpr int caseDe(std::uint64_t cle) { return static_cast<int>((cle * 0x9E3779B97F4A7C15ull) >> (64 - Bits)); }
 
 struct Case {
     std::uint64_t cle = 0; // 0: empty (no text has length 0)
     std::int16_t index = -1;
 };
-using Hachage = std::array<Case, TailleHachage>;
+template <int Bits>
+using HachageDe = std::array<Case, std::size_t(1) << Bits>;
+using Hachage = HachageDe<8>;
 
-constexpr Hachage construireHachage(Cote cote)
+template <int Bits>
+constexpr HachageDe<Bits> construireHachage(std::span<const std::string_view> t)
 {
-    Hachage h{};
-    const auto t = textes(cote);
+    HachageDe<Bits> h{};
+    constexpr int Taille = 1 << Bits;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i].empty() || t[i].size() > LongueurTexteMax)
             throw "catalogue text too long for the hash";
-        int c = caseDe(cleTexte(t[i]));
+        int c = caseDe<Bits>(cleTexte(t[i]));
         while (h[c].cle != 0)
-            c = (c + 1) % TailleHachage;
+            c = (c + 1) % Taille;
         h[c] = {cleTexte(t[i]), static_cast<std::int16_t>(i)};
     }
     return h;
 }
 
-inline constexpr Hachage HachageAlesage = construireHachage(Cote::Alesage);
-inline constexpr Hachage HachageArbre = construireHachage(Cote::Arbre);
-
-// Position of a class text in the catalogue, or -1.
-constexpr int indexTexte(Cote cote, std::string_view texte)
+// Position of a text in the catalogue a hash was built from, or -1.
+template <int Bits>
+constexpr int chercherHachage(const HachageDe<Bits> &h, std::string_view texte)
 {
     if (texte.empty() || texte.size() > LongueurTexteMax)
         return -1;
-    const Hachage &h = cote == Cote::Alesage ? HachageAlesage : HachageArbre;
     const std::uint64_t k = cleTexte(texte);
-    for (int c = caseDe(k);; c = (c + 1) % TailleHachage) {
+    for (int c = caseDe<Bits>(k);; c = (c + 1) % (1 << Bits)) {
         if (h[c].cle == k)
             return h[c].index;
         if (h[c].cle == 0)
             return -1;
     }
+}
+
+inline constexpr Hachage HachageAlesage = construireHachage<8>(textes(Cote::Alesage));
+inline constexpr Hachage HachageArbre = construireHachage<8>(textes(Cote::Arbre));
+
+// Position of a class text in the catalogue, or -1.
+constexpr int indexTexte(Cote cote, std::string_view texte)
+{
+    return chercherHachage<8>(cote == Cote::Alesage ? HachageAlesage : HachageArbre, texte);
 }
 
 constexpr bool hachageComplet(Cote cote)

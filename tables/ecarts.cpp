@@ -3,6 +3,8 @@
 #include "tables/catalogue.h"
 #include "tables/classes.h"
 #include "tables/etapes.h"
+#include "tables/fondamentales.h"
+#include "tables/systeme.h"
 
 #include <array>
 #include <bit>
@@ -17,152 +19,6 @@ namespace vestrel {
 namespace {
 
 using namespace detail;
-
-constexpr int Aucun = 99999; // no class of that letter in the sub-step
-
-// Fundamental deviations of holes A..G (EI) and the K, M, N bases, micrometres, ISO 286-1.
-constexpr int FDAlesageAN[NbSousEtapes][10] = {
-    // A     B    C    D    E   F   G   K    M    N
-    {270, 140, 60, 20, 14, 6, 2, 0, -2, -4},          // 1-3
-    {270, 140, 70, 30, 20, 10, 4, -1, -4, -8},        // 3-6
-    {280, 150, 80, 40, 25, 13, 5, -1, -6, -10},       // 6-10
-    {290, 150, 95, 50, 32, 16, 6, -1, -7, -12},       // 10-14
-    {290, 150, 95, 50, 32, 16, 6, -1, -7, -12},       // 14-18
-    {300, 160, 110, 65, 40, 20, 7, -2, -8, -15},      // 18-24
-    {300, 160, 110, 65, 40, 20, 7, -2, -8, -15},      // 24-30
-    {310, 170, 120, 80, 50, 25, 9, -2, -9, -17},      // 30-40
-    {320, 180, 130, 80, 50, 25, 9, -2, -9, -17},      // 40-50
-    {340, 190, 140, 100, 60, 30, 10, -2, -11, -20},   // 50-65
-    {360, 200, 150, 100, 60, 30, 10, -2, -11, -20},   // 65-80
-    {380, 220, 170, 120, 72, 36, 12, -3, -13, -23},   // 80-100
-    {410, 240, 180, 120, 72, 36, 12, -3, -13, -23},   // 100-120
-    {460, 260, 200, 145, 85, 43, 14, -3, -15, -27},   // 120-140
-    {520, 280, 210, 145, 85, 43, 14, -3, -15, -27},   // 140-160
-    {580, 310, 230, 145, 85, 43, 14, -3, -15, -27},   // 160-180
-    {660, 340, 240, 170, 100, 50, 15, -4, -17, -31},  // 180-200
-    {740, 380, 260, 170, 100, 50, 15, -4, -17, -31},  // 200-225
-    {820, 420, 280, 170, 100, 50, 15, -4, -17, -31},  // 225-250
-    {920, 480, 300, 190, 110, 56, 17, -4, -20, -34},  // 250-280
-    {1050, 540, 330, 190, 110, 56, 17, -4, -20, -34}, // 280-315
-    {1200, 600, 360, 210, 125, 62, 18, -4, -21, -37}, // 315-355
-    {1350, 680, 400, 210, 125, 62, 18, -4, -21, -37}, // 355-400
-    {1500, 760, 440, 230, 135, 68, 20, -5, -23, -40}, // 400-450
-    {1650, 840, 480, 230, 135, 68, 20, -5, -23, -40}, // 450-500
-};
-
-// Fundamental deviations of holes P..ZC (ES from grade 8, base for delta below), micrometres, ISO 286-1.
-constexpr int FDAlesagePZC[NbSousEtapes][10] = {
-    // P    R     S     T      U     X      Z     ZA     ZB     ZC
-    {-6, -10, -14, Aucun, -18, -20, -26, -32, -40, -60},             // 1-3
-    {-12, -15, -19, Aucun, -23, -28, -35, -42, -50, -80},            // 3-6
-    {-15, -19, -23, Aucun, -28, -34, -42, -52, -67, -97},            // 6-10
-    {-18, -23, -28, Aucun, -33, -40, -50, -64, -90, -130},           // 10-14
-    {-18, -23, -28, Aucun, -33, -45, -60, -77, -108, -150},          // 14-18
-    {-22, -28, -35, Aucun, -41, -54, -73, -98, -136, -188},          // 18-24
-    {-22, -28, -35, -41, -48, -64, -88, -118, -160, -218},           // 24-30
-    {-26, -34, -43, -48, -60, -80, -112, -148, -200, -274},          // 30-40
-    {-26, -34, -43, -54, -70, -97, -136, -180, -242, -325},          // 40-50
-    {-32, -41, -53, -66, -87, -122, -172, -226, -300, -405},         // 50-65
-    {-32, -43, -59, -75, -102, -146, -210, -274, -360, -480},        // 65-80
-    {-37, -51, -71, -91, -124, -178, -258, -335, -445, -585},        // 80-100
-    {-37, -54, -79, -104, -144, -210, -310, -400, -525, -690},       // 100-120
-    {-43, -63, -92, -122, -170, -248, -365, -470, -620, -800},       // 120-140
-    {-43, -65, -100, -134, -190, -280, -415, -535, -700, -900},      // 140-160
-    {-43, -68, -108, -146, -210, -310, -465, -600, -780, -1000},     // 160-180
-    {-50, -77, -122, -166, -236, -350, -520, -670, -880, -1150},     // 180-200
-    {-50, -80, -130, -180, -258, -385, -575, -740, -960, -1250},     // 200-225
-    {-50, -84, -140, -196, -284, -425, -640, -820, -1050, -1350},    // 225-250
-    {-56, -94, -158, -218, -315, -475, -710, -920, -1200, -1550},    // 250-280
-    {-56, -98, -170, -240, -350, -525, -790, -1000, -1300, -1700},   // 280-315
-    {-62, -108, -190, -268, -390, -590, -900, -1150, -1500, -1900},  // 315-355
-    {-62, -114, -208, -294, -435, -660, -1000, -1300, -1650, -2100}, // 355-400
-    {-68, -126, -232, -330, -490, -740, -1100, -1450, -1850, -2400}, // 400-450
-    {-68, -132, -252, -360, -540, -820, -1250, -1600, -2100, -2600}, // 450-500
-};
-
-// Delta added to the K..ZC bases for grades 6, 7, 8, by diameter step, micrometres, ISO 286-1.
-constexpr int Delta[3][NbEtapes] = {
-    {0, 3, 3, 3, 4, 5, 6, 7, 7, 9, 9, 11, 13},         // 6
-    {0, 4, 6, 7, 8, 9, 11, 13, 15, 17, 20, 21, 23},    // 7
-    {0, 6, 7, 9, 12, 14, 16, 19, 23, 26, 29, 32, 34},  // 8
-};
-
-// Limit deviations of J6, J7, J8 (ES, EI) by diameter step, micrometres, ISO 286-2.
-constexpr int TableJ[NbEtapes][3][2] = {
-    {{2, -4}, {4, -6}, {6, -8}},       // 1-3
-    {{5, -3}, {6, -6}, {10, -8}},      // 3-6
-    {{5, -4}, {8, -7}, {12, -10}},     // 6-10
-    {{6, -5}, {10, -8}, {15, -12}},    // 10-18
-    {{8, -5}, {12, -9}, {20, -13}},    // 18-30
-    {{10, -6}, {14, -11}, {24, -15}},  // 30-50
-    {{13, -6}, {18, -12}, {28, -18}},  // 50-80
-    {{16, -6}, {22, -13}, {34, -20}},  // 80-120
-    {{18, -7}, {26, -14}, {41, -22}},  // 120-180
-    {{22, -7}, {30, -16}, {47, -25}},  // 180-250
-    {{25, -7}, {36, -16}, {55, -26}},  // 250-315
-    {{29, -7}, {39, -18}, {60, -29}},  // 315-400
-    {{33, -7}, {43, -20}, {66, -31}},  // 400-500
-};
-
-// Fundamental deviations of shafts a..g (es) and the lower deviations of j, k, m, n, micrometres, ISO 286-1.
-constexpr int FDArbreAN[NbSousEtapes][12] = {
-    //  a      b     c     d     e    f    g  j5,6  j7  k5-7  m   n
-    {-270, -140, -60, -20, -14, -6, -2, -2, -4, 0, 2, 4},              // 1-3
-    {-270, -140, -70, -30, -20, -10, -4, -2, -4, 1, 4, 8},             // 3-6
-    {-280, -150, -80, -40, -25, -13, -5, -2, -5, 1, 6, 10},            // 6-10
-    {-290, -150, -95, -50, -32, -16, -6, -3, -6, 1, 7, 12},            // 10-14
-    {-290, -150, -95, -50, -32, -16, -6, -3, -6, 1, 7, 12},            // 14-18
-    {-300, -160, -110, -65, -40, -20, -7, -4, -8, 2, 8, 15},           // 18-24
-    {-300, -160, -110, -65, -40, -20, -7, -4, -8, 2, 8, 15},           // 24-30
-    {-310, -170, -120, -80, -50, -25, -9, -5, -10, 2, 9, 17},          // 30-40
-    {-320, -180, -130, -80, -50, -25, -9, -5, -10, 2, 9, 17},          // 40-50
-    {-340, -190, -140, -100, -60, -30, -10, -7, -12, 2, 11, 20},       // 50-65
-    {-360, -200, -150, -100, -60, -30, -10, -7, -12, 2, 11, 20},       // 65-80
-    {-380, -220, -170, -120, -72, -36, -12, -9, -15, 3, 13, 23},       // 80-100
-    {-410, -240, -180, -120, -72, -36, -12, -9, -15, 3, 13, 23},       // 100-120
-    {-460, -260, -200, -145, -85, -43, -14, -11, -18, 3, 15, 27},      // 120-140
-    {-520, -280, -210, -145, -85, -43, -14, -11, -18, 3, 15, 27},      // 140-160
-    {-580, -310, -230, -145, -85, -43, -14, -11, -18, 3, 15, 27},      // 160-180
-    {-660, -340, -240, -170, -100, -50, -15, -13, -21, 4, 17, 31},     // 180-200
-    {-740, -380, -260, -170, -100, -50, -15, -13, -21, 4, 17, 31},     // 200-225
-    {-820, -420, -280, -170, -100, -50, -15, -13, -21, 4, 17, 31},     // 225-250
-    {-920, -480, -300, -190, -110, -56, -17, -16, -26, 4, 20, 34},     // 250-280
-    {-1050, -540, -330, -190, -110, -56, -17, -16, -26, 4, 20, 34},    // 280-315
-    {-1200, -600, -360, -210, -125, -62, -18, -18, -28, 4, 21, 37},    // 315-355
-    {-1350, -680, -400, -210, -125, -62, -18, -18, -28, 4, 21, 37},    // 355-400
-    {-1500, -760, -440, -230, -135, -68, -20, -20, -32, 5, 23, 40},    // 400-450
-    {-1650, -840, -480, -230, -135, -68, -20, -20, -32, 5, 23, 40},    // 450-500
-};
-
-// Fundamental deviations of shafts p..zc (ei), micrometres, ISO 286-1.
-constexpr int FDArbrePZC[NbSousEtapes][10] = {
-    // p    r    s     t      u    x     z     za    zb    zc
-    {6, 10, 14, Aucun, 18, 20, 26, 32, 40, 60},             // 1-3
-    {12, 15, 19, Aucun, 23, 28, 35, 42, 50, 80},            // 3-6
-    {15, 19, 23, Aucun, 28, 34, 42, 52, 67, 97},            // 6-10
-    {18, 23, 28, Aucun, 33, 40, 50, 64, 90, 130},           // 10-14
-    {18, 23, 28, Aucun, 33, 45, 60, 77, 108, 150},          // 14-18
-    {22, 28, 35, Aucun, 41, 54, 73, 98, 136, 188},          // 18-24
-    {22, 28, 35, 41, 48, 64, 88, 118, 160, 218},            // 24-30
-    {26, 34, 43, 48, 60, 80, 112, 148, 200, 274},           // 30-40
-    {26, 34, 43, 54, 70, 97, 136, 180, 242, 325},           // 40-50
-    {32, 41, 53, 66, 87, 122, 172, 226, 300, 405},          // 50-65
-    {32, 43, 59, 75, 102, 146, 210, 274, 360, 480},         // 65-80
-    {37, 51, 71, 91, 124, 178, 258, 335, 445, 585},         // 80-100
-    {37, 54, 79, 104, 144, 210, 310, 400, 525, 690},        // 100-120
-    {43, 63, 92, 122, 170, 248, 365, 470, 620, 800},        // 120-140
-    {43, 65, 100, 134, 190, 280, 415, 535, 700, 900},       // 140-160
-    {43, 68, 108, 146, 210, 310, 465, 600, 780, 1000},      // 160-180
-    {50, 77, 122, 166, 236, 350, 520, 670, 880, 1150},      // 180-200
-    {50, 80, 130, 180, 258, 385, 575, 740, 960, 1250},      // 200-225
-    {50, 84, 140, 196, 284, 425, 640, 820, 1050, 1350},     // 225-250
-    {56, 94, 158, 218, 315, 475, 710, 920, 1200, 1550},     // 250-280
-    {56, 98, 170, 240, 350, 525, 790, 1000, 1300, 1700},    // 280-315
-    {62, 108, 190, 268, 390, 590, 900, 1150, 1500, 1900},   // 315-355
-    {62, 114, 208, 294, 435, 660, 1000, 1300, 1650, 2100},  // 355-400
-    {68, 126, 232, 330, 490, 740, 1100, 1450, 1850, 2400},  // 400-450
-    {68, 132, 252, 360, 540, 820, 1250, 1600, 2100, 2600},  // 450-500
-};
 
 // Holes mirror shafts: the fundamental deviation of a hole letter is the
 // opposite of that of the shaft letter. Checking it catches a mistyped value
@@ -243,21 +99,21 @@ constexpr int indexBorne(int mm)
 }
 
 // Sub-steps where a class has entries, one bit per sub-step.
-constexpr std::uint32_t masqueEtendue(Cote cote, int classe)
+constexpr std::uint64_t masqueEtendue(Cote cote, int classe)
 {
     for (const Etendue &e : etendues(cote)) {
         if (e.classe != textes(cote)[classe])
             continue;
-        std::uint32_t m = 0;
+        std::uint64_t m = 0;
         for (const auto &[lo, hi] : e.morceaux) {
             if (lo == 0 && hi == 0)
                 continue;
             for (int s = indexBorne(lo); s < indexBorne(hi); ++s)
-                m |= 1u << s;
+                m |= std::uint64_t(1) << s;
         }
         return m;
     }
-    return (1u << NbSousEtapes) - 1;
+    return (std::uint64_t(1) << NbSousEtapes) - 1;
 }
 
 constexpr bool etenduesConnues(Cote cote)
@@ -393,13 +249,13 @@ constexpr Table<Side, NbCellules> construire()
     Table<Side, NbCellules> t;
     int n = 0;
     for (int c = 0; c < nbClasses(Side); ++c) {
-        const std::uint32_t m = masqueEtendue(Side, c);
+        const std::uint64_t m = masqueEtendue(Side, c);
         for (int s = 0; s < NbSousEtapes; ++s) {
             t.position[c][s] = -1;
-            if (!(m & (1u << s)))
+            if (!(m & (std::uint64_t(1) << s)))
                 continue;
             const Valeurs v = regle(Side, c, s);
-            t.cellules[n] = {static_cast<std::int16_t>(c), static_cast<std::int8_t>(s), v.sup2, v.inf2};
+            t.cellules[n] = {static_cast<std::int16_t>(c), static_cast<std::int16_t>(s), v.sup2, v.inf2};
             t.position[c][s] = static_cast<std::int16_t>(n);
             ++n;
         }
@@ -438,6 +294,39 @@ static_assert(TableAlesage.cellules[TableAlesage.position[64][19]].sup2 == -18);
 static_assert(TableAlesage.cellules[TableAlesage.position[70][0]].sup2 == -8);   // N9 1-3: -4 um
 static_assert(TableArbre.cellules[TableArbre.position[46][0]].sup2 == 25);       // js9 1-3: +12.5 um
 
+// The toolbar's grades: a letter offers in a sub-step the grades of its
+// classes that have an entry there, so any grade picked gives a value (T9
+// and t9 start above 200 mm, not at 180).
+using Masques = std::array<std::array<std::uint32_t, NbSousEtapes>, NbLettres>;
+template <Cote Side, class T>
+constexpr Masques masques(const T &table)
+{
+    Masques m{};
+    for (const CelluleEcart &e : table.cellules) {
+        const Decomposee c = decomposer(Side, textes(Side)[e.classe]);
+        m[c.lettre][e.sousEtape] |= bitGrade(c.grade);
+    }
+    return m;
+}
+constexpr Masques MasquesAlesage = masques<Cote::Alesage>(TableAlesage);
+constexpr Masques MasquesArbre = masques<Cote::Arbre>(TableArbre);
+
+constexpr std::uint32_t de(int premier, int dernier)
+{
+    std::uint32_t m = 0;
+    for (int g = premier; g <= dernier; ++g)
+        m |= bitGrade(g);
+    return m;
+}
+// H to 6 mm stops at H16, H17 starts at 6 and H18 at 10; T and t have no
+// grade up to 24 mm; M6..M8 from 3 mm; ZC up to 30 mm in 8..11.
+static_assert(MasquesAlesage[H][1] == de(6, 16) && MasquesAlesage[H][2] == de(6, 17)
+              && MasquesAlesage[H][24] == de(6, 18));
+static_assert(MasquesAlesage[T][5] == 0 && MasquesArbre[T][5] == 0 && MasquesArbre[T][6] == de(5, 7));
+static_assert(MasquesAlesage[M][0] == de(6, 7) && MasquesAlesage[M][1] == de(6, 8));
+static_assert(MasquesAlesage[T][16] == de(7, 8) && MasquesAlesage[T][17] == de(7, 9));
+static_assert(MasquesAlesage[ZC][6] == de(8, 11) && MasquesArbre[A][0] == (de(9, 9) | de(11, 13)));
+
 } // namespace
 
 std::span<const CelluleEcart> cellules(Cote cote)
@@ -458,8 +347,23 @@ const CelluleEcart *celluleEcart(Cote cote, int classe, int sousEtape)
     return &cellules(cote)[p];
 }
 
-std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d)
+std::uint32_t gradesDefinis(Cote cote, int lettre, int sousEtape, Systeme systeme)
 {
+    if (systeme == Systeme::Complet)
+        return masqueGradesComplet(cote, lettre, sousEtape);
+    if (lettre < 0 || lettre >= NbLettres || sousEtape < 0 || sousEtape >= NbSousEtapes)
+        return 0;
+    return cote == Cote::Alesage ? MasquesAlesage[lettre][sousEtape] : MasquesArbre[lettre][sousEtape];
+}
+
+std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d, Systeme systeme)
+{
+    if (systeme == Systeme::Complet) {
+        const auto e = ecartsComplets(cote, indexComplet(cote, classe), sousEtapeComplete(d));
+        if (!e)
+            return std::nullopt;
+        return PaireEcarts{centiemesEnMm(e->sup), centiemesEnMm(e->inf)};
+    }
     const int s = sousEtape(d);
     if (s < 0)
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "tables/cote.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ struct PaireEcarts {
 // micrometres so that the JS/js half tolerances stay exact.
 struct CelluleEcart {
     std::int16_t classe;    // index in catalogue(cote)
-    std::int8_t sousEtape;  // 0..24
+    std::int16_t sousEtape; // 0..24
     std::int32_t sup2;      // upper deviation, half micrometres
     std::int32_t inf2;      // lower deviation, half micrometres
 };
@@ -38,8 +39,16 @@ constexpr double enMillimetres(std::int32_t demiMicrons) { return demiMicrons / 
 // the class has no entry there.
 const CelluleEcart *celluleEcart(Cote cote, int classe, int sousEtape);
 
-// Deviations of class `classe` at diameter d, or nothing when the class has
-// no entry there (unknown text, range without an entry, d outside 1..500).
-std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d);
+// Deviations of class `classe` of a catalogue at diameter d, or nothing when
+// the class has no entry there (unknown text, range without an entry, d
+// outside the catalogue's range: 1 < D <= 500, or 0 < D <= 3150 for the
+// whole system).
+std::optional<PaireEcarts> chercherEcarts(Cote cote, std::string_view classe, double d,
+                                          Systeme systeme = Systeme::Defaut);
+
+// The grades of letter code `lettre` (index in lettres(cote, systeme)) that
+// have an entry in sub-step s of the catalogue (sousEtape(d) by default,
+// sousEtapeComplete(d) for the whole system), one bit per grade (bitGrade).
+std::uint32_t gradesDefinis(Cote cote, int lettre, int sousEtape, Systeme systeme = Systeme::Defaut);
 
 } // namespace vestrel

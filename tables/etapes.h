@@ -21,11 +21,12 @@ namespace detail {
 
 // Every bound is a whole millimetre, so all diameters in (c - 1, c] share one
 // range: a table indexed by the rounded-up diameter answers in one step.
-template <std::size_t N>
-constexpr std::array<std::int8_t, 501> parMillimetre(const std::array<int, N> &bornes)
+template <int Max, std::size_t N>
+constexpr std::array<std::int8_t, Max + 1> parMillimetre(const std::array<int, N> &bornes)
 {
-    std::array<std::int8_t, 501> t{};
-    for (int c = 0; c <= 500; ++c) {
+    static_assert(N <= 128, "range indexes are 8-bit");
+    std::array<std::int8_t, Max + 1> t{};
+    for (int c = 0; c <= Max; ++c) {
         t[c] = -1;
         for (std::size_t i = 0; i + 1 < N; ++i)
             if (dansIntervalle(c, bornes[i], bornes[i + 1]))
@@ -34,17 +35,22 @@ constexpr std::array<std::int8_t, 501> parMillimetre(const std::array<int, N> &b
     return t;
 }
 
-inline constexpr auto EtapeParMillimetre = parMillimetre(BornesEtapes);
-inline constexpr auto SousEtapeParMillimetre = parMillimetre(BornesSousEtapes);
+inline constexpr auto EtapeParMillimetre = parMillimetre<500>(BornesEtapes);
+inline constexpr auto SousEtapeParMillimetre = parMillimetre<500>(BornesSousEtapes);
 
-constexpr int chercherIntervalle(const std::array<std::int8_t, 501> &t, double d)
+template <std::size_t M>
+constexpr int chercherIntervalle(const std::array<std::int8_t, M> &t, double lo, double d)
 {
-    if (!dansIntervalle(d, 1, 500)) // also rejects NaN
+    if (!dansIntervalle(d, lo, double(M - 1))) // also rejects NaN
         return -1;
     int c = static_cast<int>(d);
     if (c < d)
         ++c;
     return t[c];
+}
+constexpr int chercherIntervalle(const std::array<std::int8_t, 501> &t, double d)
+{
+    return chercherIntervalle(t, 1, d);
 }
 
 // Standard tolerance grades IT5..IT18 per diameter step, micrometres, ISO 286-1.
@@ -91,5 +97,57 @@ constexpr int IT(int grade, int k)
 static_assert(sousEtape(3) == 0 && sousEtape(3.0001) == 1 && sousEtape(500) == 24);
 static_assert(sousEtape(1) == -1 && sousEtape(500.01) == -1);
 static_assert(etapeDeSousEtape(3) == 3 && etapeDeSousEtape(4) == 3 && etapeDeSousEtape(24) == 12);
+
+// The whole system's steps and sub-steps, 0 < D <= 3150 mm. Its first
+// sub-step, 0 < D <= 1, holds the deviations of 1 to 3 where the standard
+// defines the class there; above 500 the steps are those of ISO 286-1 for
+// large sizes.
+inline constexpr int NbEtapesCompletes = 21;
+inline constexpr int NbSousEtapesCompletes = 42;
+inline constexpr std::array<int, NbEtapesCompletes + 1> BornesEtapesCompletes{
+    0, 3, 6, 10, 18, 30, 50, 80, 120, 180, 250, 315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150};
+inline constexpr std::array<int, NbSousEtapesCompletes + 1> BornesSousEtapesCompletes{
+    0, 1, 3, 6, 10, 14, 18, 24, 30, 40, 50, 65, 80, 100, 120, 140, 160, 180, 200, 225, 250, 280,
+    315, 355, 400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250, 1400, 1600, 1800, 2000, 2240,
+    2500, 2800, 3150};
+
+namespace detail {
+inline constexpr auto EtapeCompleteParMillimetre = parMillimetre<3150>(BornesEtapesCompletes);
+inline constexpr auto SousEtapeCompleteParMillimetre = parMillimetre<3150>(BornesSousEtapesCompletes);
+} // namespace detail
+
+// Index of the whole system's step or sub-step holding d, or -1 (d <= 0,
+// d > 3150, NaN).
+constexpr int etapeComplete(double d)
+{
+    return detail::chercherIntervalle(detail::EtapeCompleteParMillimetre, 0, d);
+}
+constexpr int sousEtapeComplete(double d)
+{
+    return detail::chercherIntervalle(detail::SousEtapeCompleteParMillimetre, 0, d);
+}
+constexpr int etapeDeSousEtapeComplete(int s)
+{
+    return detail::EtapeCompleteParMillimetre[BornesSousEtapesCompletes[s + 1]];
+}
+// The default sub-steps are the whole system's from 1 on.
+inline constexpr int DecalageSousEtapes = 1;
+
+static_assert(sousEtapeComplete(0.001) == 0 && sousEtapeComplete(1) == 0 && sousEtapeComplete(1.001) == 1);
+static_assert(sousEtapeComplete(3150) == 41 && sousEtapeComplete(3150.01) == -1 && sousEtapeComplete(0) == -1);
+static_assert(etapeDeSousEtapeComplete(0) == 0 && etapeDeSousEtapeComplete(1) == 0
+              && etapeDeSousEtapeComplete(26) == 13 && etapeDeSousEtapeComplete(41) == 20);
+
+constexpr bool sousEtapesAlignees()
+{
+    for (int s = 0; s <= NbSousEtapes; ++s)
+        if (BornesSousEtapes[s] != BornesSousEtapesCompletes[s + DecalageSousEtapes])
+            return false;
+    for (int k = 0; k < NbEtapes; ++k)
+        if (BornesEtapes[k + 1] != BornesEtapesCompletes[k + 1])
+            return false;
+    return true;
+}
+static_assert(sousEtapesAlignees());
 
 } // namespace vestrel

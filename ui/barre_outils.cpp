@@ -212,24 +212,10 @@ QString BarreOutils::classeComposee(Cote cote) const
 
 bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
 {
-    if (classe.ends_with('*'))
-        classe.remove_suffix(1);
-    const std::size_t n = classe.find_first_of("0123456789");
-    if (n == std::string_view::npos || n == 0)
+    const auto c = decomposerClasse(cote, classe);
+    if (!c || c->grade < premierGrade(cote) || c->grade >= premierGrade(cote) + nbGrades(cote))
         return false;
-    const auto codes = lettres(cote);
-    int lettre = -1;
-    for (int i = 0; i < int(codes.size()); ++i)
-        if (codes[i] == classe.substr(0, n))
-            lettre = i;
-    int grade = 0;
-    for (const char c : classe.substr(n)) {
-        if (c < '0' || c > '9' || grade > 100)
-            return false;
-        grade = grade * 10 + (c - '0');
-    }
-    if (lettre < 0 || grade < premierGrade(cote) || grade >= premierGrade(cote) + nbGrades(cote))
-        return false;
+    const int lettre = c->lettre, grade = c->grade;
 
     m_choix[indexCote(cote)] = {lettre, grade};
     Ligne &lettresLigne = ligne(cote, Rang::Lettre);

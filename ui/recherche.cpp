@@ -91,9 +91,9 @@ protected:
     }
 };
 
-QString texteClasse(Cote cote, int index)
+QString texteClasse(Cote cote, int index, Systeme systeme)
 {
-    const std::string_view t = catalogue(cote)[static_cast<std::size_t>(index)];
+    const std::string_view t = catalogue(cote, systeme)[static_cast<std::size_t>(index)];
     return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
 }
 
@@ -233,7 +233,8 @@ void Recherche::appliquerLigne(int ligne)
     if (ligne < 0 || ligne >= m_resultats->rowCount())
         return;
     const AjustementTrouve &t = m_resultats->ajustement(ligne);
-    emit appliquer(m_diametre->text(), texteClasse(Cote::Alesage, t.alesage), texteClasse(Cote::Arbre, t.arbre));
+    emit appliquer(m_diametre->text(), texteClasse(Cote::Alesage, t.alesage, m_resultats->systeme()),
+                    texteClasse(Cote::Arbre, t.arbre, m_resultats->systeme()));
 }
 
 void Recherche::appliquerCourante()

@@ -17,15 +17,18 @@ namespace {
 const char *const Titres[ResultatsRecherche::NbColonnes] = {
     "Ajustement", "Jeu maxi", "Jeu mini", "Jeu moyen", "Nature", "Qualités", "Recommandé"};
 
-QString texteClasse(Cote cote, int index) { return texte(catalogue(cote)[static_cast<std::size_t>(index)]); }
-
-int grade(Cote cote, int index)
+QString texteClasse(Cote cote, int index, Systeme systeme)
 {
-    int g = 0;
-    for (char c : catalogue(cote)[static_cast<std::size_t>(index)])
-        if (c >= '0' && c <= '9')
-            g = g * 10 + (c - '0');
-    return g;
+    return texte(catalogue(cote, systeme)[static_cast<std::size_t>(index)]);
+}
+
+// The grade as the class text writes it ("01" for IT01).
+QString grade(Cote cote, int index, Systeme systeme)
+{
+    const auto c = decomposerClasse(cote, catalogue(cote, systeme)[static_cast<std::size_t>(index)], systeme);
+    if (!c)
+        return {};
+    return c->grade == Grade01 ? QStringLiteral("01") : QLocale().toString(c->grade);
 }
 
 QString texteNature(Nature n)
@@ -72,6 +75,7 @@ void ResultatsRecherche::afficher(const ResultatRecherche &resultat)
     beginResetModel();
     m_recherche = resultat.ajustements;
     m_proches = resultat.proches;
+    m_systeme = resultat.systeme;
     trier();
     endResetModel();
 }
@@ -92,14 +96,15 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         switch (c) {
-        case Ajustement: return texteClasse(Cote::Alesage, t.alesage) + u'/' + texteClasse(Cote::Arbre, t.arbre);
+        case Ajustement:
+            return texteClasse(Cote::Alesage, t.alesage, m_systeme) + u'/' + texteClasse(Cote::Arbre, t.arbre, m_systeme);
         case JeuMaxi: return texteJeuLocal(t.jeuMax);
         case JeuMini: return texteJeuLocal(t.jeuMin);
         case JeuMoyen: return texteJeuLocal(t.jeuMoyen);
         case NatureFit: return texteNature(t.nature);
         case Qualites:
-            return QLocale().toString(grade(Cote::Alesage, t.alesage)) + QStringLiteral(" + ")
-                   + QLocale().toString(grade(Cote::Arbre, t.arbre));
+            return grade(Cote::Alesage, t.alesage, m_systeme) + QStringLiteral(" + ")
+                   + grade(Cote::Arbre, t.arbre, m_systeme);
         case Recommande:
             if (t.recommande < 0)
                 return QString();

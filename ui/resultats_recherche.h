@@ -26,6 +26,8 @@ public:
     // The fit of a row, in the order shown.
     const AjustementTrouve &ajustement(int ligne) const { return m_lignes[static_cast<std::size_t>(ligne)]; }
     bool proches() const { return m_proches; }
+    // The catalogue the class indexes of the rows belong to.
+    Systeme systeme() const { return m_systeme; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -40,6 +42,7 @@ private:
     std::vector<AjustementTrouve> m_recherche; // in the search's order
     std::vector<AjustementTrouve> m_lignes;    // as shown
     bool m_proches = false;
+    Systeme m_systeme = Systeme::Defaut;
     int m_colonneTri = -1;
     Qt::SortOrder m_ordreTri = Qt::AscendingOrder;
 };

@@ -123,3 +123,35 @@ TEST(CaractereAccepte, KeysPerField)
 }
 
 } // namespace
+
+namespace {
+
+// The values read back from the texts, against the ones computed without
+// them: sizes differences of the kind the finder meets (d + k hundredths of a
+// micrometre, 15-digit sizes), their halves, and values on either side of
+// every tie of the four decimals and of the fifteenth digit.
+TEST(ValeursSansTexte, SameAsTheTextsReadBack)
+{
+    std::vector<double> valeurs{0.00015, -0.00015, 0.00045, 0.00025, 1e-7, 5e-5, -5e-5, 123456.78905, 0.1 + 0.2,
+                                999999.99999, 1e6, 9.9999999999999995e-7, 0.03125, -0.03125, 1.59375, -1.59375,
+                                0.15625, 2.00005, 0.00005 * 5};
+    for (double d : {0.5, 2.0, 25.0, 25.123456789012345, 600.0, 3150.0})
+        for (int a = -300; a <= 300; a += 7)
+            for (int b = -300; b <= 300; b += 11) {
+                const double sa = lireTexteNombre(texteNombre(d + a / 100000.0));
+                const double sb = lireTexteNombre(texteNombre(d + b / 100000.0));
+                valeurs.push_back(sa - sb);
+                valeurs.push_back((arrondi15(sa - sb) + arrondi15(sb - d)) / 2);
+            }
+    for (double base : {0.00005, 0.00015, 0.04125, 1.00005, 2.5e-5, 123.45675})
+        for (double v = std::nextafter(base, 0.0), n = 0; n < 5; ++n, v = std::nextafter(v, 1.0)) {
+            valeurs.push_back(v);
+            valeurs.push_back(-v);
+        }
+    for (double v : valeurs) {
+        ASSERT_EQ(arrondi15(v), lireTexteNombre(texteNombre(v))) << texteNombre(v);
+        ASSERT_EQ(valeurJeu(v), lireTexteNombre(texteJeu(v))) << texteJeu(v) << " from " << texteNombre(v);
+    }
+}
+
+} // namespace

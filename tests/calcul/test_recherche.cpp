@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -32,13 +33,9 @@ const std::vector<std::pair<std::string, std::string>> Recommandes{
 // Clearances in tenths of a micrometre, for exact comparisons.
 std::int64_t dixiemes(double mm) { return std::llround(mm * 10000); }
 
-int grade(std::string_view classe)
+int grade(Cote cote, std::string_view classe, Systeme systeme)
 {
-    int g = 0;
-    for (char c : classe)
-        if (c >= '0' && c <= '9')
-            g = g * 10 + (c - '0');
-    return g;
+    return decomposerClasse(cote, classe, systeme)->grade;
 }
 
 struct Paire {
@@ -51,17 +48,18 @@ struct Paire {
 
 // Every offered pair at d, with the clearances of the window: sizes written
 // with 15 digits and read back, then calculerJeux.
-std::vector<Paire> toutesLesPaires(double d)
+std::vector<Paire> toutesLesPaires(double d, Systeme sys = Systeme::Defaut)
 {
     auto taille = [d](double ecart) { return lireTexteNombre(texteNombre(d + ecart)); };
     std::vector<Paire> paires;
-    for (std::string_view al : classesOffertes(Cote::Alesage, d)) {
-        const auto ea = chercherEcarts(Cote::Alesage, al, d);
-        for (std::string_view ar : classesOffertes(Cote::Arbre, d)) {
-            const auto eb = chercherEcarts(Cote::Arbre, ar, d);
-            Paire p{std::string(al), std::string(ar), *indexClasse(Cote::Alesage, al), *indexClasse(Cote::Arbre, ar),
+    for (std::string_view al : classesOffertes(Cote::Alesage, d, sys)) {
+        const auto ea = chercherEcarts(Cote::Alesage, al, d, sys);
+        for (std::string_view ar : classesOffertes(Cote::Arbre, d, sys)) {
+            const auto eb = chercherEcarts(Cote::Arbre, ar, d, sys);
+            Paire p{std::string(al), std::string(ar), *indexClasse(Cote::Alesage, al, sys),
+                    *indexClasse(Cote::Arbre, ar, sys),
                     calculerJeux(taille(ea->sup), taille(ea->inf), taille(eb->sup), taille(eb->inf)),
-                    grade(al) + grade(ar), false};
+                    grade(Cote::Alesage, al, sys) + grade(Cote::Arbre, ar, sys), false};
             p.recommande = std::find(Recommandes.begin(), Recommandes.end(), std::pair{p.alesage, p.arbre})
                            != Recommandes.end();
             paires.push_back(std::move(p));
@@ -144,14 +142,13 @@ constexpr Plage Plages[] = {
     {"tout", -100, 100},
 };
 
-TEST(Recherche, AgreesWithABruteForceOverEveryOfferedPair)
+void comparer(double d, Systeme sys, std::span<const Plage> plages)
 {
-    for (double d : diametres()) {
-        const std::vector<Paire> paires = toutesLesPaires(d);
-        for (const Plage &plage : Plages)
+        const std::vector<Paire> paires = toutesLesPaires(d, sys);
+        for (const Plage &plage : plages)
             for (Base base : {Base::Alesage, Base::Arbre, Base::Toutes})
                 for (bool seuls : {false, true}) {
-                    const DemandeRecherche q{d, plage.mini, plage.maxi, base, seuls};
+                    const DemandeRecherche q{d, plage.mini, plage.maxi, base, seuls, sys};
                     SCOPED_TRACE(testing::Message() << texteNombre(d) << " mm, " << plage.nom << ", base "
                                                     << int(base) << (seuls ? ", recommandes" : ""));
                     bool proches = false;
@@ -163,8 +160,8 @@ TEST(Recherche, AgreesWithABruteForceOverEveryOfferedPair)
                     for (std::size_t i = 0; i < attendu.size(); ++i) {
                         const AjustementTrouve &t = r.ajustements[i];
                         const Paire &p = *attendu[i].paire;
-                        ASSERT_EQ(std::string(catalogue(Cote::Alesage)[t.alesage]) + "/"
-                                      + std::string(catalogue(Cote::Arbre)[t.arbre]),
+                        ASSERT_EQ(std::string(catalogue(Cote::Alesage, sys)[t.alesage]) + "/"
+                                      + std::string(catalogue(Cote::Arbre, sys)[t.arbre]),
                                   p.alesage + "/" + p.arbre)
                             << "position " << i;
                         // The very values of the window's labels.
@@ -177,7 +174,23 @@ TEST(Recherche, AgreesWithABruteForceOverEveryOfferedPair)
                         ASSERT_NEAR(t.ecart, attendu[i].ecart / 10000.0, 1e-12);
                     }
                 }
-    }
+}
+
+TEST(Recherche, AgreesWithABruteForceOverEveryOfferedPair)
+{
+    for (double d : diametres())
+        comparer(d, Systeme::Defaut, Plages);
+}
+
+// The whole system's classes in IT01 .. IT2 have tenths and hundredths of a
+// micrometre (JS01 at 2 mm is +-0.15 um): clearances that end on a half of
+// the shown tenth must still be those of the window's labels.
+TEST(Recherche, WholeSystemAgreesWithABruteForce)
+{
+    constexpr Plage Quelques[] = {{"typique", 0.01, 0.04}, {"fin", 0, 0.0005}, {"autour de zero", -0.0002, 0.0002},
+                                  {"tout", -100, 100}, {"hors de portee", 30, 40}};
+    for (double d : {0.5, 2.0, 25.123456789012345, 600.0, 3150.0})
+        comparer(d, Systeme::Complet, Quelques);
 }
 
 TEST(Recherche, LimitsOfTheWantedRangeAreIncluded)

@@ -333,4 +333,93 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{{"--preferred", "600"}}, Arguments{{"--preferred", "25", "x"}},
                     Arguments{{"--preferred", "25", "--basis", "hole"}}, Arguments{{"--preferred", "--offered", "25"}}));
 
+// Without --complete nothing changes; with it the whole system's range and
+// classes, and still nothing guessed.
+INSTANTIATE_TEST_SUITE_P(
+    Complet, MauvaiseEntree,
+    testing::Values(Arguments{{"600", "H7", "g6"}}, Arguments{{"25", "H01", "h6"}}, Arguments{{"2", "CD7", "h6"}},
+                    Arguments{{"0.5", "H7", "g6"}}, Arguments{{"--offered", "600"}}, Arguments{{"--find", "600", "0:1"}},
+                    Arguments{{"3150.01", "H7", "g6", "--complete"}}, Arguments{{"0", "H7", "g6", "--complete"}},
+                    Arguments{{"600", "H01", "h6", "--complete"}}, Arguments{{"600", "H7", "a11", "--complete"}},
+                    Arguments{{"12", "CD7", "h6", "--complete"}}, Arguments{{"5", "K9", "h6", "--complete"}},
+                    Arguments{{"25", "E11", "h6", "--complete"}}, Arguments{{"25", "H07", "h6", "--complete"}},
+                    Arguments{{"25", "H7", "g6", "--complete", "--complete"}},
+                    Arguments{{"--preferred", "25", "--complete"}}, Arguments{{"--help", "--complete"}},
+                    Arguments{{"--version", "--complete"}}, Arguments{{"--offered", "3151", "--complete"}},
+                    Arguments{{"--offered", "25", "26", "--complete"}}, Arguments{{"--find", "3200", "0:1", "--complete"}}));
+
+struct CasComplet {
+    std::vector<std::string> args;
+    std::string debut; // the output starts with it
+};
+
+class Complet : public testing::TestWithParam<CasComplet> {};
+
+TEST_P(Complet, WholeSystemInEveryForm)
+{
+    const Sortie s = lancer(GetParam().args);
+    EXPECT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(s.err, "");
+    EXPECT_EQ(s.out.substr(0, GetParam().debut.size()), GetParam().debut);
+}
+
+// Worked by hand: H7 at 600 mm is +70/0 (IT7 500-630), g6 -22/-22-44, so
+// the clearance runs 0.022 .. 0.136; H01 at 25 mm +0.6/0, h0 0/-1; JS01 at
+// 2 mm +-0.15 with h01 0/-0.3: max 0.15 + 0.3 = 0.45 um, shown 0.0005 (the
+// 15-digit text rounded half away), min -0.15 um, shown -0.0002; CD7 at 5 mm
+// +46 .. +58.
+INSTANTIATE_TEST_SUITE_P(
+    Formes, Complet,
+    testing::Values(CasComplet{{"600", "H7", "g6", "--complete"},
+                               "alesage H7 ES=0.07 EI=0 max=600.07 min=600\n"
+                               "arbre g6 es=-0.022 ei=-0.066 max=599.978 min=599.934\n"
+                               "jeu max=0.1360 min=0.0220\nnature jeu\n"},
+                    CasComplet{{"--complete", "25", "H01", "h0"},
+                               "alesage H01 ES=0.0006 EI=0 max=25.0006 min=25\n"
+                               "arbre h0 es=0 ei=-0.001 max=25 min=24.999\n"},
+                    CasComplet{{"5", "CD7", "h6", "--complete", "--json"},
+                               "{\"diametre\":5,\"alesage\":{\"classe\":\"CD7\",\"ES\":0.058,\"EI\":0.046,"},
+                    CasComplet{{"600", "E11*", "h11", "--complete", "--drawing"}, "Ajustement ∅600 E11*/h11 : avec jeu\n"},
+                    CasComplet{{"3150", "H7", "g6", "--complete", "--svg"}, "<?xml"},
+                    CasComplet{{"--offered", "600", "--complete"}, "bore,0,D1\nbore,1,D2\n"},
+                    CasComplet{{"--complete", "--offered", "0.5"}, "bore,0,C01\nbore,1,C0\n"},
+                    CasComplet{{"--find", "600", "0.022:0.136", "--basis", "hole", "--complete"}, "H7/g6 max=0.1360"},
+                    CasComplet{{"--table", "--complete"}, "kind,class,lo,hi,upper_um,lower_um\nbore,A01,1,3,270.3,270\n"},
+                    CasComplet{{"2", "JS01", "h01", "--complete"},
+                               "alesage JS01 ES=0.00015 EI=-0.00015 max=2.00015 min=1.99985\n"
+                               "arbre h01 es=0 ei=-0.0003 max=2 min=1.9997\n"
+                               "jeu max=0.0005 min=-0.0002\nnature incertain\n"}));
+
+// Every cell of the whole system is written once: the first step as 0,3
+// (1,3 where the class starts above 1 mm), the main steps above 500 mm, the
+// sub-steps there for r, s, t, u.
+TEST(Fit, CompleteTableRows)
+{
+    const Sortie s = lancer({"--table", "--complete"});
+    ASSERT_EQ(s.code, 0);
+    auto a = [&](const std::string &ligne) { return s.out.find("\n" + ligne + "\n") != std::string::npos; };
+    EXPECT_TRUE(a("bore,H7,0,3,10,0"));
+    EXPECT_TRUE(a("bore,H7,500,630,70,0"));
+    EXPECT_FALSE(a("bore,H7,500,560,70,0"));
+    EXPECT_TRUE(a("shaft,r6,500,560,194,150"));
+    EXPECT_TRUE(a("shaft,r6,560,630,199,155"));
+    EXPECT_TRUE(a("bore,H14,1,3,250,0"));
+    EXPECT_TRUE(a("bore,JS01,0,3,0.15,-0.15"));
+    EXPECT_TRUE(a("bore,JS7,1000,1250,52.5,-52.5"));
+    EXPECT_TRUE(a("bore,A11,1,3,330,270"));
+    EXPECT_TRUE(a("shaft,u7,2800,3150,3410,3200"));
+    EXPECT_TRUE(s.out.ends_with("\n"));
+    // The default table is unchanged without the option.
+    EXPECT_EQ(compter(lancer({"--table"}).out, '\n'), 5220);
+}
+
+TEST(Fit, ClassOfTheWholeSystemNamesTheOption)
+{
+    const Sortie s = lancer({"25", "H01", "h6"});
+    EXPECT_EQ(s.code, 2);
+    EXPECT_NE(s.err.find("--complete offers it"), std::string::npos) << s.err;
+    const Sortie d = lancer({"600", "H7", "g6"});
+    EXPECT_NE(d.err.find("--complete accepts 0 < D <= 3150"), std::string::npos) << d.err;
+}
+
 } // namespace
