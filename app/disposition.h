@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calcul/etat.h"
 #include "ui/twips.h"
 
 #include <QPoint>
@@ -9,15 +10,15 @@ class QWidget;
 
 namespace vestrel {
 
-// The main window's layout for each selection method: 0 "Popup",
-// 1 "Barre outil" (the toolbar stands between Popup and Frame2, the window is
-// taller), 2 "Libre".
+// The main window's layout for each selection method ("Barre outil": the
+// toolbar stands between Popup and Frame2, the window is taller).
 
-// Gives the window the size of method k. A visible window that grows is
-// moved, up and left, to stay wholly on its screen.
-void dimensionner(QWidget *fenetre, int methode);
-// Top of Frame2 for method k, in pixels.
-int hautResultats(int methode);
+// Gives the window the size of the method, the toolbar `hausseBarre` twips
+// taller than the default catalogue's in "Barre outil". A visible window
+// that grows is moved, up and left, to stay wholly on its screen.
+void dimensionner(QWidget *fenetre, Methode methode, int hausseBarre = 0);
+// Top of Frame2 for the method, in pixels.
+int hautResultats(Methode methode, int hausseBarre = 0);
 // Top of the toolbar, in pixels.
 inline constexpr int HautBarre = twips(3100);
 

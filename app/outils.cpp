@@ -4,6 +4,7 @@
 #include "ui/export.h"
 #include "ui/fenetre_outil.h"
 #include "ui/frettage.h"
+#include "ui/generales.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
 #include "ui/recherche.h"
@@ -82,7 +83,9 @@ const Outil Outils[] = {
     {{"Rechercher un ajustement", "Ctrl+F", false}, &fenetreDe<Recherche>, nullptr, false},
     {{"Copier l'ajustement", "Ctrl+C", false}, nullptr, &OutilsPrincipale::copier, true},
     {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
+    {{"Système ISO 286 complet", "", true}, nullptr, &OutilsPrincipale::basculerSysteme, false},
     {{"Assemblage serré", "", false}, &fenetreDe<Frettage>, nullptr, false},
+    {{"Tolérances générales", "", false}, &fenetreDe<Generales>, nullptr, false},
 };
 constexpr int NombreOutils = int(std::size(Outils));
 
@@ -105,9 +108,9 @@ int itemDe(void (OutilsPrincipale::*agir)())
     return -1;
 }
 
-bool aDesNombres(const AjustementAffiche &a)
+bool aDesNombres(const ResultatAjustement &r)
 {
-    return tailles(a, Cote::Alesage).has_value() || tailles(a, Cote::Arbre).has_value();
+    return r.tailles(Cote::Alesage).has_value() || r.tailles(Cote::Arbre).has_value();
 }
 
 } // namespace
@@ -153,7 +156,7 @@ Recherche *OutilsPrincipale::recherche() const
 
 bool OutilsPrincipale::actif(int k) const
 {
-    return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.affichage());
+    return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::choisir(int k)
@@ -181,7 +184,7 @@ void OutilsPrincipale::ouvrir(int k)
         connect(f, &FenetreOutil::ferme, this, [this, k] { m_menus.cocherOutil(k, false); });
         m_fenetres[k] = f;
     }
-    m_fenetres[k]->ouvrir({m_fenetre.affichage(), m_fenetre.texteDiametre()});
+    m_fenetres[k]->ouvrir({m_fenetre.resultat(), m_fenetre.texteDiametre(), m_fenetre.systeme()});
     m_menus.cocherOutil(k, true);
 }
 
@@ -196,28 +199,43 @@ Frettage *OutilsPrincipale::frettage() const
     return static_cast<Frettage *>(fenetre(itemDe(&fenetreDe<Frettage>)));
 }
 
+// The check mark shows while the whole system is the catalogue; the tool
+// windows hear of the change even when the fit shown stays the same.
+void OutilsPrincipale::basculerSysteme()
+{
+    const bool complet = m_fenetre.systeme() == Systeme::Defaut;
+    m_fenetre.setSysteme(complet ? Systeme::Complet : Systeme::Defaut);
+    m_menus.cocherOutil(itemDe(&OutilsPrincipale::basculerSysteme), complet);
+    resultatsChanges();
+}
+
+bool OutilsPrincipale::systemeComplet() const
+{
+    return m_fenetre.systeme() == Systeme::Complet;
+}
+
 void OutilsPrincipale::copier()
 {
-    if (aDesNombres(m_fenetre.affichage()))
-        copierAjustement(m_fenetre.affichage());
+    if (aDesNombres(m_fenetre.resultat()))
+        copierAjustement(m_fenetre.resultat());
 }
 
 void OutilsPrincipale::exporter()
 {
-    if (!aDesNombres(m_fenetre.affichage()))
+    if (!aDesNombres(m_fenetre.resultat()))
         return;
     // The press fit's page when its window is open.
     QList<PageTexte> pages;
     if (const Frettage *f = frettage(); f && f->isVisible())
         pages.append(f->pageExport());
-    exporterAvecDialogue(&m_fenetre, m_fenetre.affichage(), pages);
+    exporterAvecDialogue(&m_fenetre, m_fenetre.resultat(), pages);
 }
 
 // A shown window follows the fit; a hidden one takes it when it opens. The
 // items that need numbers follow whether the fit has any.
 void OutilsPrincipale::resultatsChanges()
 {
-    const VuePrincipale vue{m_fenetre.affichage(), m_fenetre.texteDiametre()};
+    const VuePrincipale vue{m_fenetre.resultat(), m_fenetre.texteDiametre(), m_fenetre.systeme()};
     for (int k = 0; k < NombreOutils; ++k) {
         if (m_fenetres[k])
             m_fenetres[k]->resultatsChanges(vue);

@@ -23,7 +23,7 @@ class Schema;
 // tool windows (the diagram, the fit finder, each built on first opening),
 // copying and exporting the fit shown. Also the items' keys in the main
 // window (Ctrl+C only when no text is selected) and the results frame's
-// context menu. Every item is one row of the table in outils.cpp.
+// context menu, and the switch to the whole ISO 286 system. Every item is one row of the table in outils.cpp.
 class OutilsPrincipale : public QObject
 {
     Q_OBJECT
@@ -50,6 +50,9 @@ public:
     void ouvrirFrettage();
     void copier();
     void exporter();
+    // Switches between the default catalogue and the whole ISO 286 system.
+    void basculerSysteme();
+    bool systemeComplet() const;
 
     // The tool window of item k once opened, else null.
     FenetreOutil *fenetre(int k) const;

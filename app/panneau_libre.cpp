@@ -11,6 +11,7 @@
 #include "ui/textes.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -31,8 +32,12 @@ constexpr Controle Controles[] = {
     {"Dia2", Genre::Saisie, nullptr, 2955, 735, 1000, 315, "12.2", Police::Comic},
     {"Ec_Sup_Dia2", Genre::Saisie, nullptr, 4095, 315, 900, 405, "0.03", Police::Comic},
     {"Ec_Inf_Dia2", Genre::Saisie, nullptr, 4095, 945, 900, 405, "0.02", Police::Comic},
-    {"Calcul", Genre::Bouton, nullptr, 2520, 1320, 1455, 465, "Calculer\n", Police::Bouton},
+    {"Calcul", Genre::Bouton, nullptr, 2520, 1320, 1455, 465, "Calculer", Police::Bouton},
+    {"Msg_Libre", Genre::Etiquette, nullptr, 120, 1380, 2340, 420, "", Police::Sans},
 };
+
+// What "Calculer" says of a box without a number.
+const QColor Alerte{176, 0, 0};
 
 // The six boxes in the order Enter walks through them, each with the value
 // it sets and the keys it takes: sizes are never negative, deviations are.
@@ -40,14 +45,15 @@ struct BoiteLibre {
     const char *nom;
     double ValeursLibres::*valeur;
     Filtre filtre;
+    const char *manque; // UTF-8
 };
 constexpr BoiteLibre BoitesLibres[] = {
-    {"Dia1", &ValeursLibres::Val_Dia1, Filtre::Taille},
-    {"Ec_Sup_Dia1", &ValeursLibres::Val_Ec_Sup_Dia1, Filtre::Ecart},
-    {"Ec_Inf_Dia1", &ValeursLibres::Val_Ec_Inf_Dia1, Filtre::Ecart},
-    {"Dia2", &ValeursLibres::Val_Dia2, Filtre::Taille},
-    {"Ec_Sup_Dia2", &ValeursLibres::Val_Ec_Sup_Dia2, Filtre::Ecart},
-    {"Ec_Inf_Dia2", &ValeursLibres::Val_Ec_Inf_Dia2, Filtre::Ecart},
+    {"Dia1", &ValeursLibres::Val_Dia1, Filtre::Taille, "Saisissez la cote de l'alésage"},
+    {"Ec_Sup_Dia1", &ValeursLibres::Val_Ec_Sup_Dia1, Filtre::Ecart, "Saisissez l'écart supérieur de l'alésage"},
+    {"Ec_Inf_Dia1", &ValeursLibres::Val_Ec_Inf_Dia1, Filtre::Ecart, "Saisissez l'écart inférieur de l'alésage"},
+    {"Dia2", &ValeursLibres::Val_Dia2, Filtre::Taille, "Saisissez la cote de l'arbre"},
+    {"Ec_Sup_Dia2", &ValeursLibres::Val_Ec_Sup_Dia2, Filtre::Ecart, "Saisissez l'écart supérieur de l'arbre"},
+    {"Ec_Inf_Dia2", &ValeursLibres::Val_Ec_Inf_Dia2, Filtre::Ecart, "Saisissez l'écart inférieur de l'arbre"},
 };
 constexpr int NbBoites = int(std::size(BoitesLibres));
 
@@ -59,6 +65,11 @@ PanneauLibre::PanneauLibre(QWidget *parent)
     placerCadre(this, "Quelconque", "Quelconque", 60, 1170, 5350, 1875);
     const auto c = creerControles(Controles, this);
     m_calcul = controleDe<Cellule>(c, "Calcul");
+    m_message = controleDe<QLabel>(c, "Msg_Libre");
+    m_message->setWordWrap(true);
+    QPalette rouge = m_message->palette();
+    rouge.setColor(QPalette::WindowText, Alerte);
+    m_message->setPalette(rouge);
 
     // The initial texts are the start values; only later changes are read.
     for (int i = 0; i < NbBoites; ++i) {
@@ -107,10 +118,22 @@ bool PanneauLibre::eventFilter(QObject *objet, QEvent *event)
 
 void PanneauLibre::presseCalcul()
 {
+    // The press shows in the colour only: a sunken border would stay after
+    // it, as if the button were held down.
     m_calcul->setBackColor(couleurs::Selection);
-    m_calcul->setBorderStyle(1);
-    m_calcul->setAppearance(1);
     emit calculPresse();
+}
+
+bool PanneauLibre::verifier()
+{
+    for (int i = 0; i < NbBoites; ++i) {
+        if (!nombreSaisi(m_boites[i]->text().toStdString())) {
+            m_message->setText(QString::fromUtf8(BoitesLibres[i].manque));
+            return false;
+        }
+    }
+    m_message->clear();
+    return true;
 }
 
 void PanneauLibre::blanchirCalcul()

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 
 namespace vestrel {
@@ -32,6 +33,10 @@ public:
     // The numbers read from the six boxes at each change of their text.
     const ValeursLibres &valeurs() const { return m_valeurs; }
 
+    // Whether every box holds a number (an empty box or a lone "-" reads as
+    // no value, not as 0); otherwise the frame says which box to fill.
+    bool verifier();
+
     // "Calculer" back to its white background (the window's activation, the
     // pointer over a background surface).
     void blanchirCalcul();
@@ -49,6 +54,7 @@ private:
     ValeursLibres m_valeurs{12.3, 0.03, 0.02, 12.2, 0.03, 0.02};
     std::array<QLineEdit *, 6> m_boites{};
     Cellule *m_calcul = nullptr;
+    QLabel *m_message = nullptr;
 };
 
 } // namespace vestrel

@@ -26,15 +26,15 @@ PanneauMethodes::PanneauMethodes(QWidget *parent)
         // The button being unchecked does nothing.
         connect(m_options[k], &QRadioButton::toggled, this, [this, k](bool coche) {
             if (coche)
-                emit methodeChoisie(k);
+                emit methodeChoisie(methodeIndex(k));
         });
     }
-    m_options[0]->setChecked(true);
+    m_options[indexMethode(Methode::Popup)]->setChecked(true);
 }
 
-void PanneauMethodes::cocher(int methode)
+void PanneauMethodes::cocher(Methode methode)
 {
-    m_options[methode]->setChecked(true);
+    m_options[indexMethode(methode)]->setChecked(true);
 }
 
 } // namespace vestrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calcul/etat.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -9,7 +11,8 @@ class QRadioButton;
 namespace vestrel {
 
 // The frame "Frame3" of the main window: one option button per selection
-// method, 0 "Popup" (checked at start), 1 "Barre outil", 2 "Libre".
+// method, Ch_opt(k) for the method of index k ("Popup", checked at start,
+// "Barre outil", "Libre").
 class PanneauMethodes : public QGroupBox
 {
     Q_OBJECT
@@ -17,16 +20,16 @@ class PanneauMethodes : public QGroupBox
 public:
     explicit PanneauMethodes(QWidget *parent = nullptr);
 
-    // Checks method k's button, as a click on it would (the Selection menu
-    // does); methodeChoisie follows before this returns.
-    void cocher(int methode);
+    // Checks the method's button, as a click on it would (the Selection
+    // menu does); methodeChoisie follows before this returns.
+    void cocher(Methode methode);
 
 signals:
-    // Method k's button became checked, by the user or by code.
-    void methodeChoisie(int methode);
+    // The method's button became checked, by the user or by code.
+    void methodeChoisie(Methode methode);
 
 private:
-    std::array<QRadioButton *, 3> m_options{};
+    std::array<QRadioButton *, NbMethodes> m_options{};
 };
 
 } // namespace vestrel

@@ -5,6 +5,7 @@
 #include "calcul/ajustement.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/filtre_touches.h"
 #include "ui/textes.h"
 
@@ -73,6 +74,11 @@ PanneauPopup::PanneauPopup(QWidget *parent)
         v.ecartSup = controleDe<QLabel>(c, n.ecartSup);
         v.ecartInf = controleDe<QLabel>(c, n.ecartInf);
 
+        // The deviations can be selected and copied, as the results can.
+        for (QLabel *ecart : {v.ecartSup, v.ecartInf}) {
+            ecart->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            ecart->setContextMenuPolicy(Qt::NoContextMenu);
+        }
         v.liste->setToolTip(InfobulleListes);
         v.liste->setFond(palette().color(QPalette::Base));
         connect(v.liste, &QComboBox::currentIndexChanged, this,
@@ -110,19 +116,28 @@ void PanneauPopup::setDiametre(const QString &texte)
     m_diametre->setText(texte);
 }
 
-void PanneauPopup::Filtrer(Cote cote, double d)
+void PanneauPopup::Filtrer(Cote cote, double d, Systeme systeme)
 {
     ListeClasses *liste = volet(cote).liste;
     const Remplissage remplissage(m_remplissage);
     ++m_remplissages;
     liste->clear();
     QStringList textes;
-    for (const std::string_view classe : classesOffertes(cote, d))
+    for (const std::string_view classe : classesOffertes(cote, d, systeme))
         textes.append(texte(classe));
     liste->addItems(textes);
     // Qt selects the first item of a list filled from empty; the user chooses.
     liste->setCurrentIndex(-1);
     liste->clearEditText();
+}
+
+void PanneauPopup::changerCatalogue(double d, Systeme systeme)
+{
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        const QString montre = volet(cote).liste->currentText();
+        Filtrer(cote, d, systeme);
+        montrerClasse(cote, montre);
+    }
 }
 
 void PanneauPopup::choisir(Cote cote, const QString &classe)
@@ -159,15 +174,15 @@ void PanneauPopup::montrerClasse(Cote cote, const QString &classe)
 void PanneauPopup::afficherEcarts(Cote cote, const PaireEcarts &ecarts)
 {
     const Volet &v = volet(cote);
-    v.ecartSup->setText(texteNombreLocal(ecarts.sup));
-    v.ecartInf->setText(texteNombreLocal(ecarts.inf));
+    montrerNombre(v.ecartSup, texteNombreLocal(ecarts.sup));
+    montrerNombre(v.ecartInf, texteNombreLocal(ecarts.inf));
 }
 
 void PanneauPopup::viderEcarts(Cote cote)
 {
     const Volet &v = volet(cote);
-    v.ecartSup->clear();
-    v.ecartInf->clear();
+    montrerNombre(v.ecartSup, {});
+    montrerNombre(v.ecartInf, {});
 }
 
 void PanneauPopup::setClasseBarre(Cote cote, const QString &classe)

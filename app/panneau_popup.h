@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "tables/cote.h"
 #include "tables/ecarts.h"
 
@@ -31,11 +32,16 @@ public:
     // diametreModifie before this returns.
     void setDiametre(const QString &texte);
 
-    // Refills a side's list with the classes offered at d (the whole
-    // catalogue outside every sub-step); nothing is selected afterwards.
-    void Filtrer(Cote cote, double d);
-    void Filtrer_Alesage(double d) { Filtrer(Cote::Alesage, d); }
-    void Filtrer_Arbre(double d) { Filtrer(Cote::Arbre, d); }
+    // Refills a side's list with the classes of a catalogue offered at d
+    // (the whole catalogue outside every sub-step); nothing is selected
+    // afterwards.
+    void Filtrer(Cote cote, double d, Systeme systeme);
+    void Filtrer_Alesage(double d, Systeme systeme) { Filtrer(Cote::Alesage, d, systeme); }
+    void Filtrer_Arbre(double d, Systeme systeme) { Filtrer(Cote::Arbre, d, systeme); }
+    // Refills both lists with another catalogue's classes offered at d,
+    // each still showing what it showed (a class, or the text typed), and
+    // reports no choice.
+    void changerCatalogue(double d, Systeme systeme);
 
     // Selects the class in the side's list as the user would: the choice is
     // reported by classeChoisie before this returns.

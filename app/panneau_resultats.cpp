@@ -2,6 +2,8 @@
 
 #include "ui/controles.h"
 #include "ui/couleurs.h"
+#include "rendu/notation.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/textes.h"
 
 #include <QLabel>
@@ -27,6 +29,7 @@ constexpr Controle Controles[] = {
     {"J_Max", Genre::Etiquette, nullptr, 2580, 1320, 1995, 195, "", Police::Sans},
     {"Label2", Genre::Etiquette, nullptr, 1560, 1725, 855, 195, "Jeu mini :", Police::Sans},
     {"J_Min", Genre::Etiquette, nullptr, 2580, 1725, 1995, 195, "", Police::Sans},
+    {"Res_Message", Genre::Etiquette, nullptr, 180, 1050, 5000, 195, "", Police::Sans},
 };
 
 void colorer(QLabel *etiquette, const QColor &couleur)
@@ -48,6 +51,7 @@ PanneauResultats::PanneauResultats(QWidget *parent)
     m_tailles[1] = {controleDe<QLabel>(c, "Res_Ar_Max"), controleDe<QLabel>(c, "Res_Ar_Min")};
     m_jMax = controleDe<QLabel>(c, "J_Max");
     m_jMin = controleDe<QLabel>(c, "J_Min");
+    m_message = controleDe<QLabel>(c, "Res_Message");
     // The numbers can be selected and copied; the frame's own context menu
     // copies the whole fit.
     for (QLabel *etiquette : {m_tailles[0].max, m_tailles[0].min, m_tailles[1].max, m_tailles[1].min, m_jMax, m_jMin}) {
@@ -56,62 +60,26 @@ PanneauResultats::PanneauResultats(QWidget *parent)
     }
 }
 
-void PanneauResultats::afficherTailles(Cote cote, double max, double min)
+void PanneauResultats::afficher(const ResultatAjustement &resultat)
 {
-    const Tailles &t = m_tailles[static_cast<int>(cote)];
-    t.max->setText(texteNombreLocal(max));
-    t.min->setText(texteNombreLocal(min));
-}
-
-void PanneauResultats::viderTailles(Cote cote)
-{
-    const Tailles &t = m_tailles[static_cast<int>(cote)];
-    t.max->clear();
-    t.min->clear();
-}
-
-// The clearances are taken from the sizes as shown (15 significant digits),
-// so 2.01 - 1.984 gives 0.0260 and not the binary rounding error.
-Jeux PanneauResultats::Calcul_Jeu()
-{
-    auto lu = [](const QLabel *etiquette) { return lireNombreLocal(etiquette->text()); };
-    const Tailles &al = m_tailles[0];
-    const Tailles &ar = m_tailles[1];
-    const Jeux jeux = calculerJeux(lu(al.max), lu(al.min), lu(ar.max), lu(ar.min));
-    afficherJeux(jeux);
-    return jeux;
-}
-
-void PanneauResultats::afficherJeux(const Jeux &jeux)
-{
-    m_jMax->setText(texteJeuLocal(jeux.max.valeur));
-    m_jMin->setText(texteJeuLocal(jeux.min.valeur));
-    const QColor couleur = couleurs::deNature(jeux.nature);
-    colorer(m_jMax, couleur);
-    colorer(m_jMin, couleur);
-}
-
-Jeux PanneauResultats::afficherCalcul(double alesageMax, double alesageMin, double arbreMax,
-                                      double arbreMin)
-{
-    afficherTailles(Cote::Alesage, alesageMax, alesageMin);
-    afficherTailles(Cote::Arbre, arbreMax, arbreMin);
-    const Jeux jeux = calculerJeux(alesageMax, alesageMin, arbreMax, arbreMin);
-    afficherJeux(jeux);
-    return jeux;
-}
-
-void PanneauResultats::viderJeux()
-{
-    m_jMax->clear();
-    m_jMin->clear();
-}
-
-void PanneauResultats::vider()
-{
-    viderTailles(Cote::Alesage);
-    viderTailles(Cote::Arbre);
-    viderJeux();
+    QString message;
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        const EtiquettesTailles &t = m_tailles[static_cast<int>(cote)];
+        const auto &tailles = resultat.tailles(cote);
+        montrerNombre(t.max, tailles ? texteNombreLocal(tailles->max) : QString());
+        montrerNombre(t.min, tailles ? texteNombreLocal(tailles->min) : QString());
+        if (resultat.cote(cote).ecartsInverses && message.isEmpty())
+            message = texte(texteEcartsInverses(cote));
+    }
+    m_message->setText(message);
+    const auto &jeux = resultat.jeux;
+    montrerNombre(m_jMax, jeux ? texteJeuLocal(jeux->max.valeur) : QString());
+    montrerNombre(m_jMin, jeux ? texteJeuLocal(jeux->min.valeur) : QString());
+    if (jeux) {
+        const QColor couleur = couleurs::deNature(jeux->nature);
+        colorer(m_jMax, couleur);
+        colorer(m_jMin, couleur);
+    }
 }
 
 } // namespace vestrel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calcul/ajustement.h"
+#include "calcul/resultat.h"
 #include "tables/cote.h"
 
 #include <QGroupBox>
@@ -20,33 +20,21 @@ class PanneauResultats : public QGroupBox
 public:
     explicit PanneauResultats(QWidget *parent = nullptr);
 
-    // A side's maximum and minimum size, as general number texts.
-    void afficherTailles(Cote cote, double max, double min);
-    void viderTailles(Cote cote);
-
-    // The clearances from the four limit sizes as shown: the labels are read
-    // back, so that the clearances are those of the sizes the user reads.
-    // Returns what it shows.
-    Jeux Calcul_Jeu();
-    // Shows two clearances with four decimals, coloured by the kind of fit.
-    void afficherJeux(const Jeux &jeux);
-    void viderJeux();
-    // The four sizes and the clearances computed from them in double
-    // precision (the free calculator: nothing is read back). Returns the
-    // clearances shown.
-    Jeux afficherCalcul(double alesageMax, double alesageMin, double arbreMax, double arbreMin);
-
-    // Every label of the frame emptied, sizes first.
-    void vider();
+    // Prints a result: each side's limit sizes as general number texts, the
+    // clearances with four decimals coloured by the kind of fit, and, when a
+    // side's deviations are reversed, the line that says so. What the
+    // result leaves out shows empty.
+    void afficher(const ResultatAjustement &resultat);
 
 private:
-    struct Tailles {
+    struct EtiquettesTailles {
         QLabel *max = nullptr;
         QLabel *min = nullptr;
     };
-    std::array<Tailles, 2> m_tailles;
+    std::array<EtiquettesTailles, 2> m_tailles;
     QLabel *m_jMax = nullptr;
     QLabel *m_jMin = nullptr;
+    QLabel *m_message = nullptr;
 };
 
 } // namespace vestrel

@@ -17,6 +17,7 @@
 #include "ui/polices.h"
 #include "ui/textes.h"
 #include "ui/twips.h"
+#include "tables/catalogue.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -47,8 +48,9 @@ Cote autreCote(Cote cote)
 
 } // namespace
 
-// One action of the window, however deep it nests: when the outermost ends
-// and the results show something else, resultatsChanges is emitted once.
+// One action of the window, however deep it nests: when the outermost ends,
+// the results frame prints the result of the fit shown, and when that fit
+// changed, resultatsChanges is emitted once.
 class Principale::Operation
 {
 public:
@@ -59,7 +61,10 @@ public:
     }
     ~Operation()
     {
-        if (--m_f.m_operations == 0 && !(m_f.m_avant == m_f.m_affichage))
+        if (--m_f.m_operations != 0)
+            return;
+        m_f.Calcul_Jeu();
+        if (!(m_f.m_avant == m_f.m_affichage))
             emit m_f.resultatsChanges();
     }
     Operation(const Operation &) = delete;
@@ -105,7 +110,7 @@ QString Principale::texteDiametre() const { return m_popup->diametre(); }
 void Principale::appliquerAjustement(const QString &diametre, const QString &alesage, const QString &arbre)
 {
     const Operation operation(*this);
-    m_methodes->cocher(0);
+    m_methodes->cocher(Methode::Popup);
     m_popup->setDiametre(diametre);
     m_popup->choisir(Cote::Alesage, alesage);
     m_popup->choisir(Cote::Arbre, arbre);
@@ -138,10 +143,10 @@ void Principale::creerPanneaux()
 
 void Principale::demarrer()
 {
-    m_menus->cocher(0);
+    m_menus->cocher(Methode::Popup);
     for (const Cote cote : Cotes)
         m_popup->setClasseBarre(cote, QString());
-    dimensionner(this, 0);
+    dimensionner(this, Methode::Popup);
 
     // Builds both lists for 2 mm, empties the results, then shows H7/f7.
     m_popup->setDiametre(texte(TexteDiametreDefaut));
@@ -194,13 +199,17 @@ void Principale::diametreChange()
 {
     const Operation operation(*this);
     fixerDiametre(lireSaisie(m_popup->diametre()));
-    if (m_etat.Methode_Selection != 0) {
+    if (methodeDe(m_etat) != Methode::Popup) {
         activerCellulesT();
-        // The limits on screen follow the diameter typed: each side's class
-        // is looked up again, and shows empty where it has no deviations,
-        // rather than the numbers of the previous diameter.
-        if (m_etat.Methode_Selection == 1) {
+        // The limits on screen follow the diameter typed. On the toolbar each
+        // side keeps its class where it still exists and has none otherwise
+        // (the toolbar dropped its grade); each is looked up again, so that
+        // no number of the previous diameter stays.
+        if (methodeDe(m_etat) == Methode::BarreOutil) {
             for (const Cote cote : Cotes) {
+                const QString classe = m_barre->classeComposee(cote);
+                m_popup->setClasseBarre(cote, classe);
+                classeDe(m_etat, cote) = classe.toStdString();
                 chercher(cote);
                 Affiche(cote);
             }
@@ -209,24 +218,88 @@ void Principale::diametreChange()
     }
     m_etat.Cl_Alesage.clear();
     m_etat.Cl_Arbre.clear();
-    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal);
-    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal);
+    m_popup->Filtrer_Alesage(m_etat.Dia_Nominal, m_etat.systeme);
+    m_popup->Filtrer_Arbre(m_etat.Dia_Nominal, m_etat.systeme);
     viderResultats();
 }
 
-// Up to 24 mm no T or t class exists; outside the tables the cells stay
-// usable and the lookup finds nothing.
+// Up to 24 mm no T or t class exists; outside the catalogue's range the
+// cells stay usable and the lookup finds nothing.
 void Principale::activerCellulesT()
 {
     const double d = m_etat.Dia_Nominal;
-    m_barre->activerT(d <= DiametreMin || d > DiametreSansT);
+    m_barre->activerT(!diametreValide(d, m_etat.systeme) || d > DiametreSansT);
+}
+
+// Whether the diameter or a class of the fit lies outside the catalogue.
+bool Principale::horsCatalogue() const
+{
+    if (!diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
+        return true;
+    for (const Cote cote : Cotes) {
+        const std::string &classe = classeDe(m_etat, cote);
+        if (!classe.empty() && !indexClasse(cote, classe, m_etat.systeme))
+            return true;
+    }
+    return false;
+}
+
+// The lists and the toolbar take the catalogue's classes and keep those
+// shown. Back to the default catalogue, a fit it cannot show gives way to
+// the default fit, as after a diameter warning, without the warning.
+void Principale::setSysteme(Systeme systeme)
+{
+    if (systeme == m_etat.systeme)
+        return;
+    const Operation operation(*this);
+    const std::array<bool, 2> montres{ecartsAJour(Cote::Alesage), ecartsAJour(Cote::Arbre)};
+    m_etat.systeme = systeme;
+    m_barre->setSysteme(systeme);
+    const Methode k = methodeDe(m_etat);
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
+    m_popup->changerCatalogue(k == Methode::Popup ? m_etat.Dia_Nominal : m_diametreListes, systeme);
+
+    // Each side is looked up in the new catalogue; one whose numbers are
+    // not there (zc10 at 450 mm) is lost to it.
+    bool perdu = false;
+    for (const Cote cote : Cotes) {
+        if (!classeDe(m_etat, cote).empty())
+            perdu = (!chercher(cote) && montres[static_cast<int>(cote)]) || perdu;
+    }
+    if (systeme == Systeme::Defaut && (perdu || horsCatalogue())) {
+        // Emptied first, the lists report the default classes as chosen
+        // whatever they showed.
+        m_popup->Filtrer_Alesage(DiametreDefaut, systeme);
+        m_popup->Filtrer_Arbre(DiametreDefaut, systeme);
+        m_diametreListes = DiametreDefaut;
+        if (k == Methode::Libre) {
+            // The free results stay on screen: the default fit waits in the
+            // hidden lists for the return to the tables.
+            m_popup->setDiametre(texte(TexteDiametreDefaut));
+            for (const Cote cote : Cotes) {
+                const std::string_view classe = cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre;
+                classeDe(m_etat, cote) = std::string(classe);
+                chercher(cote);
+                m_popup->montrerClasse(cote, texte(classe));
+            }
+        } else {
+            m_popup->retablirDefaut();
+        }
+    }
+    if (k == Methode::BarreOutil) {
+        rafraichirBarre();
+    } else if (k == Methode::Popup) {
+        Affiche_Alesage();
+        Affiche_Arbre();
+    }
+    activerCellulesT();
 }
 
 void Principale::viderResultats()
 {
     m_popup->viderEcarts(Cote::Alesage);
     m_popup->viderEcarts(Cote::Arbre);
-    m_resultats->vider();
     m_popup->setClasseBarre(Cote::Alesage, QString());
     m_popup->setClasseBarre(Cote::Arbre, QString());
     m_affichage.cotes = {};
@@ -235,7 +308,7 @@ void Principale::viderResultats()
 // The reset leaves 2 mm, so a diameter never gets two warnings.
 bool Principale::Controle_Diametre()
 {
-    if (diametreValide(m_etat.Dia_Nominal))
+    if (diametreValide(m_etat.Dia_Nominal, m_etat.systeme))
         return false;
     Message_Diametre();
     m_popup->retablirDefaut();
@@ -245,7 +318,7 @@ bool Principale::Controle_Diametre()
 void Principale::Message_Diametre()
 {
     QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"),
-                      QStringLiteral("Le diamètre doit être supérieur\nà 1 et inférieur ou égal à 500"),
+                      texteDiametreHorsPlage(m_etat.systeme, QStringLiteral("\n")),
                       QMessageBox::Ok, this);
     boite.exec();
 }
@@ -287,27 +360,29 @@ bool Principale::ecartsAJour(Cote cote) const { return m_suivi.aJour(cote, m_eta
 void Principale::Affiche(Cote cote)
 {
     const Operation operation(*this);
+    // A side from the tables ends the free calculator's fit: the other side
+    // shows again once it is displayed.
+    if (m_affichage.libre) {
+        m_affichage = {};
+        m_affichage.diametre = m_affichage.diametreArbre = m_etat.Dia_Nominal;
+    }
     CoteAffichee &a = m_affichage.cotes[static_cast<int>(cote)];
     a = {classeDe(m_etat, cote), std::nullopt};
     if (ecartsAJour(cote)) {
         const PaireEcarts e = ecartsDe(m_etat, cote);
-        const double d = m_etat.Dia_Nominal;
         m_popup->afficherEcarts(cote, e);
-        m_resultats->afficherTailles(cote, d + e.sup, d + e.inf);
         a.ecarts = e;
     } else {
         m_popup->viderEcarts(cote);
-        m_resultats->viderTailles(cote);
     }
-    if (ecartsAJour(Cote::Alesage) && ecartsAJour(Cote::Arbre))
-        Calcul_Jeu();
-    else
-        m_resultats->viderJeux();
 }
 
+// The clearances come from the sizes as shown, in the one result that every
+// output prints; no label is read back.
 void Principale::Calcul_Jeu()
 {
-    m_resultats->Calcul_Jeu();
+    m_resultat = ResultatAjustement(m_affichage);
+    m_resultats->afficher(m_resultat);
 }
 
 void Principale::presseCalcul()
@@ -323,49 +398,50 @@ void Principale::prendreFocus()
     m_recupCurseur->setCursorPosition(0);
 }
 
-// The free results are computed from the typed values in double precision,
-// never read back from the size labels.
+// The free results are computed from the typed values in double precision.
 void Principale::Calcul_Libre()
 {
     const Operation operation(*this);
+    // A box without a number gives no result: an empty box is no 0.
+    if (!m_libre->verifier()) {
+        m_affichage = {};
+        m_affichage.libre = true;
+        return;
+    }
     const ValeursLibres &v = m_libre->valeurs();
     m_affichage = ajustementLibre(v.Val_Dia1, v.Val_Ec_Sup_Dia1, v.Val_Ec_Inf_Dia1, v.Val_Dia2, v.Val_Ec_Sup_Dia2,
                                   v.Val_Ec_Inf_Dia2);
-    const Tailles al = *tailles(m_affichage, Cote::Alesage);
-    const Tailles ar = *tailles(m_affichage, Cote::Arbre);
-    m_resultats->afficherCalcul(al.max, al.min, ar.max, ar.min);
 }
 
-void Principale::Changer_Methode(int k)
+void Principale::Changer_Methode(Methode k)
 {
     const Operation operation(*this);
-    const int precedente = m_etat.Methode_Selection;
-    if (precedente == 0)
+    const Methode precedente = methodeDe(m_etat);
+    if (precedente == Methode::Popup)
         m_diametreListes = m_etat.Dia_Nominal;
-    m_etat.Methode_Selection = std::int16_t(k);
-    if (k != 2 && m_affichage.libre) {
+    changerMethode(m_etat, k);
+    if (k != Methode::Libre && m_affichage.libre) {
         // Back to the tables: the sides are shown again below.
         m_affichage = {};
         fixerDiametre(m_etat.Dia_Nominal);
     }
 
-    dimensionner(this, k);
-    m_resultats->move(m_resultats->x(), hautResultats(k));
+    dimensionner(this, k, m_barre->hausseTwips());
+    m_resultats->move(m_resultats->x(), hautResultats(k, m_barre->hausseTwips()));
 
-    m_barre->setVisible(k == 1);
-    m_libre->setVisible(k == 2);
-    m_popup->setVisible(k != 2);
-    if (k != 2)
-        m_popup->montrerListes(k == 0);
-    if (k == 1)
+    m_barre->setVisible(k == Methode::BarreOutil);
+    m_libre->setVisible(k == Methode::Libre);
+    m_popup->setVisible(k != Methode::Libre);
+    if (k != Methode::Libre)
+        m_popup->montrerListes(k == Methode::Popup);
+    if (k == Methode::BarreOutil)
         m_barre->move(m_barre->x(), HautBarre);
     m_menus->cocher(k);
 
     switch (k) {
-    case 0: rafraichirPopup(precedente); break;
-    case 1: rafraichirBarre(); break;
-    case 2: Calcul_Libre(); break;
-    default: break;
+    case Methode::Popup: rafraichirPopup(precedente); break;
+    case Methode::BarreOutil: rafraichirBarre(); break;
+    case Methode::Libre: Calcul_Libre(); break;
     }
 
     activerCellulesT();
@@ -374,9 +450,9 @@ void Principale::Changer_Methode(int k)
 // Back to the lists. Lists built for another diameter are rebuilt as a change
 // of diameter does; otherwise each side is looked up again at the diameter
 // and its list shows the class whose numbers are displayed.
-void Principale::rafraichirPopup(int precedente)
+void Principale::rafraichirPopup(Methode precedente)
 {
-    if (precedente == 0)
+    if (precedente == Methode::Popup)
         return;
     if (m_etat.Dia_Nominal != m_diametreListes) {
         diametreChange();
@@ -395,14 +471,14 @@ void Principale::rafraichirPopup(int precedente)
 // The class labels of the toolbar name the classes whose numbers are shown:
 // those of the fit, whichever way they were chosen. The toolbar selects
 // their cells, so that the next press composes from the class shown; a side
-// without a class keeps the toolbar's last one.
+// without a class has no cell selected, and its grades wait for a letter.
 void Principale::rafraichirBarre()
 {
     for (const Cote cote : Cotes) {
         const std::string &classe = classeDe(m_etat, cote);
         m_popup->setClasseBarre(cote, QString::fromStdString(classe));
-        if (!classe.empty())
-            m_barre->montrerClasse(cote, classe);
+        if (classe.empty() || !m_barre->montrerClasse(cote, classe))
+            m_barre->effacerClasse(cote);
     }
     Affiche_Alesage();
     Affiche_Arbre();

@@ -2,6 +2,7 @@
 
 #include "app/panneau_libre.h"
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "tables/cote.h"
 #include "calcul/etat.h"
 
@@ -41,12 +42,15 @@ public:
     const ValeursLibres &valeursLibres() const;
     // The prefix typed so far into a class list (Saisie_Alesage, Saisie_Arbre).
     const QString &saisie(Cote cote) const;
-    // The fit the results show now, in whichever method (its clearances are
-    // jeux(affichage())); resultatsChanges tells when it changed.
+    // The fit the results show now, in whichever method, and its result
+    // (sizes, clearances, kind of fit) that the results frame prints;
+    // resultatsChanges tells when they changed.
     const AjustementAffiche &affichage() const { return m_affichage; }
+    const ResultatAjustement &resultat() const { return m_resultat; }
 
-    // Maximum and minimum clearance from the four limit sizes on screen,
-    // coloured by the kind of fit.
+    // Computes the result of the fit shown and prints it in "Frame2": the
+    // limit sizes, the clearances coloured by the kind of fit. Every action
+    // that changes the fit shown ends with it.
     void Calcul_Jeu();
     // The text of the diameter box, as typed.
     QString texteDiametre() const;
@@ -57,17 +61,23 @@ public:
     // The Outils menu's windows and commands.
     OutilsPrincipale *outils() const { return m_outils; }
 
+    // The catalogue of the lists, the toolbar, the lookups and the
+    // diameter's range: the default one, or the whole ISO 286 system. One
+    // action: resultatsChanges follows once when the fit shown changed.
+    void setSysteme(Systeme systeme);
+    Systeme systeme() const { return m_etat.systeme; }
+
     // Removes every hover effect of the window.
     void Effacer_Survol();
 
-    // Switches to selection method k: 0 "Popup", 1 "Barre outil", 2 "Libre".
-    void Changer_Methode(int k);
+    // Switches to a selection method.
+    void Changer_Methode(Methode k);
     // Limits and clearances of the sizes and deviations typed in the free
     // calculator.
     void Calcul_Libre();
 
-    // A side's deviations and limit sizes; then the clearances once both
-    // sides hold deviations found for their class at the current diameter.
+    // A side's deviations, and its part of the fit shown: numbers only for
+    // deviations found for its class at the current diameter.
     void Affiche(Cote cote);
     void Affiche_Alesage() { Affiche(Cote::Alesage); }
     void Affiche_Arbre() { Affiche(Cote::Arbre); }
@@ -97,7 +107,7 @@ private:
 
     void fixerDiametre(double d);
     void diametreChange();
-    // Answers a diameter outside 1 < D <= 500 with the warning and the
+    // Answers a diameter outside the catalogue's range with the warning and the
     // default fit (2 mm, H7/f7); true when it had to.
     bool Controle_Diametre();
     void Message_Diametre();
@@ -110,9 +120,10 @@ private:
     // The toolbar's "T" and "t" cells are usable only where T and t classes
     // can exist.
     void activerCellulesT();
+    bool horsCatalogue() const;
 
     void presseCalcul();
-    void rafraichirPopup(int precedente);
+    void rafraichirPopup(Methode precedente);
     void rafraichirBarre();
     void classeBarre(Cote cote, const QString &classe);
     void prendreFocus();
@@ -122,6 +133,7 @@ private:
     // The diameter the class lists were last built for.
     double m_diametreListes = 0;
     AjustementAffiche m_affichage;
+    ResultatAjustement m_resultat;
     // Nesting of the operations under way, and what was shown before the
     // outermost one.
     int m_operations = 0;

@@ -15,42 +15,37 @@ Nature natureAjustement(double jeuMax, double jeuMin)
 
 namespace {
 
-// The clearances with 15 significant digits, before their four decimals.
-struct Arrondis {
-    double max, min, moyen;
-};
-Arrondis arrondis(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
-{
-    const double max = arrondi15(alesageMax - arbreMin);
-    const double min = arrondi15(alesageMin - arbreMax);
-    return {max, min, arrondi15((max + min) / 2)};
-}
-
-Jeu jeu(double arrondi)
+// A clearance as shown: its four-decimal text and the value of that text.
+Jeu jeu(std::string_view decimal)
 {
     Jeu j;
-    j.texte = texteJeu(arrondi);
+    j.texte = texteJeuDecimal(decimal);
     j.valeur = lireTexteNombre(j.texte);
     return j;
 }
 
 } // namespace
 
+// The differences of the sizes as shown, exact in decimal, then rounded to
+// four decimals once.
 Jeux calculerJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
 {
-    const Arrondis a = arrondis(alesageMax, alesageMin, arbreMax, arbreMin);
     Jeux j;
-    j.max = jeu(a.max);
-    j.min = jeu(a.min);
-    j.moyen = jeu(a.moyen);
+    const std::string max = differenceAffichee(alesageMax, arbreMin);
+    const std::string min = differenceAffichee(alesageMin, arbreMax);
+    j.max = jeu(max);
+    j.min = jeu(min);
+    j.moyen = jeu(moyenneDecimale(max, min));
     j.nature = natureAjustement(j.max.valeur, j.min.valeur);
     return j;
 }
 
+// The exact decimal differences decide ties, so the values are those of
+// calculerJeux's texts.
 ValeursJeux valeursJeux(double alesageMax, double alesageMin, double arbreMax, double arbreMin)
 {
-    const Arrondis a = arrondis(alesageMax, alesageMin, arbreMax, arbreMin);
-    return {valeurJeu(a.max), valeurJeu(a.min), valeurJeu(a.moyen)};
+    const Jeux j = calculerJeux(alesageMax, alesageMin, arbreMax, arbreMin);
+    return {j.max.valeur, j.min.valeur, j.moyen.valeur};
 }
 
 } // namespace vestrel

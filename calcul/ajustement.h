@@ -12,11 +12,20 @@ inline constexpr double DiametreMin = 1;   // excluded
 inline constexpr double DiametreMax = 500; // included
 // The whole ISO 286 system covers 0 < D <= 3150 mm.
 inline constexpr double DiametreMaxComplet = 3150; // included
+// The range of a catalogue, lo < D <= hi: what the tables cover and what
+// the diameter warning states.
+struct PlageDiametres {
+    double min = 0; // excluded
+    double max = 0; // included
+};
+constexpr PlageDiametres plageDiametres(Systeme systeme = Systeme::Defaut)
+{
+    return systeme == Systeme::Complet ? PlageDiametres{0, DiametreMaxComplet} : PlageDiametres{DiametreMin, DiametreMax};
+}
 constexpr bool diametreValide(double d, Systeme systeme = Systeme::Defaut)
 {
-    if (systeme == Systeme::Complet)
-        return d > 0 && d <= DiametreMaxComplet;
-    return d > DiametreMin && d <= DiametreMax;
+    const PlageDiametres p = plageDiametres(systeme);
+    return d > p.min && d <= p.max;
 }
 
 // The fit the window opens on, and comes back to after a diameter outside
@@ -41,10 +50,12 @@ struct Jeu {
     friend bool operator==(const Jeu &, const Jeu &) = default;
 };
 
-// The clearances of a fit from its four limit sizes (mm). Each difference is
-// first rounded to 15 significant digits, so 2.01 - 1.984 gives 0.0260 and not
-// the binary rounding error; the kind of fit is decided on the four-decimal
-// texts. The mean clearance is the middle of the two 15-digit clearances.
+// The clearances of a fit from its four limit sizes (mm). Each is the
+// difference of the two sizes as shown (15 significant digits), exact, so
+// 2.01 - 1.984 gives 0.0260 and not the binary rounding error, and a tie of
+// the fifth decimal rounds away from zero (12.30025 - 12.3 gives 0.0003); the
+// kind of fit is decided on the four-decimal texts. The mean clearance is
+// the middle of the two exact clearances.
 struct Jeux {
     Jeu max;
     Jeu min;

@@ -1,7 +1,5 @@
 #include "calcul/ajustement_affiche.h"
 
-#include "calcul/nombres.h"
-
 namespace vestrel {
 
 AjustementAffiche ajustementTables(double d, std::string_view classeAlesage, std::optional<PaireEcarts> alesage,
@@ -33,26 +31,6 @@ AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAles
     a.cotes[0].ecarts = vestrel::PaireEcarts{supAlesage, infAlesage};
     a.cotes[1].ecarts = vestrel::PaireEcarts{supArbre, infArbre};
     return a;
-}
-
-std::optional<Tailles> tailles(const AjustementAffiche &a, Cote c)
-{
-    const auto &e = a.cote(c).ecarts;
-    if (!e)
-        return std::nullopt;
-    const double d = a.taille(c);
-    if (a.libre)
-        return Tailles{d + e->sup, e->inf + d};
-    return Tailles{lireTexteNombre(texteNombre(d + e->sup)), lireTexteNombre(texteNombre(d + e->inf))};
-}
-
-std::optional<Jeux> jeux(const AjustementAffiche &a)
-{
-    const auto al = tailles(a, Cote::Alesage);
-    const auto ar = tailles(a, Cote::Arbre);
-    if (!al || !ar)
-        return std::nullopt;
-    return calculerJeux(al->max, al->min, ar->max, ar->min);
 }
 
 std::string localiserTexte(std::string texte, std::string_view separateur)

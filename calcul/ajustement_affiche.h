@@ -48,19 +48,6 @@ AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, st
 AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,
                                   double infArbre);
 
-// A side's maximum and minimum size as the window computes them: from the
-// tables, the sizes as shown (15 significant digits, which is what the
-// clearances are read from); in "Libre", the plain sums.
-struct Tailles {
-    double max = 0;
-    double min = 0;
-};
-std::optional<Tailles> tailles(const AjustementAffiche &a, Cote c);
-
-// The clearances of the fit, when both sides have numbers: the same values
-// the window shows (calculerJeux on the sizes above).
-std::optional<Jeux> jeux(const AjustementAffiche &a);
-
 // A number text written by texteNombre or texteJeu ("." and "-") with the
 // given decimal separator and the typographic minus U+2212.
 std::string localiserTexte(std::string texte, std::string_view separateur);

@@ -5,7 +5,7 @@ namespace vestrel {
 bool ecrireEcarts(Cote cote, EtatAjustement &etat)
 {
     const bool alesage = cote == Cote::Alesage;
-    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal);
+    const auto trouve = chercherEcarts(cote, classeDe(etat, cote), etat.Dia_Nominal, etat.systeme);
     if (!trouve)
         return false;
     (alesage ? etat.Ec_Sup_Al : etat.Ec_Sup_Ar) = trouve->sup;
@@ -19,6 +19,7 @@ bool SuiviEcarts::chercher(Cote cote, EtatAjustement &etat)
     r.trouve = ecrireEcarts(cote, etat);
     r.classe = classeDe(etat, cote);
     r.diametre = etat.Dia_Nominal;
+    r.systeme = etat.systeme;
     return r.trouve;
 }
 
@@ -26,7 +27,8 @@ bool SuiviEcarts::aJour(Cote cote, const EtatAjustement &etat) const
 {
     const Recherche &r = m_recherches[static_cast<int>(cote)];
     const std::string &classe = classeDe(etat, cote);
-    return r.trouve && !classe.empty() && r.classe == classe && r.diametre == etat.Dia_Nominal;
+    return r.trouve && !classe.empty() && r.classe == classe && r.diametre == etat.Dia_Nominal
+           && r.systeme == etat.systeme;
 }
 
 } // namespace vestrel

@@ -391,13 +391,13 @@ std::optional<PlageJeux> jeuxQuiTiennent(const ResultatCharge &c)
     return plage;
 }
 
-EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresFrettage &p)
+EvaluationFrettage evaluerFrettage(const ResultatAjustement &r, const ParametresFrettage &p)
 {
-    const std::optional<Jeux> j = jeux(a);
+    const std::optional<Jeux> &j = r.jeux;
     if (!j)
         return {std::nullopt, ErreurFrettage::PasDAjustement};
     // U_max = −(jeu mini), U_min = −(jeu maxi) (press-fit.md §1).
-    return evaluerFrettage(a.diametre, {-j->max.valeur * 1000, -j->min.valeur * 1000}, p);
+    return evaluerFrettage(r.ajustement.diametre, {-j->max.valeur * 1000, -j->min.valeur * 1000}, p);
 }
 
 } // namespace vestrel

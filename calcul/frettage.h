@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "tables/materiaux.h"
 
 #include <optional>
@@ -185,7 +186,7 @@ struct EvaluationFrettage {
 EvaluationFrettage evaluerFrettage(double D_F_mm, ParLimite U_um, const ParametresFrettage &p);
 // The same for the fit the main window shows: its nominal diameter (in
 // "Libre", the bore size) and its clearances as shown.
-EvaluationFrettage evaluerFrettage(const AjustementAffiche &a, const ParametresFrettage &p);
+EvaluationFrettage evaluerFrettage(const ResultatAjustement &r, const ParametresFrettage &p);
 
 // The verdicts in words, in the order shown: with a load "tient" or
 // "glisse" (at the smallest interference); "élastique", or "plastification du

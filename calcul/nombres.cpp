@@ -1,10 +1,13 @@
 #include "calcul/nombres.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 // Number texts are written and read with "." whatever the C locale is: the
 // windows translate the separator themselves, and the process locale set by
@@ -95,27 +98,149 @@ double lireTexteNombre(std::string_view texte)
     return negatif && v != 0 ? -v : v;
 }
 
-std::string texteJeu(double v)
+namespace {
+
+// A plain decimal text ("-12.5", "0.026") as sign, digits and how many of
+// them are decimals, for exact sums of shown numbers.
+struct Decimal {
+    bool negatif = false;
+    std::string chiffres;
+    std::size_t decimales = 0;
+};
+
+Decimal decimal(std::string_view t)
 {
-    if (!std::isfinite(v))
-        return texteNombre(v);
-    // When the 15 significant digits end within four decimals, the text is
-    // those digits padded with zeros.
-    std::string general = texteNombre(v);
-    const std::size_t point = general.find('.');
-    const std::size_t decimales = point == std::string::npos ? 0 : general.size() - point - 1;
-    if (decimales <= 4) {
-        general += point == std::string::npos ? "." : "";
-        general.append(4 - decimales, '0');
-        return general;
+    Decimal d;
+    d.negatif = t.starts_with('-');
+    t.remove_prefix(d.negatif ? 1 : 0);
+    const std::size_t point = t.find('.');
+    d.chiffres = std::string(t.substr(0, point));
+    if (point != std::string_view::npos) {
+        d.chiffres.append(t.substr(point + 1));
+        d.decimales = t.size() - point - 1;
     }
-    // Fixed notation of the largest double has 309 digits before the point.
-    std::array<char, 320> tampon{};
-    const auto res = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v, std::chars_format::fixed, 4);
-    std::string r(tampon.data(), res.ptr);
-    if (r == "-0.0000")
-        r = "0.0000";
+    return d;
+}
+
+// Both numbers with as many decimals and digits.
+void aligner(Decimal &a, Decimal &b)
+{
+    const std::size_t decimales = std::max(a.decimales, b.decimales);
+    for (Decimal *d : {&a, &b}) {
+        d->chiffres.append(decimales - d->decimales, '0');
+        d->decimales = decimales;
+    }
+    const std::size_t longueur = std::max(a.chiffres.size(), b.chiffres.size()) + 1;
+    for (Decimal *d : {&a, &b})
+        d->chiffres.insert(0, longueur - d->chiffres.size(), '0');
+}
+
+// a + b or, with `moins`, a - b, exactly.
+Decimal somme(Decimal a, Decimal b, bool moins)
+{
+    b.negatif = b.negatif != moins;
+    aligner(a, b);
+    if (a.negatif != b.negatif && a.chiffres < b.chiffres)
+        std::swap(a, b);
+    Decimal r{a.negatif, a.chiffres, a.decimales};
+    int retenue = 0;
+    for (std::size_t i = r.chiffres.size(); i-- > 0;) {
+        const int y = b.chiffres[i] - '0';
+        int x = r.chiffres[i] - '0' + retenue + (a.negatif == b.negatif ? y : -y);
+        retenue = x < 0 ? -1 : x / 10;
+        x -= retenue * 10;
+        r.chiffres[i] = static_cast<char>('0' + x);
+    }
     return r;
+}
+
+// Half of a number, exactly: one more decimal.
+Decimal moitie(Decimal d)
+{
+    d.chiffres += '0';
+    ++d.decimales;
+    int reste = 0;
+    for (char &c : d.chiffres) {
+        const int x = reste * 10 + (c - '0');
+        c = static_cast<char>('0' + x / 2);
+        reste = x % 2;
+    }
+    return d;
+}
+
+// The plain decimal text: no leading zeros but one before the point, no
+// trailing decimal zeros, "-" only before a number that is not zero.
+std::string texte(const Decimal &d)
+{
+    std::string entiers = d.chiffres.substr(0, d.chiffres.size() - d.decimales);
+    std::string fraction = d.chiffres.substr(d.chiffres.size() - d.decimales);
+    entiers.erase(0, std::min(entiers.find_first_not_of('0'), entiers.size()));
+    if (entiers.empty())
+        entiers = "0";
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    const bool nul = entiers == "0" && fraction.empty();
+    return (d.negatif && !nul ? "-" : "") + entiers + (fraction.empty() ? "" : "." + fraction);
+}
+
+bool fini(std::string_view t) { return !t.empty() && t.find_first_not_of("-.0123456789") == std::string_view::npos; }
+
+} // namespace
+
+std::string differenceAffichee(double a, double b)
+{
+    const std::string ta = texteNombre(a), tb = texteNombre(b);
+    if (!fini(ta) || !fini(tb))
+        return texteNombre(a - b);
+    return texte(somme(decimal(ta), decimal(tb), true));
+}
+
+std::string moyenneDecimale(std::string_view a, std::string_view b)
+{
+    if (!fini(a) || !fini(b))
+        return texteNombre(lireTexteNombre(a) / 2 + lireTexteNombre(b) / 2);
+    return texte(moitie(somme(decimal(a), decimal(b), false)));
+}
+
+std::string texteJeu(double v) { return texteJeuDecimal(texteNombre(v)); }
+
+std::string texteJeuDecimal(std::string_view general)
+{
+    if (!fini(general))
+        return std::string(general);
+    constexpr std::size_t Decimales = 4;
+    // The decimal text is rounded digit by digit: a tie in that text is a
+    // tie, whichever side of it the double lies.
+    const bool negatif = general[0] == '-';
+    std::string chiffres(general.substr(negatif ? 1 : 0));
+    std::size_t point = chiffres.find('.');
+    if (point == std::string::npos) {
+        point = chiffres.size();
+        chiffres += '.';
+    }
+    const std::size_t fin = point + 1 + Decimales;
+    const bool haut = chiffres.size() > fin && chiffres[fin] >= '5';
+    chiffres.resize(fin, '0');
+    if (haut) {
+        // Adds one at the last decimal, carrying through nines.
+        std::size_t i = chiffres.size();
+        for (;;) {
+            if (i == 0) {
+                chiffres.insert(chiffres.begin(), '1');
+                break;
+            }
+            --i;
+            if (chiffres[i] == '.')
+                continue;
+            if (chiffres[i] != '9') {
+                ++chiffres[i];
+                break;
+            }
+            chiffres[i] = '0';
+        }
+    }
+    const bool nul = chiffres.find_first_not_of("0.") == std::string::npos;
+    return negatif && !nul ? "-" + chiffres : chiffres;
 }
 
 namespace {
@@ -186,18 +311,19 @@ double valeurJeu(double v)
         return lireTexteNombre(texteJeu(v));
     // The 15 digits end within four decimals: the text is those digits.
     const int decimalesEnTrop = c->exposant - 4;
-    if (decimalesEnTrop <= 0
-        || static_cast<std::int64_t>(c->entier) % static_cast<std::int64_t>(Puissances[std::size_t(decimalesEnTrop)]) == 0)
+    if (decimalesEnTrop <= 0)
         return arrondi15(v);
-    // Else four decimals of the binary value: the nearest whole number of
-    // ten-thousandths, decided exactly; an exact half (0.03125 is a double)
-    // goes to the even one, as the text does.
-    const double q = std::floor(v * 10000);
-    const double reste = std::fma(v, 10000, -(q + 0.5)); // exact sign of v 10^4 - (q + 1/2)
-    const double n = reste > 0 || (reste == 0 && std::fmod(q, 2) != 0) ? q + 1 : q;
+    // Else the 15 digits rounded to four decimals, half away from zero, in
+    // whole numbers: exact.
+    const auto entier = static_cast<std::int64_t>(c->entier);
+    const auto pas = static_cast<std::int64_t>(Puissances[static_cast<std::size_t>(decimalesEnTrop)]);
+    std::int64_t n = entier / pas;
+    if (2 * (entier % pas) >= pas)
+        ++n;
     if (n == 0)
         return 0;
-    return n / 10000;
+    const double r = static_cast<double>(n) / 10000;
+    return v < 0 ? -r : r;
 }
 
 bool caractereAccepte(Filtre filtre, char32_t c)
@@ -205,6 +331,29 @@ bool caractereAccepte(Filtre filtre, char32_t c)
     if (c == 8 || c == U'.' || c == U',' || (c >= U'0' && c <= U'9'))
         return true;
     return filtre == Filtre::Ecart && c == U'-';
+}
+
+bool formeNombre(Filtre filtre, std::string_view texte)
+{
+    bool separateur = false;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '-' && i == 0 && filtre == Filtre::Ecart)
+            continue;
+        if (c == '.' || c == ',') {
+            if (separateur)
+                return false;
+            separateur = true;
+        } else if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool nombreSaisi(std::string_view texte)
+{
+    return texte.find_first_of("0123456789") != std::string_view::npos;
 }
 
 } // namespace vestrel

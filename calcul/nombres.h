@@ -27,16 +27,29 @@ std::string texteNombre(double v);
 // else is read as lireNombre reads it.
 double lireTexteNombre(std::string_view texte);
 
-// The value of texteNombre(v) read back (v rounded to 15 significant
-// digits), without writing the text where the rounding is plain.
+// A number as the windows show it: rounded to 15 significant digits, the
+// value of texteNombre(v) read back, without writing the text where the
+// rounding is plain. Limit sizes are shown this way.
 double arrondi15(double v);
 
-// Clearance text, pattern "##0.0000": four decimals, "." as separator.
-// A value that rounds to zero is "0.0000", never "-0.0000". The text never
-// shows more significant digits than the general number text of the value:
-// from about 1e11 on, the digits past the fifteenth are zeros, not those of
-// the binary value.
+// The difference a - b of two numbers as shown (their general number
+// texts), exact, as a plain decimal text: 2.01 - 1.984 is "0.026", and
+// 12.30025 - 12.3 is "0.00025", where the binary differences are
+// 0.0259999999999998 and 0.000249999999999062.
+std::string differenceAffichee(double a, double b);
+// The middle of two plain decimal texts, exact: "0.026" and "0.006" give
+// "0.016".
+std::string moyenneDecimale(std::string_view a, std::string_view b);
+
+// Clearance text, pattern "##0.0000": four decimals, "." as separator. The
+// decimal text (for a double, its general number text) is rounded to four
+// decimals, half away from zero: 0.00015 is "0.0002", -0.00025 is
+// "-0.0003", whatever the binary value lying near the tie. A value that
+// rounds to zero is "0.0000", never "-0.0000". From about 1e11 on, the
+// digits of a double past the fifteenth are zeros, not those of the binary
+// value.
 std::string texteJeu(double v);
+std::string texteJeuDecimal(std::string_view decimal);
 // The value of texteJeu(v) read back, without writing the text where its
 // rounding is plain; the two follow one rule.
 double valeurJeu(double v);
@@ -46,5 +59,15 @@ double valeurJeu(double v);
 // the four deviations also take "-". Backspace (8) is always accepted.
 enum class Filtre { Diametre, Taille, Ecart };
 bool caractereAccepte(Filtre filtre, char32_t c);
+
+// Whether a box of `filtre` may hold `texte` (UTF-8): what can still become
+// a number there, an optional "-" first (deviations only), then digits with
+// at most one decimal separator, "." or ",". The empty text and a lone "-"
+// may (the number is being typed); "25,5,5", "--0.1" and "0.1-" may not.
+bool formeNombre(Filtre filtre, std::string_view texte);
+
+// Whether a text a box may hold gives a number, not the 0 of an empty box:
+// it has a digit ("", "-", "." and "-," have none).
+bool nombreSaisi(std::string_view texte);
 
 } // namespace vestrel

@@ -38,9 +38,8 @@ struct Offerte {
 constexpr std::size_t NbClassesMax = 1024;
 using Offertes = std::array<Offerte, NbClassesMax>;
 
-// The window writes each size D + deviation with 15 significant digits and
-// reads the clearances from those texts.
-double tailleAffichee(double d, std::int32_t k) { return lireTexteNombre(texteNombre(d + k / Pas)); }
+// The window computes the clearances from the sizes D + deviation as shown.
+double tailleAffichee(double d, std::int32_t k) { return arrondi15(d + k / Pas); }
 
 bool pres(double taille, double d, std::int32_t k) { return std::abs((taille - d) * Pas - k) < 1e-3; }
 
@@ -107,17 +106,14 @@ std::optional<std::int64_t> auDixieme(std::int64_t k, std::int64_t par)
 }
 
 // The clearances of two classes as the main window shows them. The texts of
-// calculerJeux are the 15-digit differences of the shown sizes with four
+// calculerJeux are the exact differences of the shown sizes with four
 // decimals. Sizes on the hundredth-of-a-micrometre grid differ by a whole
 // number k of hundredths to within rounding errors far below one, so away
 // from a tie the text is k rounded to tenths of a micrometre and reads back
-// as the double nearest it. The mean is the middle of the two 15-digit
+// as the double nearest it. The mean is the middle of the two exact
 // clearances: kMax + kMin half-hundredths. Ties and other sizes take the
 // values of calculerJeux itself.
-struct Valeurs {
-    double max, min, moyen;
-};
-Valeurs valeurs(const Offerte &al, const Offerte &ar)
+ValeursJeux valeurs(const Offerte &al, const Offerte &ar)
 {
     if (al.surGrille && ar.surGrille) {
         const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
@@ -126,8 +122,7 @@ Valeurs valeurs(const Offerte &al, const Offerte &ar)
         if (qMax && qMin && qMoyen)
             return {double(*qMax) / PasAffiche, double(*qMin) / PasAffiche, double(*qMoyen) / PasAffiche};
     }
-    const ValeursJeux j = valeursJeux(al.max, al.min, ar.max, ar.min);
-    return {j.max, j.min, j.moyen};
+    return valeursJeux(al.max, al.min, ar.max, ar.min);
 }
 
 // The wanted limits in shown steps: a clearance q / 10000.0 is >= mini
@@ -250,7 +245,7 @@ void trier(std::vector<AjustementTrouve> &trouves, double milieu)
     }
 }
 
-AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const Valeurs &v)
+AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const ValeursJeux &v)
 {
     AjustementTrouve t;
     t.alesage = al.index;
@@ -329,7 +324,7 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
             const Offerte &ar = arbres[j];
             if (al.surGrille && ar.surGrille && (ar.kMax > arMaxHaut || ar.kMin < arMinBas))
                 continue;
-            const Valeurs v = valeurs(al, ar);
+            const ValeursJeux v = valeurs(al, ar);
             if (!(v.min >= mini && v.max <= maxi))
                 continue;
             const int recommande = al.aRecommande ? indexRecommande(al.indexDefaut, ar.indexDefaut) : -1;
@@ -347,7 +342,7 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
     std::array<AjustementTrouve, NbProches> proches;
     int n = 0;
     pourChaquePaire(alesages, nAl, arbres, nAr, seuls, [&](const Offerte &al, const Offerte &ar, int recommande) {
-                        const Valeurs v = valeurs(al, ar);
+                        const ValeursJeux v = valeurs(al, ar);
                         const double e = std::max(0.0, mini - v.min) + std::max(0.0, v.max - maxi);
                         if (n == NbProches && e > proches[NbProches - 1].ecart + 1e-6)
                             return;

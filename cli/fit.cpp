@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/complet.h"
 #include "cli/frettage.h"
+#include "cli/generales.h"
 
 #include "calcul/ajustement.h"
 #include "tables/catalogue.h"
@@ -13,6 +14,8 @@
 #include "tables/offerts.h"
 #include "rendu/schema.h"
 #include "calcul/recherche.h"
+#include "calcul/resultat.h"
+#include "rendu/couleur.h"
 #include "tables/recommandes.h"
 
 #include <algorithm>
@@ -33,6 +36,7 @@ constexpr std::string_view Aide =
        vestrel-fit --preferred D [--json]
        vestrel-fit --offered D [--complete]
        vestrel-fit --table [--complete]
+       vestrel-fit --general SIZE [--class f|m|c|v] [--kind linear|edge|angle] [--json]
        vestrel-fit --help | --version
 
 Limit deviations, limit sizes and clearances of an ISO 286 fit between a bore
@@ -145,31 +149,24 @@ struct DescriptionCote {
 constexpr DescriptionCote Alesage{Cote::Alesage, "bore", "alesage", "ES", "EI"};
 constexpr DescriptionCote Arbre{Cote::Arbre, "shaft", "arbre", "es", "ei"};
 
-struct Resultat {
-    std::string classe;
-    std::string sup, inf, max, min;
-};
-
-Resultat chercher(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD,
-                  Systeme systeme)
+// Refuses a class that is not in the side's catalogue or has no deviations
+// at d.
+void verifierClasse(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD,
+                    Systeme systeme)
 {
-    const PaireEcarts e = ecartsClasse(c.cote, classe, d, texteD, systeme);
-    return {std::string(classe), texteNombre(e.sup), texteNombre(e.inf), texteNombre(d + e.sup),
-            texteNombre(d + e.inf)};
+    ecartsClasse(c.cote, classe, d, texteD, systeme);
 }
 
-std::string_view motNature(Nature n)
+// The result of a fit of two classes that both have deviations at d.
+ResultatAjustement resultatClasses(double d, std::string_view alesage, std::string_view arbre, Systeme systeme)
 {
-    switch (n) {
-    case Nature::Jeu:
-        return "jeu";
-    case Nature::Serrage:
-        return "serrage";
-    case Nature::Incertain:
-        break;
-    }
-    return "incertain";
+    const std::string texteD = texteNombre(d);
+    verifierClasse(Alesage, alesage, d, texteD, systeme);
+    verifierClasse(Arbre, arbre, d, texteD, systeme);
+    return ajustementClasses(d, alesage, arbre, systeme);
 }
+
+std::string_view motNature(Nature n) { return description(n).mot; }
 
 // The output forms of a fit.
 enum class Forme { Lignes, Json, Dessin, Svg };
@@ -177,39 +174,46 @@ enum class Forme { Lignes, Json, Dessin, Svg };
 std::string ajustement(std::span<const std::string> positionnels, Forme forme, Systeme systeme)
 {
     const double d = lireDiametre(positionnels[0], systeme);
-    const std::string texteD = texteNombre(d);
-    const Resultat al = chercher(Alesage, positionnels[1], d, texteD, systeme);
-    const Resultat ar = chercher(Arbre, positionnels[2], d, texteD, systeme);
-    // Clearances come from the limit sizes as shown, like in the window, so
-    // both give the same four decimals and the same kind of fit.
-    const Jeux jeux = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
-                                   lireTexteNombre(ar.min));
-    const std::string &jeuMax = jeux.max.texte;
-    const std::string &jeuMin = jeux.min.texte;
-    const std::string_view nature = motNature(jeux.nature);
+    // The window's result: clearances from the limit sizes as shown, so both
+    // give the same four decimals and the same kind of fit.
+    const ResultatAjustement r = resultatClasses(d, positionnels[1], positionnels[2], systeme);
+    if (forme == Forme::Dessin)
+        return notationTexte(r, ".");
+    if (forme == Forme::Svg)
+        return svgSchema(construireSchema(r, "."));
 
-    if (forme == Forme::Dessin || forme == Forme::Svg) {
-        const AjustementAffiche a = ajustementClasses(d, al.classe, ar.classe, systeme);
-        if (forme == Forme::Dessin)
-            return notationTexte(a, ".");
-        return svgSchema(construireSchema(a, "."));
-    }
+    // Each side's texts: class, deviations, sizes.
+    struct Textes {
+        std::string classe, sup, inf, max, min;
+    };
+    auto textes = [&r](const DescriptionCote &c) {
+        const CoteAffichee &cote = r.ajustement.cote(c.cote);
+        const Tailles &t = *r.tailles(c.cote);
+        return Textes{cote.classe, texteNombre(cote.ecarts->sup), texteNombre(cote.ecarts->inf), texteNombre(t.max),
+                      texteNombre(t.min)};
+    };
+    const Jeux &jeux = *r.jeux;
+    const std::string_view nature = motNature(jeux.nature);
     std::ostringstream o;
     if (forme == Forme::Json) {
-        auto cote = [&](const DescriptionCote &c, const Resultat &r) {
-            o << '"' << c.sortie << "\":{\"classe\":\"" << r.classe << "\",\"" << c.sup << "\":" << r.sup
-              << ",\"" << c.inf << "\":" << r.inf << ",\"max\":" << r.max << ",\"min\":" << r.min << '}';
+        auto cote = [&](const DescriptionCote &c) {
+            const Textes t = textes(c);
+            o << '"' << c.sortie << "\":{\"classe\":\"" << t.classe << "\",\"" << c.sup << "\":" << t.sup
+              << ",\"" << c.inf << "\":" << t.inf << ",\"max\":" << t.max << ",\"min\":" << t.min << '}';
         };
-        o << "{\"diametre\":" << texteD << ',';
-        cote(Alesage, al);
+        o << "{\"diametre\":" << texteNombre(d) << ',';
+        cote(Alesage);
         o << ',';
-        cote(Arbre, ar);
-        o << ",\"jeu\":{\"max\":" << jeuMax << ",\"min\":" << jeuMin << "},\"nature\":\"" << nature << "\"}\n";
+        cote(Arbre);
+        o << ",\"jeu\":{\"max\":" << jeux.max.texte << ",\"min\":" << jeux.min.texte << "},\"nature\":\"" << nature
+          << "\"}\n";
     } else {
-        for (const auto &[c, r] : {std::pair{Alesage, al}, std::pair{Arbre, ar}})
-            o << c.sortie << ' ' << r.classe << ' ' << c.sup << '=' << r.sup << ' ' << c.inf << '=' << r.inf
-              << " max=" << r.max << " min=" << r.min << '\n';
-        o << "jeu max=" << jeuMax << " min=" << jeuMin << '\n' << "nature " << nature << '\n';
+        for (const DescriptionCote &c : {Alesage, Arbre}) {
+            const Textes t = textes(c);
+            o << c.sortie << ' ' << t.classe << ' ' << c.sup << '=' << t.sup << ' ' << c.inf << '=' << t.inf
+              << " max=" << t.max << " min=" << t.min << '\n';
+        }
+        o << "jeu max=" << jeux.max.texte << " min=" << jeux.min.texte << '\n' << "nature " << nature << '\n';
     }
     return o.str();
 }
@@ -334,10 +338,7 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
     bool premier = true;
     for (int i : recommandesOfferts(d)) {
         const AjustementRecommande &a = ajustementsRecommandes()[i];
-        const Resultat al = chercher(Alesage, a.alesage, d, texteD, Systeme::Defaut);
-        const Resultat ar = chercher(Arbre, a.arbre, d, texteD, Systeme::Defaut);
-        const Jeux j = calculerJeux(lireTexteNombre(al.max), lireTexteNombre(al.min), lireTexteNombre(ar.max),
-                                    lireTexteNombre(ar.min));
+        const Jeux j = *resultatClasses(d, a.alesage, a.arbre, Systeme::Defaut).jeux;
         if (json) {
             o << (premier ? "" : ",") << "{\"alesage\":\"" << a.alesage << "\",\"arbre\":\"" << a.arbre
               << "\",\"base\":\"" << nomBase(a.base) << "\",\"max\":" << j.max.texte << ",\"min\":" << j.min.texte
@@ -435,8 +436,13 @@ Sortie executer(std::span<const std::string> args)
         }
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
-        if (*seule == "--help")
-            return {std::string(Aide) + std::string(AideFrettage)};
+        if (*seule == "--help") {
+            // The general tolerances' options go last among the options; the
+            // press and free fits follow the exit status, as their own part.
+            const std::size_t fin = Aide.find("\n\nExit status") + 1;
+            return {std::string(Aide.substr(0, fin)) + std::string(AideGenerale) + std::string(Aide.substr(fin)) +
+                    std::string(AideFrettage)};
+        }
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};
         return {complet ? tableComplete() : table()};
@@ -452,6 +458,8 @@ Sortie executer(std::span<const std::string> args)
 
 int executerFit(std::span<const std::string> args, std::ostream &out, std::ostream &err)
 {
+    if (demandeGenerale(args))
+        return executerGenerale(args, out, err);
     Sortie sortie;
     try {
         sortie = executer(args);
@@ -461,6 +469,18 @@ int executerFit(std::span<const std::string> args, std::ostream &out, std::ostre
     }
     out << sortie.texte;
     return out ? sortie.code : SortieEcriture;
+}
+
+std::string citerArgument(std::string_view texte) { return cite(texte); }
+
+LectureArgument lireNombreArgument(std::string_view texte, double &v)
+{
+    switch (lireDecimal(texte, v)) {
+    case Lecture::Nombre: return LectureArgument::Nombre;
+    case Lecture::HorsLimites: return LectureArgument::HorsLimites;
+    case Lecture::Malforme: break;
+    }
+    return LectureArgument::Malforme;
 }
 
 } // namespace vestrel

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace vestrel {
 
@@ -16,5 +17,14 @@ inline constexpr int SortieMauvaiseEntree = 2;
 // to `out`, a single diagnostic line to `err`; on bad input nothing at all is
 // written to `out`.
 int executerFit(std::span<const std::string> args, std::ostream &out, std::ostream &err);
+
+// An argument quoted for a diagnostic: at most 40 bytes, every byte that is
+// not printable ASCII escaped, so the line stays one clean line.
+std::string citerArgument(std::string_view texte);
+
+// A whole plain decimal number: an optional "-", digits with at most one
+// "." or "," as separator. Sets `v` when it is a Nombre.
+enum class LectureArgument { Nombre, Malforme, HorsLimites };
+LectureArgument lireNombreArgument(std::string_view texte, double &v);
 
 } // namespace vestrel

@@ -3,6 +3,8 @@
 #include "calcul/ajustement_affiche.h"
 #include "calcul/frettage.h"
 #include "calcul/nombres.h"
+#include "calcul/resultat.h"
+#include "rendu/couleur.h"
 #include "tables/materiaux.h"
 
 #include <algorithm>
@@ -403,16 +405,14 @@ std::string_view raison(ErreurFrettage e)
     return "bad input";
 }
 
-std::string_view motNature(Nature n)
-{
-    return n == Nature::Jeu ? "jeu" : n == Nature::Serrage ? "serrage" : "incertain";
-}
-
 // A free fit as the window's "Libre" computes it: the four sizes, both
 // clearances and the kind of fit.
-std::string libre(const AjustementAffiche &a, bool enJson)
+std::string libre(const ResultatAjustement &r, bool enJson)
 {
-    const Jeux j = *jeux(a);
+    const AjustementAffiche &a = r.ajustement;
+    if (!r.jeux)
+        throw MauvaiseEntree{"--free: an upper deviation lies below its lower deviation"};
+    const Jeux &j = *r.jeux;
     std::ostringstream o;
     struct Cote_ {
         Cote cote;
@@ -423,7 +423,7 @@ std::string libre(const AjustementAffiche &a, bool enJson)
         o << '{';
     for (const Cote_ &c : Cotes) {
         const PaireEcarts e = *a.cote(c.cote).ecarts;
-        const Tailles t = *tailles(a, c.cote);
+        const Tailles t = *r.tailles(c.cote);
         if (enJson)
             o << '"' << c.nom << "\":{\"diametre\":" << texteNombre(a.taille(c.cote)) << ",\"" << c.sup
               << "\":" << texteNombre(e.sup) << ",\"" << c.inf << "\":" << texteNombre(e.inf)
@@ -435,9 +435,9 @@ std::string libre(const AjustementAffiche &a, bool enJson)
     }
     if (enJson)
         o << "\"jeu\":{\"max\":" << j.max.texte << ",\"min\":" << j.min.texte << "},\"nature\":\""
-          << motNature(j.nature) << "\"}\n";
+          << description(j.nature).mot << "\"}\n";
     else
-        o << "jeu max=" << j.max.texte << " min=" << j.min.texte << '\n' << "nature " << motNature(j.nature) << '\n';
+        o << "jeu max=" << j.max.texte << " min=" << j.min.texte << '\n' << "nature " << description(j.nature).mot << '\n';
     return o.str();
 }
 
@@ -489,7 +489,7 @@ std::optional<Sortie> executerFrettage(std::span<const std::string> args)
             throw MauvaiseEntree{"extra argument " + cite(d.positionnels[0]) + " with --free"};
         return Sortie{libre(lireAjustement(d), d.json)};
     }
-    const AjustementAffiche a = lireAjustement(d);
+    const ResultatAjustement a = lireAjustement(d);
     const ParametresFrettage p = lireParametres(d);
     const EvaluationFrettage e = evaluerFrettage(a, p);
     if (!e.resultat)

@@ -73,8 +73,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The windows are laid out for the Comic font; without it every text has to
-# shrink to fit, so the font is a dependency, not a recommendation.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-comic-neue)
+# shrink to fit, so the font is a dependency, not a recommendation. Qt's
+# French translation puts the file dialog and the message boxes in French.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, qt6-translations-l10n")
 # dpkg-shlibdeps (dpkg-dev) adds the exact library packages and versions from
 # the binaries; cmake/paquet-deb.cmake stops cpack when it is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

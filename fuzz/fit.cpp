@@ -23,12 +23,13 @@ namespace {
 // explores the paths behind a valid diameter and valid classes.
 constexpr std::array Diametres{"25",  "2", "1",  "500", "500.5",     "110",         "20",
                                "12.5", "-0", "0", "",   "--offered", "--preferred", "12,5",
-                               "600", "3150", "0.5"};
+                               "600", "3150", "0.5", "--general", "--kind", "angle"};
 constexpr std::array Alesages{"H7", "h7", "E11", "E11*", "P9", "ZC11", "T7", "JS9", "", "--json", "--table",
                               "0.01:0.04", "-0.05:-0.02", "0.04:0.01", "5:6", "0:0", ":", "--find",
-                              "H01", "CD7", "K9", "JS01"};
+                              "H01", "CD7", "K9", "JS01", "3", "m", "4000.001"};
 constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11", "", "--help", "--version",
-                            "--basis", "hole", "shaft", "any", "--preferred", "h0", "js1", "k18", "h01"};
+                            "--basis", "hole", "shaft", "any", "--preferred", "h0", "js1", "k18", "h01",
+                            "--class", "--kind", "edge", "angle", "v"};
 // The forms, and the whole system's option, anywhere among the arguments.
 constexpr std::array Formes{"--json", "--drawing", "--svg", "--complete"};
 // Pieces of press fit, free fit and materials command lines; a piece with
@@ -107,8 +108,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         verifier(proches > 0 && proches <= 10, "at most ten nearest fits", r);
     }
     const bool preferes = std::find(args.begin(), args.end(), "--preferred") != args.end();
-    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("assemblage") || r.starts_with("{") ||
-        recherche || preferes) {
+    if (r.starts_with("genre ")) {
+        // The general tolerances: a header, then one line a class, a number
+        // or "non defini".
+        static const std::regex ligne("[fmcv] (non defini|ecart=[0-9.]+ min=[0-9.]+ max=[0-9.]+|ecart=[0-9]+°[0-9]{2}' deg=[0-9.]+)");
+        std::istringstream lignes(r);
+        std::string l;
+        std::getline(lignes, l);
+        int classes = 0;
+        for (; std::getline(lignes, l); ++classes)
+            verifier(std::regex_match(l, ligne), "each class line is a deviation or says it is not defined", l);
+        verifier(classes >= 1 && classes <= 4, "one to four classes", r);
+    }
+    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("assemblage") ||
+        r.starts_with("{") || recherche || preferes
+        || r.starts_with("genre ")) {
         // Values follow "=" or ":"; words such as "tournant" may hold "nan".
         static const std::regex exposant("[0-9][eE][-+0-9]");
         static const std::regex infini("[=:]-?(inf|nan)");

@@ -1,6 +1,7 @@
 #include "rendu/notation.h"
 
 #include "calcul/nombres.h"
+#include "rendu/couleur.h"
 #include "rendu/xml.h"
 
 #include <vector>
@@ -24,6 +25,12 @@ std::string texteEcartNotation(double mm, std::string_view separateur)
     return localiserTexte(std::move(t), separateur);
 }
 
+std::string_view texteEcartsInverses(Cote c)
+{
+    return c == Cote::Alesage ? "L'écart supérieur de l'alésage est inférieur à l'écart inférieur"
+                              : "L'écart supérieur de l'arbre est inférieur à l'écart inférieur";
+}
+
 namespace {
 
 constexpr std::string_view Diametre = "\u2205";
@@ -39,12 +46,13 @@ struct Ligne {
 
 std::string nombre(double v, std::string_view sep) { return localiserTexte(texteNombre(v), sep); }
 
-std::vector<Ligne> lignes(const AjustementAffiche &a, std::string_view sep)
+std::vector<Ligne> lignes(const ResultatAjustement &res, std::string_view sep)
 {
+    const AjustementAffiche &a = res.ajustement;
     std::vector<Ligne> r;
     for (Cote c : {Cote::Alesage, Cote::Arbre}) {
         const CoteAffichee &cote = a.cote(c);
-        const auto t = tailles(a, c);
+        const auto &t = res.tailles(c);
         if (!t)
             continue;
         Ligne l{c, {}, nombre(a.taille(c), sep), cote.classe, {}, {}, nombre(t->max, sep), nombre(t->min, sep)};
@@ -63,16 +71,6 @@ std::vector<Ligne> lignes(const AjustementAffiche &a, std::string_view sep)
     return r;
 }
 
-std::string_view motNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return "avec jeu";
-    case Nature::Serrage: return "avec serrage";
-    case Nature::Incertain: break;
-    }
-    return "incertain";
-}
-
 std::string titre(const AjustementAffiche &a, const Jeux &j, std::string_view sep)
 {
     std::string t = "Ajustement ";
@@ -81,20 +79,21 @@ std::string titre(const AjustementAffiche &a, const Jeux &j, std::string_view se
     else
         t += std::string(Diametre) + nombre(a.diametre, sep) + " " + a.cote(Cote::Alesage).classe + "/"
              + a.cote(Cote::Arbre).classe;
-    return t + " : " + std::string(motNature(j.nature));
+    return t + " : " + std::string(description(j.nature).phrase);
 }
 
 std::string jeu(const Jeu &j, std::string_view sep) { return localiserTexte(j.texte, sep); }
 
 } // namespace
 
-std::string notationTexte(const AjustementAffiche &a, std::string_view sep)
+std::string notationTexte(const ResultatAjustement &r, std::string_view sep)
 {
-    const auto j = jeux(a);
+    const AjustementAffiche &a = r.ajustement;
+    const auto &j = r.jeux;
     std::string t;
     if (j)
         t += titre(a, *j, sep) + "\n";
-    for (const Ligne &l : lignes(a, sep)) {
+    for (const Ligne &l : lignes(r, sep)) {
         const bool al = l.cote == Cote::Alesage;
         t += l.nom + " : ";
         if (l.inf.empty())
@@ -109,12 +108,13 @@ std::string notationTexte(const AjustementAffiche &a, std::string_view sep)
     return t;
 }
 
-std::string notationHtml(const AjustementAffiche &a, std::string_view sep)
+std::string notationHtml(const ResultatAjustement &r, std::string_view sep)
 {
-    const std::vector<Ligne> ls = lignes(a, sep);
+    const AjustementAffiche &a = r.ajustement;
+    const std::vector<Ligne> ls = lignes(r, sep);
     if (ls.empty())
         return {};
-    const auto j = jeux(a);
+    const auto &j = r.jeux;
     std::string h = "<html><head><meta charset=\"utf-8\"></head><body>\n"
                     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
     if (j)

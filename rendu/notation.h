@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 
 #include <string>
 #include <string_view>
@@ -17,11 +17,15 @@ namespace vestrel {
 //   Alésage ∅25 H7 : ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25
 //   Arbre ∅25 g6 : es −0,007 ; ei −0,020 ; maxi 24,993 ; mini 24,98
 //   Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240
-std::string notationTexte(const AjustementAffiche &a, std::string_view separateur);
+std::string notationTexte(const ResultatAjustement &r, std::string_view separateur);
 // The same values as a small HTML table (pastes as a table).
-std::string notationHtml(const AjustementAffiche &a, std::string_view separateur);
+std::string notationHtml(const ResultatAjustement &r, std::string_view separateur);
 
 // A deviation in drawing notation ("+0,021", "0", "−0,007").
 std::string texteEcartNotation(double mm, std::string_view separateur);
+
+// The line that replaces the results of the free calculator when a side's
+// upper deviation is typed below its lower one.
+std::string_view texteEcartsInverses(Cote c);
 
 } // namespace vestrel

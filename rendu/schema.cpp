@@ -4,21 +4,12 @@
 #include "tables/etapes.h"
 #include "tables/systeme.h"
 #include "calcul/nombres.h"
+#include "rendu/notation.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vestrel {
-
-std::string_view texteNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return "Ajustement avec jeu";
-    case Nature::Serrage: return "Ajustement avec serrage";
-    case Nature::Incertain: break;
-    }
-    return "Ajustement incertain";
-}
 
 std::string texteMicrons(double microns, std::string_view separateur, bool signe)
 {
@@ -106,10 +97,11 @@ std::string texteLargeur(const AjustementAffiche &a, Cote c, double largeurMicro
     return "T = " + valeur;
 }
 
-std::optional<ZoneSchema> zoneDe(const AjustementAffiche &a, Cote c, std::string_view sep)
+std::optional<ZoneSchema> zoneDe(const ResultatAjustement &r, Cote c, std::string_view sep)
 {
+    const AjustementAffiche &a = r.ajustement;
     const CoteAffichee &cote = a.cote(c);
-    if (!cote.ecarts)
+    if (!cote.ecarts || !r.tailles(c))
         return std::nullopt;
     ZoneSchema z;
     const double sup = cote.ecarts->sup * 1000;
@@ -135,8 +127,11 @@ std::optional<ZoneSchema> zoneDe(const AjustementAffiche &a, Cote c, std::string
     return z;
 }
 
-std::string manque(const AjustementAffiche &a, Cote c, std::string_view sep)
+std::string manque(const ResultatAjustement &r, Cote c, std::string_view sep)
 {
+    const AjustementAffiche &a = r.ajustement;
+    if (r.cote(c).ecartsInverses)
+        return std::string(texteEcartsInverses(c));
     const std::string &classe = a.cote(c).classe;
     if (classe.empty())
         return c == Cote::Alesage ? "Choisissez une classe d'alésage" : "Choisissez une classe d'arbre";
@@ -161,19 +156,20 @@ std::string descriptionZone(const AjustementAffiche &a, Cote c, const ZoneSchema
 
 } // namespace
 
-ModeleSchema construireSchema(const AjustementAffiche &a, std::string_view sep)
+ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep)
 {
+    const AjustementAffiche &a = r.ajustement;
     ModeleSchema m;
     m.texteDiametre = std::string(Diametre) + localiserTexte(texteNombre(a.diametre), sep);
     double lo = 0, hi = 0;
     for (Cote c : {Cote::Alesage, Cote::Arbre}) {
         auto &z = m.zones[static_cast<int>(c)];
-        z = zoneDe(a, c, sep);
+        z = zoneDe(r, c, sep);
         if (z) {
             lo = std::min({lo, z->bas, z->haut, z->reference});
             hi = std::max({hi, z->bas, z->haut, z->reference});
         } else {
-            m.manques.push_back(manque(a, c, sep));
+            m.manques.push_back(manque(r, c, sep));
         }
     }
     m.echelle = echelleSchema(lo, hi);
@@ -190,11 +186,14 @@ ModeleSchema construireSchema(const AjustementAffiche &a, std::string_view sep)
             tete += " " + noms;
     }
     std::vector<std::string> parties;
-    if (const auto j = jeux(a)) {
+    if (const auto &j = r.jeux) {
         const ZoneSchema &al = *m.zone(Cote::Alesage);
         const ZoneSchema &ar = *m.zone(Cote::Arbre);
+        // The dimension in µm is the clearance as the results show it (its
+        // four-decimal text of the value), so that both read the same digits
+        // even where that text holds more than fifteen.
         auto cotation = [&](double bord, double bordArbre, const Jeu &jeu) {
-            const double v = jeu.valeur * 1000;
+            const double v = lireTexteNombre(texteJeu(jeu.valeur)) * 1000;
             return CotationSchema{bord, bordArbre, v, texteMicrons(v, sep, false) + std::string(Micro)};
         };
         // Maximum clearance: bore max - shaft min; minimum: bore min - shaft max.
@@ -202,7 +201,7 @@ ModeleSchema construireSchema(const AjustementAffiche &a, std::string_view sep)
         m.jeuMin = cotation(al.bas, ar.haut, j->min);
         const CotationSchema moyen = cotation(0, 0, j->moyen);
         m.nature = j->nature;
-        m.titre = texteNature(j->nature);
+        m.titre = description(j->nature).titre;
         m.legende = "Jeu maxi " + m.jeuMax->texte + " ; jeu mini " + m.jeuMin->texte + " ; jeu moyen " + moyen.texte;
         tete += ", " + enMinuscule(m.titre);
     }

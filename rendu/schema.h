@@ -2,6 +2,7 @@
 
 #include "calcul/ajustement.h"
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "tables/cote.h"
 #include "rendu/couleur.h"
 
@@ -13,8 +14,6 @@
 
 namespace vestrel {
 
-// CouleurJeu, CouleurIncertain or CouleurSerrage.
-
 // The drawing's other colours: lines and texts, the scale, the bore's
 // hatching, the shaft's fill.
 inline constexpr Couleur CouleurEncre{32, 32, 32};
@@ -22,8 +21,6 @@ inline constexpr Couleur CouleurGris{96, 96, 96};
 inline constexpr Couleur CouleurHachure{80, 80, 80};
 inline constexpr Couleur CouleurZoneArbre{170, 190, 225};
 inline constexpr Couleur CouleurFond{255, 255, 255};
-// "Ajustement avec jeu", "Ajustement incertain", "Ajustement avec serrage".
-std::string_view texteNature(Nature n);
 
 // The vertical scale, in micrometres from the zero line (the nominal size).
 struct Echelle {
@@ -64,13 +61,13 @@ struct ModeleSchema {
     std::optional<Nature> nature;
     std::string titre;                               // the kind of fit in words
     std::string legende;                             // "Jeu maxi 41 µm ; jeu mini 7 µm ; jeu moyen 24 µm"
-    std::vector<std::string> manques;                // "Choisissez une classe d'alésage"
+    std::vector<std::string> manques;                // "Choisissez une classe d'alésage", or why a side has no zone
     std::string description;                         // all of it as one line of text
 
     const std::optional<ZoneSchema> &zone(Cote c) const { return zones[static_cast<int>(c)]; }
 };
 
-ModeleSchema construireSchema(const AjustementAffiche &a, std::string_view separateur);
+ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view separateur);
 
 // The scale for values from lo to hi (µm, lo <= 0 <= hi): round ticks, with
 // a margin beyond both ends.

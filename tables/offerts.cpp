@@ -69,4 +69,23 @@ std::optional<unsigned> gradesActifs(Cote cote, int lettre, double d, Systeme sy
     return gradesDefinis(cote, lettre, s, systeme);
 }
 
+unsigned gradesComposables(Cote cote, int lettre, double d, Systeme systeme)
+{
+    // The whole system enables exactly the grades it defines.
+    if (systeme == Systeme::Complet)
+        return gradesActifs(cote, lettre, d, systeme).value_or(0);
+    const int s = sousEtape(d);
+    if (s < 0)
+        return 0;
+    unsigned masque = gradesActifs(cote, lettre, d).value_or(0);
+    for (int g = 0; g < 32; ++g) {
+        if (!((masque >> g) & 1U))
+            continue;
+        const auto classe = indexClasse(cote, composerClasse(cote, lettre, g));
+        if (!classe || !celluleEcart(cote, *classe, s))
+            masque &= ~(1U << g);
+    }
+    return masque;
+}
+
 } // namespace vestrel

@@ -34,4 +34,9 @@ std::optional<EcartsCentiemes> ecartsOfferts(Cote cote, int classe, int sousEtap
 // means every grade disabled (T/t up to 24 mm).
 std::optional<unsigned> gradesActifs(Cote cote, int lettre, double d, Systeme systeme = Systeme::Defaut);
 
+// The grades of gradesActifs whose class has deviations at d: those a
+// toolbar may compose there. 0 outside the catalogue's range (T9 and t9,
+// enabled from 180 to 200 mm where they have no deviations, are left out).
+unsigned gradesComposables(Cote cote, int lettre, double d, Systeme systeme = Systeme::Defaut);
+
 } // namespace vestrel

@@ -30,7 +30,7 @@ struct Case {
     const char *texte; // shown until the opening writes the real value
 };
 constexpr Case Cases[] = {
-    {"Cadre_Version", 440, 3000, 430, 350, "Version", 50, 0, 285, 240, "1.1"},
+    {"Cadre_Version", 440, 3000, 430, 350, "Version", 50, 0, 285, 240, VESTREL_VERSION},
     {"Cadre_Date", 2850, 3000, 1150, 350, "Lbl_Date", 50, 0, 1140, 240, "XX/XX/XXXX"},
     {"Cadre_Heure", 4050, 3000, 920, 350, "Lbl_Heure", 50, 0, 1100, 435, "HH-MM-SS"},
 };

@@ -1,5 +1,6 @@
 #include "ui/barre_outils.h"
 
+#include "calcul/ajustement.h"
 #include "tables/catalogue.h"
 #include "tables/offerts.h"
 #include "ui/cellule.h"
@@ -24,45 +25,76 @@ constexpr std::array<int, 14> Colonnes{200, 560, 920, 1280, 1630, 2000, 2360,
                                        2720, 3080, 3440, 3800, 4160, 4520, 4880};
 constexpr int TailleCellule = 350;
 constexpr int TailleCadre = 375;
-constexpr int IndiceT = 16;
+// From one line of cells of a row to the next.
+constexpr int LigneSuivante = 380;
 
-// Column of each letter code. On the second bore row ZA stands left of Z, on
-// the shaft row z stays left of za: users find each letter where they are
-// used to.
+// Column of each default letter code. On the second bore line ZA stands
+// left of Z, on the shaft line z stays left of za: users find each letter
+// where they are used to.
 constexpr std::array<int, NbLettres> ColonnesLettresAl{
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6, 8, 7, 9, 10};
 constexpr std::array<int, NbLettres> ColonnesLettresAr{
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-constexpr std::array<int, 14> ColonnesGrades{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 static_assert(ColonnesLettresAl[19] == 8 && ColonnesLettresAl[20] == 7, "ZA stands left of Z");
+// The default letters wrap after the twelfth; the whole system's 28 letters
+// fill two lines of 14 and its 20 grades (01, 0 .. 18) two lines of 10.
+constexpr int LettresParLigneDefaut = 12;
+constexpr int LettresParLigneComplet = 14;
+constexpr int GradesParLigneComplet = 10;
+static_assert(2 * LettresParLigneComplet == int(lettres_iso::CompletAlesage.size())
+              && LettresParLigneComplet <= int(Colonnes.size()) && 2 * GradesParLigneComplet == 20);
 
-// The four rows: which side, which kind, the object name, the top of the
-// first cell line and of the second (letter codes 12 and up), the columns.
+// The four rows: which side, which kind, the object name.
 struct DescriptionRangee {
     Cote cote;
     Rang rang;
     const char *nom;
-    int haut;
-    int haut2;
-    std::span<const int> colonnes;
 };
 constexpr std::array<DescriptionRangee, 4> Rangees{{
-    {Cote::Alesage, Rang::Lettre, "Lbl_TB_Cl_Al", 360, 740, ColonnesLettresAl},
-    {Cote::Alesage, Rang::Grade, "Lbl_TB_Ql_Al", 1250, 1250, ColonnesGrades},
-    {Cote::Arbre, Rang::Lettre, "Lbl_TB_Cl_Ar", 1750, 2130, ColonnesLettresAr},
-    {Cote::Arbre, Rang::Grade, "Lbl_TB_Ql_Ar", 2640, 2640, ColonnesGrades},
+    {Cote::Alesage, Rang::Lettre, "Lbl_TB_Cl_Al"},
+    {Cote::Alesage, Rang::Grade, "Lbl_TB_Ql_Al"},
+    {Cote::Arbre, Rang::Lettre, "Lbl_TB_Cl_Ar"},
+    {Cote::Arbre, Rang::Grade, "Lbl_TB_Ql_Ar"},
 }};
 
-// Outlines around the bore letters, bore grades, shaft letters, shaft grades.
 struct Cadre {
     int gauche, haut, largeur, hauteur;
 };
-constexpr std::array<Cadre, 4> Contours{{
-    {150, 320, 4400, 810},
-    {150, 1200, 4755, 430},
-    {150, 1710, 4400, 810},
-    {150, 2595, 5115, 435},
-}};
+// The layout of a catalogue's toolbar (twips): the top of the first line of
+// each row (in the order of Rangees), the outlines around the bore letters,
+// bore grades, shaft letters, shaft grades, and the frame's height.
+struct DispositionBarre {
+    std::array<int, 4> hauts;
+    std::array<Cadre, 4> contours;
+    int hauteur;
+};
+constexpr DispositionBarre DispositionDefaut{
+    {360, 1250, 1750, 2640},
+    {{{150, 320, 4400, 810}, {150, 1200, 4755, 430}, {150, 1710, 4400, 810}, {150, 2595, 5115, 435}}},
+    3255};
+// Each grade row has a second line: the shaft rows and the frame stand one
+// line lower, the frame two.
+constexpr DispositionBarre DispositionComplete{
+    {360, 1250, 2130, 3020},
+    {{{150, 320, 5115, 810}, {150, 1200, 3675, 810}, {150, 2090, 5115, 810}, {150, 2970, 3675, 810}}},
+    3255 + 2 * LigneSuivante};
+
+const DispositionBarre &disposition(Systeme systeme)
+{
+    return systeme == Systeme::Complet ? DispositionComplete : DispositionDefaut;
+}
+
+// Column and line of cell i of a row.
+QPoint placeCellule(Systeme systeme, Cote cote, Rang rang, int i)
+{
+    if (systeme == Systeme::Complet) {
+        const int n = rang == Rang::Lettre ? LettresParLigneComplet : GradesParLigneComplet;
+        return {i % n, i / n};
+    }
+    if (rang == Rang::Grade)
+        return {i, 0};
+    return {cote == Cote::Alesage ? ColonnesLettresAl[i] : ColonnesLettresAr[i], i < LettresParLigneDefaut ? 0 : 1};
+}
 
 int indexLigne(Cote cote, Rang rang)
 {
@@ -74,9 +106,20 @@ int indexCote(Cote cote)
     return cote == Cote::Alesage ? 0 : 1;
 }
 
-QString texteGrade(Cote cote, int i)
+// The index of the letter code "T" or "t" in a catalogue.
+int indiceT(Cote cote, Systeme systeme)
 {
-    return QString::number(premierGrade(cote) + i);
+    const auto codes = lettres(cote, systeme);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        if (codes[i] == (cote == Cote::Alesage ? "T" : "t"))
+            return int(i);
+    return -1;
+}
+
+// The smallest grade of a non-empty mask, IT01 before IT0.
+int plusPetitGrade(unsigned masque)
+{
+    return (masque & bitGrade(Grade01)) ? Grade01 : std::countr_zero(masque);
 }
 
 } // namespace
@@ -89,36 +132,52 @@ BarreOutils::BarreOutils(QWidget *parent)
     // inherit the font.
     setFont(polices::comic());
     setTitle(QStringLiteral("Choix de l'ajustement"));
-    setFixedSize(tailleTwips(5350, 3255));
     setMouseTracking(true);
     // The frame hides what lies under it in the window (the focus box
     // recup_curseur stands there).
     setAutoFillBackground(true);
 
-    for (std::size_t k = 0; k < Contours.size(); ++k) {
-        const Cadre &c = Contours[k];
-        auto *forme = new Forme(couleurs::Contour, this);
-        forme->setObjectName(QStringLiteral("Contour(%1)").arg(k));
-        forme->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
-    }
     m_cadreSel = new Forme(couleurs::Contour, this);
     m_cadreSel->setObjectName(QStringLiteral("Cadre_Sel"));
     m_cadreSel->resize(tailleTwips(TailleCadre, TailleCadre));
+    construire();
+}
 
-    for (const DescriptionRangee &d : Rangees) {
+int BarreOutils::hausseTwips() const
+{
+    return disposition(m_systeme).hauteur - DispositionDefaut.hauteur;
+}
+
+// The outlines and the cells of the catalogue, laid out for it.
+void BarreOutils::construire()
+{
+    const DispositionBarre &dispo = disposition(m_systeme);
+    setFixedSize(tailleTwips(5350, dispo.hauteur));
+    for (std::size_t k = 0; k < dispo.contours.size(); ++k) {
+        const Cadre &c = dispo.contours[k];
+        auto *forme = new Forme(couleurs::Contour, this);
+        forme->setObjectName(QStringLiteral("Contour(%1)").arg(k));
+        forme->setGeometry(rectTwips(c.gauche, c.haut, c.largeur, c.hauteur));
+        forme->show();
+        m_contours.append(forme);
+    }
+
+    for (std::size_t r = 0; r < Rangees.size(); ++r) {
+        const DescriptionRangee &d = Rangees[r];
         Ligne &l = ligne(d.cote, d.rang);
-        const int n = d.rang == Rang::Lettre ? NbLettres : nbGrades(d.cote);
+        l = {};
+        const int n = d.rang == Rang::Lettre ? nbLettres(m_systeme) : nbGrades(d.cote, m_systeme);
         for (int i = 0; i < n; ++i) {
-            const QString texte = d.rang == Rang::Lettre
-                                      ? QString::fromUtf8(lettres(d.cote)[i].data(),
-                                                          qsizetype(lettres(d.cote)[i].size()))
-                                      : texteGrade(d.cote, i);
-            auto *c = new Cellule(texte, this);
+            const QString texteCellule = d.rang == Rang::Lettre
+                                             ? texte(lettres(d.cote, m_systeme)[i])
+                                             : QString::fromStdString(texteGrade(premierGrade(d.cote, m_systeme) + i));
+            auto *c = new Cellule(texteCellule, this);
             c->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(d.nom)).arg(i));
             polices::donner(c, polices::comic());
             c->setAlignment(Qt::AlignCenter);
-            const int haut = i < 12 ? d.haut : d.haut2;
-            c->setGeometry(rectTwips(Colonnes[d.colonnes[i]], haut, TailleCellule, TailleCellule));
+            const QPoint place = placeCellule(m_systeme, d.cote, d.rang, i);
+            c->setGeometry(rectTwips(Colonnes[place.x()], dispo.hauts[r] + place.y() * LigneSuivante, TailleCellule,
+                                     TailleCellule));
             connect(c, &Cellule::presse, this, [this, d, i] {
                 if (d.rang == Rang::Lettre)
                     presseLettre(d.cote, i);
@@ -128,15 +187,35 @@ BarreOutils::BarreOutils(QWidget *parent)
             connect(c, &Cellule::survole, this, [this, d, i](const QPoint &pos) {
                 survole(d.cote, d.rang, i, pos);
             });
+            c->show();
             l.cellules.append(c);
         }
     }
     // The hover frame is drawn around a cell, so it lies under the cells; the
     // outlines lie under both.
     m_cadreSel->lower();
-    for (QObject *o : children()) {
-        if (auto *forme = qobject_cast<Forme *>(o); forme && forme != m_cadreSel)
-            forme->lower();
+    for (Forme *forme : m_contours)
+        forme->lower();
+}
+
+void BarreOutils::setSysteme(Systeme systeme)
+{
+    if (systeme == m_systeme)
+        return;
+    // The classes composed so far, kept where the new catalogue has them.
+    const std::array<QString, 2> composees{classeComposee(Cote::Alesage), classeComposee(Cote::Arbre)};
+    for (Ligne &l : m_lignes) {
+        qDeleteAll(l.cellules);
+        l = {};
+    }
+    qDeleteAll(m_contours);
+    m_contours.clear();
+    m_cadreSel->hide();
+    m_systeme = systeme;
+    construire();
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        if (!montrerClasse(cote, composees[indexCote(cote)].toStdString()))
+            montrerClasse(cote, cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre);
     }
 }
 
@@ -168,52 +247,76 @@ int BarreOutils::indiceSurvole(Cote cote, Rang rang) const
 void BarreOutils::initialiser()
 {
     // H7 for the bore and f7 for the shaft, the start fit of the window.
-    struct Depart {
-        Cote cote;
-        int lettre;
-        int grade;
-    };
-    for (const Depart &d : {Depart{Cote::Alesage, 7, 7}, Depart{Cote::Arbre, 5, 7}}) {
-        Choix &choix = m_choix[indexCote(d.cote)];
-        choix.lettre = d.lettre;
-        choix.grade = d.grade;
-        Ligne &lettres = ligne(d.cote, Rang::Lettre);
-        Ligne &grades = ligne(d.cote, Rang::Grade);
-        lettres.sel = d.lettre;
-        grades.sel = d.grade - premierGrade(d.cote);
-        lettres.survol = 0;
-        grades.survol = 0;
-        if (const auto masque = gradesActifs(d.cote, d.lettre, m_diametre))
-            etatGrades(d.cote, *masque);
-        Choisir_Element(lettres.cellules, int(lettres.cellules.size()) - 1, lettres.sel);
-        Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        montrerClasse(cote, cote == Cote::Alesage ? ClasseDefautAlesage : ClasseDefautArbre);
+        ligne(cote, Rang::Lettre).survol = 0;
+        ligne(cote, Rang::Grade).survol = 0;
     }
-    // Where the frame stood when the window was drawn; the first hover
-    // clearing or press hides it.
-    m_cadreSel->move(pointTwips(4800, 840));
-    m_cadreSel->show();
+    // The hover frame shows only around a cell under the pointer.
+    m_cadreSel->hide();
+}
+
+void BarreOutils::setDiametre(double d)
+{
+    m_diametre = d;
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        if (m_choix[indexCote(cote)].lettre < 0)
+            continue;
+        etatGrades(cote, masqueGrades(cote));
+        // The grade picked stays lit only where it has a class; it comes
+        // back when the diameter does.
+        Ligne &grades = ligne(cote, Rang::Grade);
+        const int attendu =
+            classeComposee(cote).isEmpty() ? -1 : m_choix[indexCote(cote)].grade - premierGrade(cote, m_systeme);
+        if (grades.sel != attendu) {
+            grades.sel = attendu;
+            Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, attendu);
+        }
+    }
 }
 
 QString BarreOutils::lettre(Cote cote) const
 {
-    return texte(lettres(cote)[m_choix[indexCote(cote)].lettre]);
+    const int l = m_choix[indexCote(cote)].lettre;
+    return l < 0 ? QString() : texte(lettres(cote, m_systeme)[l]);
 }
 
 QString BarreOutils::grade(Cote cote) const
 {
-    return QString::number(m_choix[indexCote(cote)].grade);
+    const int g = m_choix[indexCote(cote)].grade;
+    return g == SansGrade ? QString() : QString::fromStdString(texteGrade(g));
 }
 
 QString BarreOutils::classeComposee(Cote cote) const
 {
     const Choix &choix = m_choix[indexCote(cote)];
-    return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade));
+    if (choix.lettre < 0 || choix.grade == SansGrade || !(masqueGrades(cote) & bitGrade(choix.grade)))
+        return {};
+    return QString::fromStdString(composerClasse(cote, choix.lettre, choix.grade, m_systeme));
+}
+
+unsigned BarreOutils::masqueGrades(Cote cote) const
+{
+    const int l = m_choix[indexCote(cote)].lettre;
+    return l < 0 ? 0 : gradesComposables(cote, l, m_diametre, m_systeme);
+}
+
+void BarreOutils::effacerClasse(Cote cote)
+{
+    m_choix[indexCote(cote)] = {};
+    for (const Rang rang : {Rang::Lettre, Rang::Grade}) {
+        Ligne &l = ligne(cote, rang);
+        l.sel = -1;
+        Effacer_Rangee(l.cellules, int(l.cellules.size()) - 1);
+    }
+    etatGrades(cote, 0);
 }
 
 bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
 {
-    const auto c = decomposerClasse(cote, classe);
-    if (!c || c->grade < premierGrade(cote) || c->grade >= premierGrade(cote) + nbGrades(cote))
+    const auto c = decomposerClasse(cote, classe, m_systeme);
+    const int premier = premierGrade(cote, m_systeme);
+    if (!c || c->grade < premier || c->grade >= premier + nbGrades(cote, m_systeme))
         return false;
     const int lettre = c->lettre, grade = c->grade;
 
@@ -221,9 +324,8 @@ bool BarreOutils::montrerClasse(Cote cote, std::string_view classe)
     Ligne &lettresLigne = ligne(cote, Rang::Lettre);
     Ligne &grades = ligne(cote, Rang::Grade);
     lettresLigne.sel = lettre;
-    grades.sel = grade - premierGrade(cote);
-    if (const auto masque = gradesActifs(cote, lettre, m_diametre))
-        etatGrades(cote, *masque);
+    grades.sel = grade - premier;
+    etatGrades(cote, masqueGrades(cote));
     Choisir_Element(lettresLigne.cellules, int(lettresLigne.cellules.size()) - 1, lettresLigne.sel);
     Choisir_Element(grades.cellules, int(grades.cellules.size()) - 1, grades.sel);
     return true;
@@ -246,7 +348,7 @@ void BarreOutils::presseGrade(Cote cote, int indice)
     Choisir_Element(l.cellules, int(l.cellules.size()) - 1, indice);
     l.sel = indice;
     m_cadreSel->hide();
-    m_choix[indexCote(cote)].grade = premierGrade(cote) + indice;
+    m_choix[indexCote(cote)].grade = premierGrade(cote, m_systeme) + indice;
     composer(cote);
 }
 
@@ -257,30 +359,29 @@ void BarreOutils::composer(Cote cote)
 
 void BarreOutils::activerGrades(Cote cote)
 {
-    const Choix &choix = m_choix[indexCote(cote)];
-    const auto masque = gradesActifs(cote, choix.lettre, m_diametre);
-    // Outside 1 < D <= 500 no range of the letter applies: the grade row, the
-    // grade last picked and the enabled cells stay as they are.
-    if (!masque)
-        return;
+    const unsigned masque = masqueGrades(cote);
     Ligne &grades = ligne(cote, Rang::Grade);
     Effacer_Rangee(grades.cellules, int(grades.cellules.size()) - 1);
-    // The smallest grade that exists is preselected; with none (T and t up
-    // to 24 mm) the grade last picked is kept.
-    if (*masque != 0) {
-        const int g = std::countr_zero(*masque);
-        grades.sel = g - premierGrade(cote);
+    // The smallest grade that has a class is preselected. With none (T and
+    // t up to 24 mm, a diameter outside the tables) the side has no class:
+    // no grade of another letter or diameter is composed with this one.
+    Choix &choix = m_choix[indexCote(cote)];
+    if (masque != 0) {
+        choix.grade = plusPetitGrade(masque);
+        grades.sel = choix.grade - premierGrade(cote, m_systeme);
         Surligner(grades.cellules, grades.sel);
-        m_choix[indexCote(cote)].grade = g;
+    } else {
+        choix.grade = SansGrade;
+        grades.sel = -1;
     }
-    etatGrades(cote, *masque);
+    etatGrades(cote, masque);
 }
 
 void BarreOutils::etatGrades(Cote cote, unsigned masque)
 {
     const Rangee &cellules = ligne(cote, Rang::Grade).cellules;
     for (int i = 0; i < cellules.size(); ++i)
-        cellules[i]->setEnabled((masque >> (premierGrade(cote) + i)) & 1U);
+        cellules[i]->setEnabled((masque & bitGrade(premierGrade(cote, m_systeme) + i)) != 0);
 }
 
 void BarreOutils::survole(Cote cote, Rang rang, int indice, const QPoint &globalPos)
@@ -317,8 +418,8 @@ void BarreOutils::retirerSurvol()
 
 void BarreOutils::activerT(bool actif)
 {
-    ligne(Cote::Alesage, Rang::Lettre).cellules[IndiceT]->setEnabled(actif);
-    ligne(Cote::Arbre, Rang::Lettre).cellules[IndiceT]->setEnabled(actif);
+    for (const Cote cote : {Cote::Alesage, Cote::Arbre})
+        ligne(cote, Rang::Lettre).cellules[indiceT(cote, m_systeme)]->setEnabled(actif);
 }
 
 void BarreOutils::mouseMoveEvent(QMouseEvent *event)

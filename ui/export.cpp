@@ -3,6 +3,7 @@
 #include "calcul/nombres.h"
 #include "rendu/notation.h"
 #include "ui/dessin_schema.h"
+#include "ui/langue.h"
 #include "ui/schema.h"
 
 #include <QApplication>
@@ -11,11 +12,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vestrel {
@@ -45,7 +46,7 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &date, const QList<PageTexte> &pages)
+bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date, const QList<PageTexte> &pages)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -73,10 +74,7 @@ bool peindrePdf(QIODevice *sortie, const AjustementAffiche &a, const QDateTime &
     p.setFont(titre);
     ligne(0, 30, QStringLiteral("Fiche d'ajustement"));
     p.setFont(texte);
-    const QLocale locale;
-    ligne(32, 16, QStringLiteral("Établie le %1 à %2")
-                      .arg(locale.toString(date.date(), QLocale::LongFormat),
-                           locale.toString(date.time(), QLocale::ShortFormat)));
+    ligne(32, 16, QStringLiteral("Établie le %1").arg(texteDateHeure(date)));
     double y = 64;
     const std::string sep = separateurLocal();
     for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -147,7 +145,7 @@ QString raison(const QString &chemin, const QSaveFile &fichier, bool ouvert)
 
 } // namespace
 
-QMimeData *donneesAjustement(const AjustementAffiche &a)
+QMimeData *donneesAjustement(const ResultatAjustement &a)
 {
     const std::string sep = separateurLocal();
     auto *donnees = new QMimeData;
@@ -156,7 +154,7 @@ QMimeData *donneesAjustement(const AjustementAffiche &a)
     return donnees;
 }
 
-void copierAjustement(const AjustementAffiche &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
+void copierAjustement(const ResultatAjustement &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
 
 QString nomExport(const AjustementAffiche &a, FormatExport format)
 {
@@ -206,7 +204,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
     return image;
 }
 
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format, const QDateTime &date,
+QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExport format, const QDateTime &date,
                  const QList<PageTexte> &pages)
 {
     QSaveFile fichier(chemin);
@@ -237,18 +235,48 @@ QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport
     return {};
 }
 
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a, const QList<PageTexte> &pages)
+void montrerErreurExport(QWidget *parent, const QString &erreur)
 {
+    // A path in « » stays whole on its line: a break after "« /" would read
+    // as two names. No break may fall inside the guillemets: the word joiner
+    // U+2060 holds each punctuation mark to its neighbours, and spaces there
+    // are non-breaking.
+    static const QRegularExpression guillemets(QStringLiteral("«\\s*(.*?)\\s*»"));
+    QString texte;
+    qsizetype debut = 0;
+    for (auto it = guillemets.globalMatch(erreur); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        texte += erreur.mid(debut, m.capturedStart() - debut);
+        texte += QStringLiteral("«\u00A0");
+        for (const QChar c : m.captured(1)) {
+            texte += c.isSpace() ? QChar(0x00A0) : c;
+            if (!c.isLetterOrNumber())
+                texte += QChar(0x2060);
+        }
+        texte += QStringLiteral("\u00A0»");
+        debut = m.capturedEnd();
+    }
+    texte += erreur.mid(debut);
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Vestrel"), texte, QMessageBox::Ok, parent);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
+}
+
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const QList<PageTexte> &pages)
+{
+    // The folder of the last export, for the rest of the run.
+    static QString dossier = QDir::homePath();
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
-                                                        QDir::home().filePath(nomExport(a)), filtresExport(), &filtre);
+                                                        QDir(dossier).filePath(nomExport(a.ajustement)), filtresExport(), &filtre);
     if (choisi.isEmpty())
         return {};
+    dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
     const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), pages);
     if (!erreur.isEmpty()) {
-        QMessageBox::warning(parent, QStringLiteral("Vestrel"), erreur);
+        montrerErreurExport(parent, erreur);
         return {};
     }
     return chemin;

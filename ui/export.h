@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "rendu/schema.h"
 
 #include <QDateTime>
@@ -18,8 +19,8 @@ namespace vestrel {
 
 // The fit in drawing notation for the clipboard: text/plain and text/html,
 // numbers with the separator of QLocale(). The caller owns the result.
-QMimeData *donneesAjustement(const AjustementAffiche &a);
-void copierAjustement(const AjustementAffiche &a);
+QMimeData *donneesAjustement(const ResultatAjustement &r);
+void copierAjustement(const ResultatAjustement &r);
 
 enum class FormatExport { Pdf, Svg, Png };
 
@@ -44,14 +45,17 @@ struct PageTexte {
 // vectors; then one page for each of `pages`), or the diagram alone as SVG
 // or as PNG at twice its size. Returns an empty text on success, else the
 // reason in French, for one message box.
-QString exporter(const AjustementAffiche &a, const QString &chemin, FormatExport format,
+QString exporter(const ResultatAjustement &r, const QString &chemin, FormatExport format,
                  const QDateTime &date = QDateTime::currentDateTime(), const QList<PageTexte> &pages = {});
 
 // The diagram painted into an image of `taille` times `facteur` pixels.
 QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 
+// The message box of a failed export; the paths it names in « » are never
+// broken across lines.
+void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
-QString exporterAvecDialogue(QWidget *parent, const AjustementAffiche &a, const QList<PageTexte> &pages = {});
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const QList<PageTexte> &pages = {});
 
 } // namespace vestrel

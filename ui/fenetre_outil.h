@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 
 #include <QList>
 #include <QPointer>
@@ -19,11 +19,12 @@ namespace vestrel {
 QPoint placerOutil(const QRect &principale, const QSize &taille, const QRect &ecran,
                    const QList<QRect> &voisines = {});
 
-// What a tool window reads of the main window: the fit the results show and
-// the diameter as typed in its box.
+// What a tool window reads of the main window: the result of the fit the
+// results show, the diameter as typed in its box, and the catalogue in force.
 struct VuePrincipale {
-    const AjustementAffiche &affichage;
+    const ResultatAjustement &resultat;
     QString diametreTexte;
+    Systeme systeme = Systeme::Defaut;
 };
 
 // The base of the windows of the "Outils" menu: a top-level tool window of

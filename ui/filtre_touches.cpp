@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace vestrel {
 
 FiltreTouches::FiltreTouches(Filtre filtre, QObject *parent)
@@ -14,7 +16,26 @@ FiltreTouches *FiltreTouches::installer(QObject *boite, Filtre filtre)
 {
     auto *f = new FiltreTouches(filtre, boite);
     boite->installEventFilter(f);
+    if (auto *ligne = qobject_cast<QLineEdit *>(boite))
+        ligne->setValidator(new ValidateurNombre(filtre, ligne));
     return f;
+}
+
+ValidateurNombre::ValidateurNombre(Filtre filtre, QObject *parent)
+    : QValidator(parent), m_filtre(filtre)
+{
+}
+
+QValidator::State ValidateurNombre::validate(QString &texte, int &position) const
+{
+    const QString net = texte.trimmed();
+    if (net.size() != texte.size()) {
+        position = std::min(position, int(net.size()));
+        texte = net;
+    }
+    // An empty box is acceptable too: Enter and the box's owner decide what
+    // it means, not the filter.
+    return formeNombre(m_filtre, texte.toStdString()) ? Acceptable : Invalid;
 }
 
 bool FiltreTouches::refusee(Filtre filtre, const QKeyEvent *touche)

@@ -3,6 +3,7 @@
 #include "calcul/nombres.h"
 
 #include <QObject>
+#include <QValidator>
 
 class QKeyEvent;
 class QLineEdit;
@@ -20,7 +21,10 @@ class FiltreTouches : public QObject
 public:
     FiltreTouches(Filtre filtre, QObject *parent = nullptr);
 
-    // Installs a filter on `boite`, owned by it.
+    // Installs a filter on `boite`, owned by it. A line edit also gets a
+    // ValidateurNombre: an edit, typed or pasted, after which its text could
+    // no longer form a number (a second separator, a "-" not first) is
+    // refused whole.
     static FiltreTouches *installer(QObject *boite, Filtre filtre);
 
     // Whether the key must be dropped before it reaches a box of `filtre`.
@@ -28,6 +32,20 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    Filtre m_filtre;
+};
+
+// Accepts the texts of formeNombre, blanks around a pasted number removed,
+// and refuses every other.
+class ValidateurNombre : public QValidator
+{
+    Q_OBJECT
+
+public:
+    ValidateurNombre(Filtre filtre, QObject *parent = nullptr);
+    State validate(QString &texte, int &position) const override;
 
 private:
     Filtre m_filtre;

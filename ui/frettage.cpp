@@ -161,9 +161,9 @@ Frettage::Frettage(QWidget *fenetre)
     placer();
 }
 
-void Frettage::preparer(const VuePrincipale &vue) { montrer(vue.affichage); }
+void Frettage::preparer(const VuePrincipale &vue) { montrer(vue.resultat); }
 
-void Frettage::actualiser(const VuePrincipale &vue) { montrer(vue.affichage); }
+void Frettage::actualiser(const VuePrincipale &vue) { montrer(vue.resultat); }
 
 Frettage::~Frettage() = default;
 
@@ -330,16 +330,16 @@ void Frettage::remplirMateriau(int piece, int index)
     m_remplissage = avant;
 }
 
-void Frettage::montrer(const AjustementAffiche &ajustement)
+void Frettage::montrer(const ResultatAjustement &ajustement)
 {
     m_ajustement = ajustement;
     // Until typed, a designer's first guess: a hub twice the diameter, a
     // joint as long as the diameter.
     const bool avant = std::exchange(m_remplissage, true);
     if (!m_diaExt->isModified())
-        m_diaExt->setText(texteNombreLocal(2 * ajustement.diametre));
+        m_diaExt->setText(texteNombreLocal(2 * ajustement.ajustement.diametre));
     if (!m_longueur->isModified())
-        m_longueur->setText(texteNombreLocal(ajustement.diametre));
+        m_longueur->setText(texteNombreLocal(ajustement.ajustement.diametre));
     m_remplissage = avant;
     calculer();
 }
@@ -519,11 +519,11 @@ QStringList Frettage::texteEntrees() const
 {
     QStringList t;
     auto champ = [&](const QString &libelle, const QLineEdit *b) { t << libelle + QStringLiteral(" : ") + b->text(); };
-    const QString ajuste = m_ajustement.libre
-                               ? QStringLiteral("Ajustement libre, diamètre %1 mm").arg(texteNombreLocal(m_ajustement.diametre))
+    const QString ajuste = m_ajustement.ajustement.libre
+                               ? QStringLiteral("Ajustement libre, diamètre %1 mm").arg(texteNombreLocal(m_ajustement.ajustement.diametre))
                                : QStringLiteral("Ajustement ∅%1 %2/%3")
-                                     .arg(texteNombreLocal(m_ajustement.diametre),
-                                          texte(m_ajustement.cotes[0].classe), texte(m_ajustement.cotes[1].classe));
+                                     .arg(texteNombreLocal(m_ajustement.ajustement.diametre),
+                                          texte(m_ajustement.ajustement.cotes[0].classe), texte(m_ajustement.ajustement.cotes[1].classe));
     t << ajuste;
     for (const Controle &c : Controles)
         if (c.genre == Genre::Saisie || c.genre == Genre::SaisieSignee) {
@@ -556,7 +556,7 @@ void Frettage::chercherAjustements()
         return;
     const auto plage = jeuxQuiTiennent(*m_evaluation.resultat->charge);
     if (plage)
-        emit chercher(texteNombreLocal(m_ajustement.diametre), plage->mini_mm, plage->maxi_mm);
+        emit chercher(texteNombreLocal(m_ajustement.ajustement.diametre), plage->mini_mm, plage->maxi_mm);
 }
 
 bool Frettage::eventFilter(QObject *objet, QEvent *event)

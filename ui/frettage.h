@@ -48,8 +48,8 @@ public:
     // Computes the press fit of this fit (the main window's, as shown). The
     // hub outer diameter and the joint length follow its diameter (2·D and
     // D) until the user types them.
-    void montrer(const AjustementAffiche &ajustement);
-    const AjustementAffiche &ajustement() const { return m_ajustement; }
+    void montrer(const ResultatAjustement &ajustement);
+    const ResultatAjustement &ajustement() const { return m_ajustement; }
 
     // The inputs as read from the controls, and the last evaluation.
     ParametresFrettage parametres() const;
@@ -89,7 +89,7 @@ private:
     void chercherAjustements();
     QStringList texteResultats(const QList<LigneFrettage> &lignes) const;
 
-    AjustementAffiche m_ajustement;
+    ResultatAjustement m_ajustement;
     EvaluationFrettage m_evaluation;
     ParametresFrettage m_parametres;
     std::array<CotePiece, 2> m_pieces; // hub, shaft

@@ -154,7 +154,7 @@ BarreMenus::BarreMenus(QWidget *fenetre, std::span<const ItemOutil> outils)
     m_pic->setPixmap(imageCoche(m_pic->devicePixelRatioF()));
     m_pic->hide();
     // The program always starts in the "Popup" method.
-    cocher(0);
+    cocher(Methode::Popup);
 
     // Showing a drop-down leaves the main window active, so a click on the
     // main window would not activate it again: the press itself closes an
@@ -183,11 +183,11 @@ void BarreMenus::masquerMenus()
     m_selection->hide();
 }
 
-void BarreMenus::cocher(int methode)
+void BarreMenus::cocher(Methode methode)
 {
     MenuDeroulant *methodes = m_deroulants.at(Methodes);
     for (int k = 0; k < methodes->nombreItems(); ++k)
-        methodes->icone(k)->setPixmap(k == methode ? m_pic->pixmap() : QPixmap());
+        methodes->icone(k)->setPixmap(k == indexMethode(methode) ? m_pic->pixmap() : QPixmap());
 }
 
 void BarreMenus::cocherOutil(int k, bool coche)
@@ -241,8 +241,9 @@ void BarreMenus::choisir(int menu, int item)
     case Fichier:
         terminerProgramme();
     case Methodes:
-        cocher(item);
-        emit methodeChoisie(item);
+        // Item k of the Selection menu is the method of index k.
+        cocher(methodeIndex(item));
+        emit methodeChoisie(methodeIndex(item));
         m_deroulants[Methodes]->hide();
         break;
     case Aide:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calcul/etat.h"
+
 #include <QList>
 #include <QObject>
 
@@ -55,8 +57,8 @@ public:
     // Activation of the main window: hides every visible drop-down and the
     // title rectangle.
     void masquerMenus();
-    // Moves the check mark of the Selection menu to method k.
-    void cocher(int methode);
+    // Moves the check mark of the Selection menu to the method.
+    void cocher(Methode methode);
     // The check mark of item k of the Outils menu (an item that shows one).
     void cocherOutil(int k, bool coche);
     // Item k of the Outils menu enabled, or drawn disabled and inert.
@@ -69,7 +71,7 @@ public:
 
 signals:
     // An item of the Selection menu was chosen.
-    void methodeChoisie(int methode);
+    void methodeChoisie(Methode methode);
     // Item k of the Outils menu was chosen.
     void outilChoisi(int k);
 

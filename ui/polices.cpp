@@ -39,7 +39,7 @@ struct Place {
 constexpr Place PlacesEtroites[] = {
     {"Fichier", 680},      {"Selection", 850}, {"?", 100},     {"Quitter", 750},
     {"A Propos", 960},     {" Popup", 900},    {" Libre", 900}, {" Barre outil", 1110},
-    {"1.1", 285},          {"ZC11", 495},      {"JS18", 495},   {"E11*", 495},
+    {VESTREL_VERSION, 285},          {"ZC11", 495},      {"JS18", 495},   {"E11*", 495},
     {"zc11", 500},         {"e12*", 500},      {"ZC", 350},     {"JS", 350},
     {"zc", 350},           {"js", 350},        {"18", 350},
 };

@@ -115,7 +115,17 @@ Recherche::~Recherche() = default;
 
 void Recherche::preparer(const VuePrincipale &vue)
 {
+    m_systeme = vue.systeme;
     setDiametreTexte(vue.diametreTexte);
+}
+
+// The catalogue of the main window is the one searched.
+void Recherche::actualiser(const VuePrincipale &vue)
+{
+    if (vue.systeme == m_systeme)
+        return;
+    m_systeme = vue.systeme;
+    rechercher();
 }
 
 void Recherche::creerControles()
@@ -189,12 +199,23 @@ void Recherche::setDemande(const QString &diametreTexte, double jeuMini_mm, doub
 // Reads the inputs as typed, searches, shows.
 void Recherche::rechercher()
 {
+    // An empty clearance box (or a lone "-") is no 0: the search waits for it.
+    for (const auto &[boite, manque] : {std::pair{m_jeuMini, "Saisissez le jeu mini"},
+                                        std::pair{m_jeuMaxi, "Saisissez le jeu maxi"}}) {
+        if (!nombreSaisi(boite->text().toStdString())) {
+            m_resultats->afficher({});
+            afficherMessage(QString::fromUtf8(manque), true);
+            m_appliquer->setEnabled(false);
+            return;
+        }
+    }
     DemandeRecherche demande;
     demande.diametre = lireSaisie(m_diametre->text());
     demande.jeuMini = lireSaisie(m_jeuMini->text());
     demande.jeuMaxi = lireSaisie(m_jeuMaxi->text());
     demande.base = Bases[std::max(0, m_base->currentIndex())].base;
     demande.recommandesSeulement = m_preferes->isChecked();
+    demande.systeme = m_systeme;
     const ResultatRecherche resultat = rechercherAjustements(demande);
     m_resultats->afficher(resultat);
 
@@ -202,7 +223,7 @@ void Recherche::rechercher()
     bool alerte = true;
     switch (resultat.refus) {
     case RefusRecherche::Diametre:
-        message = QStringLiteral("Le diamètre doit être supérieur à 1 et inférieur ou égal à 500");
+        message = texteDiametreHorsPlage(m_systeme, QStringLiteral(" "));
         break;
     case RefusRecherche::JeuxInverses: message = QStringLiteral("Le jeu mini dépasse le jeu maxi"); break;
     case RefusRecherche::Aucun: {
@@ -217,15 +238,20 @@ void Recherche::rechercher()
         break;
     }
     }
-    m_message->setText(message);
-    QPalette p = m_message->palette();
-    p.setColor(QPalette::WindowText, alerte ? Alerte : QColor(Qt::black));
-    m_message->setPalette(p);
+    afficherMessage(message, alerte);
 
     const bool lignes = m_resultats->rowCount() > 0;
     if (lignes)
         m_table->setCurrentIndex(m_resultats->index(0, 0));
     m_appliquer->setEnabled(lignes);
+}
+
+void Recherche::afficherMessage(const QString &message, bool alerte)
+{
+    m_message->setText(message);
+    QPalette p = m_message->palette();
+    p.setColor(QPalette::WindowText, alerte ? Alerte : QColor(Qt::black));
+    m_message->setPalette(p);
 }
 
 void Recherche::appliquerLigne(int ligne)

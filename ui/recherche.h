@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/classe.h"
 #include "ui/fenetre_outil.h"
 
 class QCheckBox;
@@ -41,11 +42,14 @@ signals:
 
 protected:
     void preparer(const VuePrincipale &vue) override;
+    void actualiser(const VuePrincipale &vue) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     void creerControles();
     void rechercher();
+    // The message line, red when it says why nothing is listed.
+    void afficherMessage(const QString &message, bool alerte);
     void appliquerLigne(int ligne);
     void appliquerCourante();
 
@@ -58,6 +62,7 @@ private:
     QLabel *m_message = nullptr;
     Cellule *m_appliquer = nullptr;
     ResultatsRecherche *m_resultats = nullptr;
+    Systeme m_systeme = Systeme::Defaut;
 };
 
 } // namespace vestrel

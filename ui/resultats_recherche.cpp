@@ -31,17 +31,6 @@ QString grade(Cote cote, int index, Systeme systeme)
     return c->grade == Grade01 ? QStringLiteral("01") : QLocale().toString(c->grade);
 }
 
-QString texteNature(Nature n)
-{
-    switch (n) {
-    case Nature::Jeu: return QStringLiteral("Jeu");
-    case Nature::Serrage: return QStringLiteral("Serrage");
-    case Nature::Incertain: break;
-    }
-    return QStringLiteral("Incertain");
-}
-
-
 // Whether a comes before b when `colonne` is sorted in rising order.
 bool avant(int colonne, const AjustementTrouve &a, const AjustementTrouve &b)
 {
@@ -101,7 +90,7 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         case JeuMaxi: return texteJeuLocal(t.jeuMax);
         case JeuMini: return texteJeuLocal(t.jeuMin);
         case JeuMoyen: return texteJeuLocal(t.jeuMoyen);
-        case NatureFit: return texteNature(t.nature);
+        case NatureFit: return texte(description(t.nature).colonne);
         case Qualites:
             return grade(Cote::Alesage, t.alesage, m_systeme) + QStringLiteral(" + ")
                    + grade(Cote::Arbre, t.arbre, m_systeme);
@@ -120,10 +109,18 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         if (c >= JeuMaxi && c <= JeuMoyen)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        // The description of a recommended fit may be wider than its column:
+        // the tooltip holds it whole.
+        QStringList lignes;
+        if (c == Recommande && t.recommande >= 0)
+            lignes << data(index, Qt::DisplayRole).toString();
         if (m_proches)
-            return QStringLiteral("Hors des limites de %1 mm").arg(texteNombreLocal(t.ecart));
+            lignes << QStringLiteral("Hors des limites de %1 mm").arg(texteNombreLocal(t.ecart));
+        if (!lignes.isEmpty())
+            return lignes.join(QLatin1Char('\n'));
         break;
+    }
     default: break;
     }
     return {};

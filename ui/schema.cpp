@@ -21,19 +21,19 @@ Schema::Schema(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 240);
     resize(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
-    montrer(m_ajustement);
+    montrer(m_resultat);
 }
 
 Schema::~Schema() = default;
 
-void Schema::preparer(const VuePrincipale &vue) { montrer(vue.affichage); }
+void Schema::preparer(const VuePrincipale &vue) { montrer(vue.resultat); }
 
-void Schema::actualiser(const VuePrincipale &vue) { montrer(vue.affichage); }
+void Schema::actualiser(const VuePrincipale &vue) { montrer(vue.resultat); }
 
-void Schema::montrer(const AjustementAffiche &ajustement)
+void Schema::montrer(const ResultatAjustement &resultat)
 {
-    m_ajustement = ajustement;
-    m_modele = construireSchema(ajustement, separateurLocal());
+    m_resultat = resultat;
+    m_modele = construireSchema(resultat, separateurLocal());
     setAccessibleDescription(QString::fromStdString(m_modele.description));
     m_plan.reset();
     update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcul/ajustement_affiche.h"
+#include "calcul/resultat.h"
 #include "rendu/schema.h"
 #include "ui/fenetre_outil.h"
 
@@ -22,9 +23,9 @@ public:
     explicit Schema(QWidget *parent = nullptr);
     ~Schema() override;
 
-    // Draws this fit, numbers with the separator of QLocale().
-    void montrer(const AjustementAffiche &ajustement);
-    const AjustementAffiche &ajustement() const { return m_ajustement; }
+    // Draws this fit's result, numbers with the separator of QLocale().
+    void montrer(const ResultatAjustement &resultat);
+    const AjustementAffiche &ajustement() const { return m_resultat.ajustement; }
     const ModeleSchema &modele() const { return m_modele; }
     // The drawing laid out at the window's current size, made now if the
     // fit or the size changed since it was last made.
@@ -38,7 +39,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    AjustementAffiche m_ajustement;
+    ResultatAjustement m_resultat;
     ModeleSchema m_modele;
     mutable std::optional<PlanSchema> m_plan;
 };

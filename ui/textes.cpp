@@ -1,5 +1,6 @@
 #include "ui/textes.h"
 
+#include "calcul/ajustement.h"
 #include "calcul/nombres.h"
 
 #include <QLocale>
@@ -51,6 +52,13 @@ double lireNombreLocal(const QString &texte)
 double lireSaisie(const QString &texte)
 {
     return lireNombre(texte.toStdString());
+}
+
+QString texteDiametreHorsPlage(Systeme systeme, const QString &coupure)
+{
+    const PlageDiametres p = plageDiametres(systeme);
+    return QStringLiteral("Le diamètre doit être supérieur") + coupure
+           + QStringLiteral("à %1 et inférieur ou égal à %2").arg(texteNombreLocal(p.min), texteNombreLocal(p.max));
 }
 
 } // namespace vestrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/classe.h"
+
 #include <QString>
 
 #include <string_view>
@@ -18,5 +20,10 @@ QString texteJeuLocal(double v);
 double lireNombreLocal(const QString &texte);
 // Reads typed text: the leading number, "." as separator whatever the locale.
 double lireSaisie(const QString &texte);
+
+// The warning about a diameter outside a catalogue's range, its bounds in
+// the number text above: "Le diamètre doit être supérieur" + `coupure` +
+// "à 1 et inférieur ou égal à 500" (by default).
+QString texteDiametreHorsPlage(Systeme systeme, const QString &coupure);
 
 } // namespace vestrel

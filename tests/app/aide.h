@@ -2,6 +2,7 @@
 
 #include "app/principale.h"
 #include "ui/cellule.h"
+#include "ui/etiquette_nombre.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,9 +24,10 @@ T *controle(const QWidget &fenetre, const QString &nom)
     return w;
 }
 
+// The whole text of a label, also where it had to end it with "…".
 inline QString texte(const QWidget &fenetre, const QString &nom)
 {
-    return controle<QLabel>(fenetre, nom)->text();
+    return vestrel::nombreDe(controle<QLabel>(fenetre, nom));
 }
 
 inline QColor couleurTexte(const QWidget &fenetre, const QString &nom)

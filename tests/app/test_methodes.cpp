@@ -5,6 +5,7 @@
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -44,7 +45,8 @@ private:
             qFatal("control %s missing", qPrintable(nom));
         return trouve;
     }
-    QString texte(const QString &nom) const { return w<QLabel>(nom)->text(); }
+    // The whole text of a label, also where it had to end it with "…".
+    QString texte(const QString &nom) const { return nombreDe(w<QLabel>(nom)); }
     BarreOutils *barre() const { return w<BarreOutils>(QStringLiteral("Toolbars")); }
     Cellule *cellule(const QString &rangee, const QString &texte) const
     {
@@ -73,6 +75,18 @@ private:
         QApplication::setActiveWindow(m_fenetre.get());
         m_fenetre->activateWindow();
         QTRY_VERIFY_WITH_TIMEOUT(m_fenetre->isActiveWindow(), 1000);
+    }
+    void choisirArbre(const QString &classe)
+    {
+        auto *liste = w<QComboBox>(QStringLiteral("Aj_Arbre"));
+        liste->setCurrentIndex(liste->findText(classe));
+    }
+    static QStringList suite(int de, int a)
+    {
+        QStringList l;
+        for (int g = de; g <= a; ++g)
+            l << QString::number(g);
+        return l;
     }
     void resultats(const QStringList &attendus)
     {
@@ -174,19 +188,21 @@ private slots:
         QTest::newRow("initial") << "" << ""
                                  << QStringList{"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"}
                                  << couleurs::Jeu;
-        // The minimum clearance exceeds the maximum and is shown as computed.
+        // The shaft's upper deviation below its lower one: no shaft sizes,
+        // no clearances (the message is checked by ecartsInverses).
         QTest::newRow("-0.01") << "Ec_Sup_Dia2" << "-0.01"
-                               << QStringList{"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"}
+                               << QStringList{"12.33", "12.32", "", "", "", ""}
                                << couleurs::Jeu;
+        // Lower deviations made negative: 12.33 - 12.19 and 12.32 - 12.22.
+        QTest::newRow("ei -0.01") << "Ec_Inf_Dia2" << "-0.01"
+                                  << QStringList{"12.33", "12.32", "12.23", "12.19", "0.1400", "0.0900"}
+                                  << couleurs::Jeu;
         QTest::newRow("interference") << "Dia2" << "12.4"
                                       << QStringList{"12.33", "12.32", "12.43", "12.42", "-0.0900", "-0.1100"}
                                       << couleurs::Serrage;
         QTest::newRow("transition") << "Dia2" << "12.3"
                                     << QStringList{"12.33", "12.32", "12.33", "12.32", "0.0100", "-0.0100"}
                                     << couleurs::Incertain;
-        QTest::newRow("empty reads 0") << "Dia1" << ""
-                                       << QStringList{"0.03", "0.02", "12.23", "12.22", "-12.1900", "-12.2100"}
-                                       << couleurs::Serrage;
     }
     void calculer()
     {
@@ -208,6 +224,120 @@ private slots:
         QCOMPARE(couleurTexte(w<QLabel>("J_Min")), couleur);
     }
 
+    // An upper deviation typed below the lower one, then "Calculer" (a click,
+    // or Ctrl+Enter in the box): one line in "Frame2" says which side, that
+    // side shows no sizes and the fit no clearances; typing the deviation
+    // back in order brings every result back and the line goes.
+    void ecartsInverses_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<bool>("clavier");
+        QTest::addColumn<QStringList>("attendus");
+        QTest::addColumn<QString>("message");
+        const QString alesage = QStringLiteral("L'écart supérieur de l'alésage est inférieur à l'écart inférieur");
+        const QString arbre = QStringLiteral("L'écart supérieur de l'arbre est inférieur à l'écart inférieur");
+        QTest::newRow("bore ES 0.01, click") << "Ec_Sup_Dia1" << "0.01" << false
+                                             << QStringList{"", "", "12.23", "12.22", "", ""} << alesage;
+        QTest::newRow("bore EI 0.04, Ctrl+Enter") << "Ec_Inf_Dia1" << "0.04" << true
+                                                  << QStringList{"", "", "12.23", "12.22", "", ""} << alesage;
+        QTest::newRow("shaft es -0.01, click") << "Ec_Sup_Dia2" << "-0.01" << false
+                                               << QStringList{"12.33", "12.32", "", "", "", ""} << arbre;
+        QTest::newRow("shaft ei 0.5, Ctrl+Enter") << "Ec_Inf_Dia2" << "0.5" << true
+                                                  << QStringList{"12.33", "12.32", "", "", "", ""} << arbre;
+    }
+    void ecartsInverses()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, saisie);
+        QFETCH(bool, clavier);
+        QFETCH(QStringList, attendus);
+        QFETCH(QString, message);
+        methode(2);
+        QCOMPARE(texte("Res_Message"), QString());
+        auto *b = w<QLineEdit>(boite);
+        const QString avant = b->text();
+        auto calculer = [&] {
+            if (clavier)
+                QTest::keyClick(b, Qt::Key_Return, Qt::ControlModifier);
+            else
+                QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        };
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, saisie);
+        calculer();
+        resultats(attendus);
+        QCOMPARE(texte("Res_Message"), message);
+        QVERIFY(w(QStringLiteral("Res_Message"))->isVisible());
+        QVERIFY(!m_fenetre->resultat().jeux);
+
+        b->selectAll();
+        QTest::keyClicks(b, avant);
+        calculer();
+        resultats({"12.33", "12.32", "12.23", "12.22", "0.1100", "0.0900"});
+        QCOMPARE(texte("Res_Message"), QString());
+    }
+
+    // 12.30025 against 12.3: the clearance 0.00025 is a tie of the fifth
+    // decimal and shows 0.0003 (the binary difference, 0.000249999999999062,
+    // showed 0.0002).
+    void egaliteArrondie()
+    {
+        methode(2);
+        const QStringList valeurs{"12.30025", "0", "0", "12.3", "0", "0"};
+        const QStringList boites{"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2"};
+        for (int i = 0; i < boites.size(); ++i) {
+            auto *b = w<QLineEdit>(boites[i]);
+            b->selectAll();
+            QTest::keyClicks(b, valeurs[i]);
+        }
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        resultats({"12.30025", "12.30025", "12.3", "12.3", "0.0003", "0.0003"});
+        QCOMPARE(couleurTexte(w<QLabel>("J_Max")), couleurs::Jeu);
+    }
+
+    // A box left empty, or holding a lone "-", has no value: "Calculer"
+    // shows no result and names the box to fill.
+    void calculerSansNombre_data()
+    {
+        QTest::addColumn<QString>("boite");
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Dia1 vide") << "Dia1" << "" << "Saisissez la cote de l'alésage";
+        QTest::newRow("Dia1 virgule") << "Dia1" << "," << "Saisissez la cote de l'alésage";
+        QTest::newRow("Ec_Sup_Dia1 -") << "Ec_Sup_Dia1" << "-" << "Saisissez l'écart supérieur de l'alésage";
+        QTest::newRow("Ec_Inf_Dia1 vide") << "Ec_Inf_Dia1" << "" << "Saisissez l'écart inférieur de l'alésage";
+        QTest::newRow("Dia2 vide") << "Dia2" << "" << "Saisissez la cote de l'arbre";
+        QTest::newRow("Ec_Sup_Dia2 -.") << "Ec_Sup_Dia2" << "-." << "Saisissez l'écart supérieur de l'arbre";
+        QTest::newRow("Ec_Inf_Dia2 -") << "Ec_Inf_Dia2" << "-" << "Saisissez l'écart inférieur de l'arbre";
+    }
+    void calculerSansNombre()
+    {
+        QFETCH(QString, boite);
+        QFETCH(QString, saisie);
+        QFETCH(QString, message);
+        methode(2);
+        auto *b = w<QLineEdit>(boite);
+        const QString avant = b->text();
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, saisie);
+        QCOMPARE(b->text(), saisie);
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        resultats({"", "", "", "", "", ""});
+        QCOMPARE(texte("Msg_Libre"), message);
+        QVERIFY(w<QLabel>("Msg_Libre")->isVisible());
+        QVERIFY(!m_fenetre->affichage().cote(Cote::Alesage).ecarts && !m_fenetre->affichage().cote(Cote::Arbre).ecarts);
+        // Typed again, the number gives the results and the message goes.
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, avant);
+        QTest::mouseClick(w(QStringLiteral("Calcul")), Qt::LeftButton);
+        QVERIFY(!texte("J_Max").isEmpty());
+        QCOMPARE(texte("Msg_Libre"), QString());
+    }
+
     void valeursLibresEnFrancais()
     {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -223,10 +353,13 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<double>("valeur");
         // "," is a decimal separator as "." is; the second one ends the number.
-        QTest::newRow("Dia1") << "Dia1" << "1a2,-3.5e" << "12,3.5" << 12.3;
+        // A second separator or a "-" after the first character cannot
+        // form a number: it is refused as a letter is.
+        QTest::newRow("Dia1") << "Dia1" << "1a2,-3.5e" << "12,35" << 12.35;
         QTest::newRow("Dia2") << "Dia2" << "-7x" << "7" << 7.0;
         QTest::newRow("Ec_Sup_Dia1") << "Ec_Sup_Dia1" << "-0,0b5" << "-0,05" << -0.05;
-        QTest::newRow("Ec_Inf_Dia1") << "Ec_Inf_Dia1" << "+1-" << "1-" << 1.0;
+        QTest::newRow("Ec_Inf_Dia1") << "Ec_Inf_Dia1" << "+1--" << "1" << 1.0;
+        QTest::newRow("Ec_Sup_Dia1 --") << "Ec_Sup_Dia1" << "--0.1" << "-0.1" << -0.1;
         QTest::newRow("Ec_Sup_Dia2") << "Ec_Sup_Dia2" << "-.01" << "-.01" << -0.01;
         QTest::newRow("Ec_Inf_Dia2") << "Ec_Inf_Dia2" << "z-0.2" << "-0.2" << -0.2;
     }
@@ -282,19 +415,19 @@ private slots:
         QFETCH(int, touche);
         methode(2);
         activer();
-        auto *ecart = w<QLineEdit>(QStringLiteral("Ec_Sup_Dia2"));
+        auto *ecart = w<QLineEdit>(QStringLiteral("Ec_Inf_Dia2"));
         ecart->setFocus();
         ecart->selectAll();
         QTest::keyClicks(ecart, QStringLiteral("-0.01"));
         QTest::keyClick(ecart, Qt::Key(touche), Qt::ControlModifier);
-        resultats({"12.33", "12.32", "12.19", "12.22", "0.1100", "0.1300"});
+        resultats({"12.33", "12.32", "12.23", "12.19", "0.1400", "0.0900"});
         QCOMPARE(w<Cellule>(QStringLiteral("Calcul"))->backColor(), couleurs::Selection);
         QCOMPARE(QApplication::focusWidget(), ecart);
         // Plain Enter still moves on without computing.
-        ecart->setText(QStringLiteral("0.03"));
+        ecart->setText(QStringLiteral("0.02"));
         QTest::keyClick(ecart, Qt::Key(touche));
-        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("Ec_Inf_Dia2")));
-        QCOMPARE(texte(QStringLiteral("Res_Ar_Max")), QStringLiteral("12.19"));
+        QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("Dia1")));
+        QCOMPARE(texte(QStringLiteral("Res_Ar_Min")), QStringLiteral("12.19"));
     }
 
     // A pointer leaving the window straight past its border crosses no
@@ -331,7 +464,9 @@ private slots:
         w(QStringLiteral("Dia1"))->setFocus();
         QTest::mouseClick(calcul, Qt::LeftButton);
         QCOMPARE(calcul->backColor(), couleurs::Selection);
-        QCOMPARE(calcul->appearance(), 1);
+        // No sunken border: the button is not held down.
+        QCOMPARE(calcul->appearance(), 0);
+        QCOMPARE(calcul->borderStyle(), 0);
         QCOMPARE(QApplication::focusWidget(), w(QStringLiteral("recup_curseur")));
         QCOMPARE(w<QLineEdit>(QStringLiteral("recup_curseur"))->cursorPosition(), 0);
 
@@ -339,8 +474,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Survol, 500);
         QTest::mouseMove(w(QStringLiteral("Frame2")), QPoint(5, 60));
         QTRY_COMPARE_WITH_TIMEOUT(calcul->backColor(), couleurs::Blanc, 500);
-        // The 3D look stays from the first press on.
-        QCOMPARE(calcul->appearance(), 1);
+        QCOMPARE(calcul->appearance(), 0);
+        // The label stands in the middle of the button, clear of its top edge.
+        QCOMPARE(calcul->text(), QStringLiteral("Calculer"));
+        const QRect encre = calcul->fontMetrics().boundingRect(calcul->rect(), int(calcul->alignment()), calcul->text());
+        QVERIFY2(encre.top() >= 2 && qAbs(encre.center().y() - calcul->rect().center().y()) <= 1,
+                 qPrintable(QStringLiteral("%1 in %2").arg(encre.top()).arg(calcul->height())));
     }
 
     void retourPopup()
@@ -431,13 +570,11 @@ private slots:
         QTest::addColumn<QString>("apres");
         QTest::addColumn<QString>("grade");
         QTest::addColumn<QString>("classe");
-        // T with the grade kept from H7: no T class exists up to 24 mm.
-        QTest::newRow("T at 20 mm") << "20" << "T" << "" << "" << "T7";
-        // T9 enabled at 210 mm, pressed once the diameter is 190 mm.
-        QTest::newRow("T9 at 190 mm") << "210" << "T" << "190" << "9" << "T9";
+        // No T class exists up to 24 mm: the grade of H7 is not kept.
+        QTest::newRow("T at 20 mm") << "20" << "T" << "" << "" << "";
         // A diameter outside the tables.
-        QTest::newRow("H at 600 mm") << "600" << "H" << "" << "" << "H7";
-        QTest::newRow("H at 0 mm") << "" << "H" << "" << "" << "H7";
+        QTest::newRow("H at 600 mm") << "600" << "H" << "" << "" << "";
+        QTest::newRow("H at 0 mm") << "" << "H" << "" << "" << "";
     }
     void classeSansEcarts()
     {
@@ -619,18 +756,90 @@ private slots:
         QCOMPARE(texte(cotAlesage ? "Aj_Ale" : "Aj_Arb"), compose);
     }
 
-    // A side left without a class keeps the toolbar's last class.
-    void barreSansClasseGardeLaDerniere()
+    // A side without a class has no lit cell on the toolbar and no grade to
+    // press until a letter is pressed: a grade never composes with the
+    // letter of a class no longer shown.
+    void barreSansClasseSansCellule()
     {
-        methode(1);
-        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "G"), Qt::LeftButton);
-        QCOMPARE(barre()->classeComposee(Cote::Alesage), QStringLiteral("G6"));
-        methode(0);
+        choisirArbre("g6");
         taperDiametre("30");
-        QVERIFY(m_fenetre->etat().Cl_Alesage.empty());
         methode(1);
-        QCOMPARE(barre()->classeComposee(Cote::Alesage), QStringLiteral("G6"));
+        QCOMPARE(texte("Aj_Ale"), QString());
+        QCOMPARE(texte("Aj_Arb"), QString());
+        for (const Cellule *c : barre()->findChildren<Cellule *>())
+            QVERIFY2(c->backColor() != couleurs::Selection, qPrintable(c->objectName()));
+        QTest::mouseClick(cellule("Lbl_TB_Ql_Al", "7"), Qt::LeftButton);
+        QTest::mouseClick(cellule("Lbl_TB_Ql_Ar", "6"), Qt::LeftButton);
+        QCOMPARE(texte("Aj_Ale"), QString());
+        QVERIFY(m_fenetre->etat().Cl_Alesage.empty());
+        QVERIFY(m_fenetre->etat().Cl_Arbre.empty());
+        QVERIFY(texte("Af_Ec_Sup_Ar").isEmpty());
+
+        // G at 30 mm: EI +0.007 and IT6 0.013 give ES +0.020.
+        QTest::mouseClick(cellule("Lbl_TB_Cl_Al", "G"), Qt::LeftButton);
+        QCOMPARE(texte("Aj_Ale"), QStringLiteral("G6"));
+        QCOMPARE(texte("Af_Ec_Sup_Al"), QStringLiteral("0.02"));
         QCOMPARE(cellule("Lbl_TB_Cl_Al", "G")->backColor(), couleurs::Selection);
+        QCOMPARE(cellule("Lbl_TB_Ql_Al", "6")->backColor(), couleurs::Selection);
+        QCOMPARE(texte("Aj_Arb"), QString());
+    }
+
+    // The toolbar's grades follow the diameter typed as a letter press
+    // would set them; a grade that has no class at the new diameter is
+    // dropped with the side's numbers; no class the diameter does not have
+    // is ever composed. Actions: "d:" types a diameter, "l:" and "g:" press
+    // a bore letter or grade.
+    void barreSuitLeDiametre_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QStringList>("actives");
+        QTest::addColumn<QString>("ecartSup");
+        QTest::newRow("H7 de 25 a 2 mm") << QStringList{"d:25", "l:H", "g:7", "d:2"} << "H7" << suite(6, 16) << "0.01";
+        QTest::newRow("H18 de 25 a 2 mm") << QStringList{"d:25", "l:H", "g:18", "d:2"} << "" << suite(6, 16) << "";
+        QTest::newRow("H15, 600 mm, C") << QStringList{"l:H", "g:15", "d:600", "l:C"} << "" << QStringList{} << "";
+        QTest::newRow("H15, 600 mm, C, 25 mm")
+            << QStringList{"l:H", "g:15", "d:600", "l:C", "d:25"} << "" << suite(8, 11) << "";
+        // C at 25 mm: EI +0.110 and IT9 0.052 give ES +0.162.
+        QTest::newRow("H15, 600 mm, C, 25 mm, 9")
+            << QStringList{"l:H", "g:15", "d:600", "l:C", "d:25", "g:9"} << "C9" << suite(8, 11) << "0.162";
+        // T9 has no deviations from 180 to 200 mm.
+        QTest::newRow("T9 de 210 a 190 mm") << QStringList{"d:210", "l:T", "g:9", "d:190"} << "" << suite(7, 8) << "";
+        // T7 at 190 mm: t is +0.166, delta for IT7 0.017: ES = -0.166 + 0.017.
+        QTest::newRow("T a 190 mm") << QStringList{"d:190", "l:T"} << "T7" << suite(7, 8) << "-0.149";
+        // The grade picked comes back with a diameter that has it: H18 at
+        // 25 mm is IT18, 3.3 mm.
+        QTest::newRow("H18 de 25 a 2 puis 25 mm")
+            << QStringList{"d:25", "l:H", "g:18", "d:2", "d:25"} << "H18" << suite(6, 18) << "3.3";
+    }
+    void barreSuitLeDiametre()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(QString, classe);
+        QFETCH(QStringList, actives);
+        QFETCH(QString, ecartSup);
+        methode(1);
+        for (const QString &a : actions) {
+            const QString arg = a.mid(2);
+            if (a.startsWith("d:"))
+                taperDiametre(arg);
+            else
+                QTest::mouseClick(cellule(a.startsWith("l:") ? "Lbl_TB_Cl_Al" : "Lbl_TB_Ql_Al", arg), Qt::LeftButton);
+        }
+        QCOMPARE(texte("Aj_Ale"), classe);
+        QCOMPARE(QString::fromStdString(m_fenetre->etat().Cl_Alesage), classe);
+        QCOMPARE(barre()->classeComposee(Cote::Alesage), classe);
+        QStringList enabled;
+        bool allume = false;
+        for (const Cellule *c : barre()->rangee(Cote::Alesage, BarreOutils::Rang::Grade)) {
+            if (c->isEnabled())
+                enabled << c->text();
+            allume = allume || c->backColor() == couleurs::Selection;
+        }
+        QCOMPARE(enabled, actives);
+        QCOMPARE(allume, !classe.isEmpty());
+        QCOMPARE(texte("Af_Ec_Sup_Al"), ecartSup);
+        QCOMPARE(texte("Res_Al_Max").isEmpty(), classe.isEmpty());
     }
 
     // The six boxes take no more characters than are read: what is shown is

@@ -5,6 +5,7 @@
 #include "tests/fiab/coherence.h"
 
 #include "app/outils.h"
+#include "ui/export.h"
 #include "calcul/ajustement_affiche.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
@@ -24,6 +25,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTableView>
 
 using vestrel::Cote;
@@ -68,6 +73,23 @@ QString incoherence(const Principale &f, const vestrel::Schema &s)
     return fiab::incoherenceSchema(f);
 }
 
+// Runs `action` on the modal window as soon as it shows (polled, so that a
+// busy machine cannot make it miss the window and block the test).
+template <class T>
+void quandModal(QObject *contexte, T action)
+{
+    auto *minuterie = new QTimer(contexte);
+    minuterie->setInterval(20);
+    QObject::connect(minuterie, &QTimer::timeout, contexte, [minuterie, action] {
+        if (!QApplication::activeModalWidget())
+            return;
+        minuterie->stop();
+        minuterie->deleteLater();
+        action();
+    });
+    minuterie->start();
+}
+
 } // namespace
 
 class TestOutils : public QObject
@@ -77,6 +99,10 @@ class TestOutils : public QObject
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void ecartsSelectionnables_data();
+    void ecartsSelectionnables();
+    void dossierRetenu();
+    void cheminEntier();
 
     void schemaOuvertFerme();
     void schemaSuitLesResultats_data();
@@ -271,6 +297,116 @@ void TestOutils::rechercheAppliquee()
     diametre->setText("40");
     f.outils()->ouvrirRecherche();
     QCOMPARE(rechDiametre->text(), QString("40"));
+}
+
+void TestOutils::ecartsSelectionnables_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    // The start fit, 2 mm H7/f7.
+    QTest::newRow("ES") << "Af_Ec_Sup_Al" << "0.01";
+    QTest::newRow("EI") << "Af_Ec_Inf_Al" << "0";
+    QTest::newRow("es") << "Af_Ec_Sup_Ar" << "-0.006";
+    QTest::newRow("ei") << "Af_Ec_Inf_Ar" << "-0.016";
+}
+
+// A deviation is selected with the mouse, as the results are.
+void TestOutils::ecartsSelectionnables()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, texte);
+    Principale f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto *etiquette = controle<QLabel>(f, nom);
+    QCOMPARE(etiquette->text(), texte);
+    const QPoint debut(1, etiquette->height() / 3);
+    const QPoint fin(etiquette->fontMetrics().horizontalAdvance(texte) + 2, etiquette->height() / 3);
+    QTest::mousePress(etiquette, Qt::LeftButton, {}, debut);
+    QMouseEvent glisse(QEvent::MouseMove, fin, etiquette->mapToGlobal(fin), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(etiquette, &glisse);
+    QTest::mouseRelease(etiquette, Qt::LeftButton, {}, fin);
+    QCOMPARE(etiquette->selectedText(), texte);
+}
+
+// The export dialog opens where the last export was written, for the rest
+// of the run.
+void TestOutils::dossierRetenu()
+{
+    QTemporaryDir dossier;
+    Principale f;
+    f.show();
+    QString ouvert;
+    auto repondre = [&](bool enregistrer) {
+        quandModal(&f, [&, enregistrer] {
+            auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialogue)
+                return;
+            ouvert = dialogue->directory().absolutePath();
+            if (enregistrer) {
+                auto *nom = dialogue->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                nom->selectAll();
+                QTest::keyClicks(nom, dossier.filePath("fiche.svg"));
+                QTest::keyClick(nom, Qt::Key_Return);
+            } else {
+                dialogue->reject();
+            }
+        });
+    };
+    auto *diametre = controle<QLineEdit>(f, "Diametre");
+    diametre->setFocus();
+    repondre(true);
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(QFileInfo::exists(dossier.filePath("fiche.svg")));
+    repondre(false);
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(ouvert, QDir(dossier.path()).absolutePath());
+}
+
+// A failed export names its paths in « »: each stays whole on one line of
+// the message box, never broken after "« /".
+void TestOutils::cheminEntier()
+{
+    const QString dossier = QStringLiteral("/tmp/un/dossier/assez/long/pour/que/le/message/passe/a/la/ligne");
+    const QString fichier = dossier + QStringLiteral("/ajustement-25-H7-g6.pdf");
+    const QString erreur = QStringLiteral("Le fichier « %1 » n'a pas été enregistré : le dossier « %2 » n'est pas "
+                                          "accessible en écriture.").arg(fichier, dossier);
+    QStringList coupes;
+    bool vu = false;
+    QObject contexte;
+    quandModal(&contexte, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boite)
+            return;
+        vu = true;
+        const auto *etiquette = boite->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        // The label's text laid out at the label's width, line by line.
+        QTextDocument doc;
+        doc.setDefaultFont(etiquette->font());
+        doc.setDocumentMargin(0);
+        doc.setPlainText(etiquette->text());
+        doc.setTextWidth(etiquette->contentsRect().width());
+        QVERIFY(doc.size().height() > 0);
+        QStringList lignes;
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            for (int k = 0; k < b.layout()->lineCount(); ++k) {
+                const QTextLine l = b.layout()->lineAt(k);
+                QString t = b.text().mid(l.textStart(), l.textLength());
+                t.remove(QChar(0x2060));
+                t.replace(QChar(0x00A0), QLatin1Char(' '));
+                lignes << t;
+            }
+        QVERIFY2(lignes.size() > 1, qPrintable(lignes.join('|')));
+        for (const QString &chemin : {fichier, dossier}) {
+            const QString entier = QStringLiteral("« %1 »").arg(chemin);
+            if (std::none_of(lignes.begin(), lignes.end(), [&](const QString &l) { return l.contains(entier); }))
+                coupes << lignes.join('|');
+        }
+        boite->accept();
+    });
+    vestrel::montrerErreurExport(nullptr, erreur);
+    QVERIFY(vu);
+    QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
 }
 
 // Each item with a key shows it at its right, in the item's font; it takes

@@ -61,7 +61,7 @@ void TestPrincipale::demarrageTextes_data()
     QTest::newRow("Dia2") << "Dia2" << "12.2";
     QTest::newRow("Ec_Sup_Dia2") << "Ec_Sup_Dia2" << "0.03";
     QTest::newRow("Ec_Inf_Dia2") << "Ec_Inf_Dia2" << "0.02";
-    QTest::newRow("Calcul") << "Calcul" << "Calculer\n";
+    QTest::newRow("Calcul") << "Calcul" << "Calculer";
     QTest::newRow("Label7") << "Label7" << "Alésage maxi :";
     QTest::newRow("Label10") << "Label10" << "Arbre mini :";
     QTest::newRow("Label1") << "Label1" << "Jeu maxi :";

@@ -65,6 +65,25 @@ TEST(Ajustement, KindDecidedOnTheFourDecimals)
     EXPECT_EQ(calculerJeux(10, 10, 10, 10.00004).max.texte, "0.0000");
 }
 
+TEST(Ajustement, TiesOfFreeSizesRoundAwayFromZero)
+{
+    // "Libre", bore 12.30025 to 12.3, shaft 12.3: jeu maxi 12.30025 - 12.3 =
+    // 0.00025, shown 0.0003; jeu mini 0; jeu moyen 0.000125, shown 0.0001.
+    const Jeux j = calculerJeux(12.30025, 12.3, 12.3, 12.3);
+    EXPECT_EQ(j.max.texte, "0.0003");
+    EXPECT_EQ(j.max.valeur, 0.0003);
+    EXPECT_EQ(j.min.texte, "0.0000");
+    EXPECT_EQ(j.moyen.texte, "0.0001");
+    EXPECT_EQ(j.nature, Nature::Jeu);
+    // The shaft 12.30025 to 12.3 in a bore of 12.3: jeu mini -0.00025 shows
+    // -0.0003; jeu maxi 0, so the fit is a transition.
+    const Jeux s = calculerJeux(12.3, 12.3, 12.30025, 12.3);
+    EXPECT_EQ(s.min.texte, "-0.0003");
+    EXPECT_EQ(s.max.texte, "0.0000");
+    EXPECT_EQ(s.moyen.texte, "-0.0001");
+    EXPECT_EQ(s.nature, Nature::Incertain);
+}
+
 TEST(Ajustement, HugeSizesShowNoBinaryDigits)
 {
     // Free-calculator sizes of 1e23 mm: the clearance text carries the 15

@@ -92,6 +92,54 @@ INSTANTIATE_TEST_SUITE_P(
                     Ecriture{0.00006, "0.0001"}, Ecriture{-0.00006, "-0.0001"}, Ecriture{123.45678, "123.4568"},
                     Ecriture{1e20, "100000000000000000000.0000"}));
 
+// Ties of the fifth decimal round away from zero on the decimal text, never
+// on the binary value (0.00015 is 1.49999999999999993e-4 in binary, 0.00025
+// is 2.50000000000000005e-4: rounding the doubles gave 0.0001 and 0.0003).
+class TexteJeuEgalite : public testing::TestWithParam<Ecriture> {};
+
+TEST_P(TexteJeuEgalite, HalfAwayFromZero) { EXPECT_EQ(texteJeu(GetParam().valeur), GetParam().texte); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Egalites, TexteJeuEgalite,
+    testing::Values(Ecriture{0.00015, "0.0002"}, Ecriture{0.00025, "0.0003"}, Ecriture{0.00035, "0.0004"},
+                    Ecriture{-0.00015, "-0.0002"}, Ecriture{-0.00025, "-0.0003"}, Ecriture{0.00005, "0.0001"},
+                    Ecriture{-0.00005, "-0.0001"}, Ecriture{2.00045, "2.0005"}, Ecriture{-12.34565, "-12.3457"},
+                    // A tie that carries into the units and the tens.
+                    Ecriture{0.99995, "1.0000"}, Ecriture{-9.99995, "-10.0000"}, Ecriture{99.99995, "100.0000"},
+                    // Just under a tie in the 15 digits, and past the fifth decimal.
+                    Ecriture{0.000149999999999999, "0.0001"}, Ecriture{-0.0000499999, "0.0000"},
+                    Ecriture{0.000250000000001, "0.0003"}));
+
+struct Difference {
+    double a, b;
+    const char *texte;
+};
+
+class DifferenceAffichee : public testing::TestWithParam<Difference> {};
+
+// The difference of two shown numbers is exact: no binary digit of either
+// shows in it.
+TEST_P(DifferenceAffichee, ExactDecimal)
+{
+    EXPECT_EQ(differenceAffichee(GetParam().a, GetParam().b), GetParam().texte);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tailles, DifferenceAffichee,
+    testing::Values(Difference{2.01, 1.984, "0.026"}, Difference{1.984, 2.01, "-0.026"},
+                    Difference{12.30025, 12.3, "0.00025"}, Difference{12.3, 12.30025, "-0.00025"},
+                    Difference{25, 25, "0"}, Difference{0.5, -0.25, "0.75"}, Difference{-0.5, 0.25, "-0.75"},
+                    Difference{-0.5, -0.75, "0.25"}, Difference{1e23, 1e-5, "99999999999999999999999.99999"},
+                    Difference{99.9999, -0.0001, "100"}));
+
+TEST(DifferenceAffichee, MiddleOfTwoDecimals)
+{
+    EXPECT_EQ(moyenneDecimale("0.026", "0.006"), "0.016");
+    EXPECT_EQ(moyenneDecimale("0.00025", "0"), "0.000125");
+    EXPECT_EQ(moyenneDecimale("-0.0003", "0.0001"), "-0.0001");
+    EXPECT_EQ(moyenneDecimale("1", "-1"), "0");
+}
+
 TEST(TexteJeu, DisplayedDifferenceOfDisplayedSizes)
 {
     // Clearances are computed from the shown sizes: 2.01 - 1.984 shows 0.0260.
@@ -121,6 +169,38 @@ TEST(CaractereAccepte, KeysPerField)
         for (Filtre f : {Filtre::Diametre, Filtre::Taille, Filtre::Ecart})
             EXPECT_FALSE(caractereAccepte(f, c)) << static_cast<unsigned>(c);
 }
+
+struct CasForme {
+    const char *texte;
+    bool taille;  // a diameter or size box may hold it
+    bool ecart;   // a deviation box may hold it
+    bool nombre;  // it gives a number
+};
+
+class FormeNombre : public ::testing::TestWithParam<CasForme>
+{
+};
+
+TEST_P(FormeNombre, OneSignFirstOneSeparator)
+{
+    const CasForme &c = GetParam();
+    EXPECT_EQ(formeNombre(Filtre::Diametre, c.texte), c.taille) << c.texte;
+    EXPECT_EQ(formeNombre(Filtre::Taille, c.texte), c.taille) << c.texte;
+    EXPECT_EQ(formeNombre(Filtre::Ecart, c.texte), c.ecart) << c.texte;
+    EXPECT_EQ(nombreSaisi(c.texte), c.nombre) << c.texte;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Saisies, FormeNombre,
+    ::testing::Values(CasForme{"", true, true, false}, CasForme{"-", false, true, false},
+                      CasForme{".", true, true, false}, CasForme{"-,", false, true, false},
+                      CasForme{"25", true, true, true}, CasForme{"25,5", true, true, true},
+                      CasForme{",5", true, true, true}, CasForme{"-0.025", false, true, true},
+                      CasForme{"25,5,5", false, false, true}, CasForme{"1.2.3", false, false, true},
+                      CasForme{"12,5.3", false, false, true}, CasForme{"--0.1", false, false, true},
+                      CasForme{"0.1-", false, false, true}, CasForme{"5-3", false, false, true},
+                      CasForme{"+3", false, false, true}, CasForme{"1e4", false, false, true},
+                      CasForme{" 12", false, false, true}));
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "calcul/nombres.h"
 #include "tables/offerts.h"
 #include "ui/couleurs.h"
+#include "ui/etiquette_nombre.h"
 #include "ui/schema.h"
 #include "ui/textes.h"
 
@@ -23,6 +24,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 using vestrel::Cote;
 
@@ -38,6 +40,14 @@ constexpr NomsCote Noms[] = {
     {"Aj_Arbre", "Aj_Arb", "Af_Ec_Sup_Ar", "Af_Ec_Inf_Ar", "Res_Ar_Max", "Res_Ar_Min"},
 };
 
+const char *const BoitesLibres[] = {"Dia1", "Ec_Sup_Dia1", "Ec_Inf_Dia1", "Dia2", "Ec_Sup_Dia2", "Ec_Inf_Dia2"};
+constexpr std::pair<const char *, vestrel::Filtre> BoitesNombres[] = {
+    {"Diametre", vestrel::Filtre::Diametre},   {"Dia1", vestrel::Filtre::Taille},
+    {"Ec_Sup_Dia1", vestrel::Filtre::Ecart},   {"Ec_Inf_Dia1", vestrel::Filtre::Ecart},
+    {"Dia2", vestrel::Filtre::Taille},         {"Ec_Sup_Dia2", vestrel::Filtre::Ecart},
+    {"Ec_Inf_Dia2", vestrel::Filtre::Ecart},
+};
+
 template <class T = QLabel>
 T *enfant(const vestrel::Principale &f, const char *nom)
 {
@@ -46,8 +56,9 @@ T *enfant(const vestrel::Principale &f, const char *nom)
 
 QString texte(const vestrel::Principale &f, const char *nom)
 {
+    // The whole number, also where the label had to end it with "…".
     const QLabel *l = enfant(f, nom);
-    return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(nom));
+    return l ? vestrel::nombreDe(l) : QStringLiteral("<missing %1>").arg(QLatin1String(nom));
 }
 
 struct Verificateur {
@@ -110,7 +121,8 @@ struct Verificateur {
         return {vestrel::texteJeuLocal(j.max.valeur), vestrel::texteJeuLocal(j.min.valeur)};
     }
 
-    void cote(Cote c, int methode, Origine origine, const std::optional<vestrel::ValeursLibres> &libres)
+    void cote(Cote c, int methode, Origine origine, const std::optional<vestrel::ValeursLibres> &libres,
+              bool libresSaisis)
     {
         const NomsCote &n = Noms[static_cast<int>(c)];
         const vestrel::EtatAjustement &e = f.etat();
@@ -152,7 +164,7 @@ struct Verificateur {
         }
 
         if (methode != 2 && sup && classe) {
-            const auto ecarts = vestrel::chercherEcarts(c, classe->toStdString(), d);
+            const auto ecarts = vestrel::chercherEcarts(c, classe->toStdString(), d, f.etat().systeme);
             if (!ecarts)
                 signaler(QStringLiteral("%1: deviations %2 / %3 shown for class \"%4\", which has none at %5 mm")
                              .arg(cote, texte(f, n.sup), texte(f, n.inf), *classe)
@@ -167,9 +179,20 @@ struct Verificateur {
         if (max.has_value() != min.has_value())
             signaler(QStringLiteral("%1: one size label is empty, the other is not").arg(cote));
         if (origine == Origine::Libre) {
+            if (!libresSaisis) {
+                if (max)
+                    signaler(QStringLiteral("%1: sizes shown while a free box holds no number").arg(cote));
+                return;
+            }
             if (!libres)
                 return;
             const vestrel::ValeursLibres &l = *libres;
+            // An upper deviation below the lower one shows no sizes.
+            if (inverse(c, l)) {
+                egal(n.max, QString(), QStringLiteral("free calculator, upper deviation below the lower"));
+                egal(n.min, QString(), QStringLiteral("free calculator, upper deviation below the lower"));
+                return;
+            }
             const double tMax = c == Cote::Alesage ? l.Val_Dia1 + l.Val_Ec_Sup_Dia1 : l.Val_Dia2 + l.Val_Ec_Sup_Dia2;
             const double tMin = c == Cote::Alesage ? l.Val_Ec_Inf_Dia1 + l.Val_Dia1 : l.Val_Dia2 + l.Val_Ec_Inf_Dia2;
             egal(n.max, vestrel::texteNombreLocal(tMax), QStringLiteral("free calculator"));
@@ -186,13 +209,38 @@ struct Verificateur {
         }
     }
 
-    void jeux(bool libre, const std::optional<vestrel::ValeursLibres> &libres)
+    static bool inverse(Cote c, const vestrel::ValeursLibres &l)
     {
+        return c == Cote::Alesage ? l.Val_Ec_Sup_Dia1 < l.Val_Ec_Inf_Dia1 : l.Val_Ec_Sup_Dia2 < l.Val_Ec_Inf_Dia2;
+    }
+
+    void jeux(bool libre, const std::optional<vestrel::ValeursLibres> &libres, bool libresSaisis)
+    {
+        // The free calculator with a side's deviations reversed: one line
+        // says which (the bore's first), and no clearance shows.
+        QString message;
+        if (libre && libres && libresSaisis) {
+            for (const Cote c : {Cote::Alesage, Cote::Arbre})
+                if (message.isEmpty() && inverse(c, *libres))
+                    message = QStringLiteral("L'écart supérieur de %1 est inférieur à l'écart inférieur")
+                                  .arg(c == Cote::Alesage ? QStringLiteral("l'alésage") : QStringLiteral("l'arbre"));
+        }
+        if (!libre || (libres && libresSaisis))
+            egal("Res_Message", message, QStringLiteral("the line of reversed deviations"));
+        if (!message.isEmpty()) {
+            egal("J_Max", QString(), QStringLiteral("no clearance with reversed deviations"));
+            egal("J_Min", QString(), QStringLiteral("no clearance with reversed deviations"));
+            return;
+        }
         const auto M = nombre("J_Max", true), m = nombre("J_Min", true);
         if (M.has_value() != m.has_value())
             signaler(QStringLiteral("one clearance label is empty, the other is not"));
         if (!M || !m)
             return;
+        if (libre && !libresSaisis) {
+            signaler(QStringLiteral("clearances shown while a free box holds no number"));
+            return;
+        }
         if (libre) {
             if (!libres)
                 return;
@@ -220,7 +268,7 @@ struct Verificateur {
     {
         for (const Cote c : {Cote::Alesage, Cote::Arbre}) {
             const auto *liste = enfant<QComboBox>(f, Noms[static_cast<int>(c)].liste);
-            const auto offertes = vestrel::classesOffertes(c, f.etat().Dia_Nominal);
+            const auto offertes = vestrel::classesOffertes(c, f.etat().Dia_Nominal, f.etat().systeme);
             bool pareil = liste->count() == static_cast<int>(offertes.size());
             for (int i = 0; pareil && i < liste->count(); ++i)
                 pareil = liste->itemText(i).toStdString() == offertes[static_cast<std::size_t>(i)];
@@ -240,6 +288,9 @@ void Suivi::calculLibre(const vestrel::Principale &f)
 {
     origine = {Origine::Libre, Origine::Libre};
     libres = f.valeursLibres();
+    libresSaisis = true;
+    for (const char *nom : BoitesLibres)
+        libresSaisis = libresSaisis && vestrel::nombreSaisi(enfant<QLineEdit>(f, nom)->text().toStdString());
 }
 
 std::optional<double> lireAffiche(const QString &texte)
@@ -284,9 +335,15 @@ QStringList incoherences(const vestrel::Principale &f, const Suivi &suivi)
     std::array<Origine, 2> origine = suivi.origine;
     if (libre)
         origine = {Origine::Libre, Origine::Libre};
-    v.cote(Cote::Alesage, methode, origine[0], suivi.libres);
-    v.cote(Cote::Arbre, methode, origine[1], suivi.libres);
-    v.jeux(origine[0] == Origine::Libre && origine[1] == Origine::Libre, suivi.libres);
+    v.cote(Cote::Alesage, methode, origine[0], suivi.libres, suivi.libresSaisis);
+    v.cote(Cote::Arbre, methode, origine[1], suivi.libres, suivi.libresSaisis);
+    v.jeux(origine[0] == Origine::Libre && origine[1] == Origine::Libre, suivi.libres, suivi.libresSaisis);
+    // Every number box holds what can form a number, however it was filled.
+    for (const auto &[nom, filtre] : BoitesNombres) {
+        const QString t = enfant<QLineEdit>(f, nom)->text();
+        if (!vestrel::formeNombre(filtre, t.toStdString()))
+            v.signaler(QStringLiteral("%1 holds \"%2\", which cannot form a number").arg(QLatin1String(nom), t.left(60)));
+    }
     // Two classes chosen in the lists always show their clearances.
     if (methode == 0 && texte(f, "J_Max").isEmpty()) {
         const auto *al = enfant<QComboBox>(f, "Aj_Alesage");

@@ -21,6 +21,9 @@ struct Suivi {
     std::array<Origine, 2> origine{Origine::Tables, Origine::Tables};
     // The free values at the last "Calculer" or switch to "Libre".
     std::optional<vestrel::ValeursLibres> libres;
+    // Whether every free box held a number then; if not, no free result
+    // may show.
+    bool libresSaisis = true;
 
     // A "Calculer" press or a switch to "Libre" happened.
     void calculLibre(const vestrel::Principale &f);

@@ -71,6 +71,14 @@ QList<Collage> collages()
         {"inf", QStringLiteral("inf")},
         {"control", QStringLiteral("\x01\x02\x1b[2J\r\n7\x7f")},
         {"class_text", QStringLiteral("h7")},
+        // Texts that cannot form a number are refused whole.
+        {"three_parts", QStringLiteral("1.2.3")},
+        {"two_minus", QStringLiteral("--0.1")},
+        {"minus_last", QStringLiteral("0.1-")},
+        {"minus_inside", QStringLiteral("5-3")},
+        {"lone_minus", QStringLiteral("-")},
+        {"minus_comma", QStringLiteral("-,")},
+        {"blanks_around", QStringLiteral(" 12,5\t")},
         // Forty nines and more round up to 1e40, a 41-digit text.
         {"digits_100000", QString(100000, QLatin1Char('9'))},
         {"fraction_100000", QStringLiteral("0.") + QString(100000, QLatin1Char('0')) + QStringLiteral("1")},
@@ -80,6 +88,13 @@ QList<Collage> collages()
 
 const QList<QChar> ToucheRefusees = {u'a', u'e', u'E', u'+', u' ', u'x', u'*', u'/', u'é',
                                      u'€', QChar(0xFF12) /* full-width 2 */, u'\x01'};
+
+vestrel::Filtre filtreDe(const Boite &b)
+{
+    return b.cible == Cible::Diametre ? vestrel::Filtre::Diametre
+           : b.moinsAccepte           ? vestrel::Filtre::Ecart
+                                      : vestrel::Filtre::Taille;
+}
 
 } // namespace
 
@@ -203,12 +218,16 @@ void TestCatalogue::collage()
     // first class, as any key does.)
     QTest::keyClick(cible, Qt::Key_A, Qt::ControlModifier);
     const std::string classesAvant[] = {m_fenetre->etat().Cl_Alesage, m_fenetre->etat().Cl_Arbre};
+    const QString texteAvant = c->text();
     QTest::keyClick(cible, Qt::Key_V, Qt::ControlModifier);
 
     if (b.cible != Cible::Liste) {
-        // The box holds the pasted text, cut to its length limit, and its
-        // value is the leading number of that text.
-        QCOMPARE(c->text(), texte.left(c->maxLength()));
+        // The box holds the pasted text, cut to its length limit and without
+        // blanks around it, when that text can form a number; otherwise
+        // the paste is refused and the box keeps its text. Its value is the
+        // leading number of what it holds.
+        const QString colle = texte.left(c->maxLength()).trimmed();
+        QCOMPARE(c->text(), vestrel::formeNombre(filtreDe(b), colle.toStdString()) ? colle : texteAvant);
         const double attendu = vestrel::lireNombre(c->text().toStdString());
         const double lu = b.cible == Cible::Diametre ? m_fenetre->etat().Dia_Nominal
                                                      : m_fenetre->valeursLibres().*b.valeur;
@@ -248,8 +267,8 @@ void TestCatalogue::toucheRefusee_data()
         QString touches;
         for (const QChar t : ToucheRefusees)
             touches += t;
-        if (!b.moinsAccepte)
-            touches += u'-';
+        // Typed after "12.5": a second separator, a "-" that is not first.
+        touches += QStringLiteral(".,-");
         QTest::addRow("%s", b.ligne) << QString::fromLatin1(b.ligne) << touches;
     }
 }
@@ -306,9 +325,7 @@ void TestCatalogue::filtreCaracteres_data()
     for (const Boite &b : Boites) {
         if (b.cible == Cible::Liste || b.methode == 1)
             continue;
-        const auto filtre = b.cible == Cible::Diametre ? vestrel::Filtre::Diametre
-                            : b.moinsAccepte           ? vestrel::Filtre::Ecart
-                                                       : vestrel::Filtre::Taille;
+        const auto filtre = filtreDe(b);
         QTest::addRow("%s", b.ligne) << QString::fromLatin1(b.ligne) << static_cast<int>(filtre);
     }
 }
@@ -332,12 +349,12 @@ void TestCatalogue::filtreCaracteres()
     caracteres << 0x066B << 0x0660 << 0x0969 << 0x2009 << 0x2024 << 0x2212 << 0x2796 << 0x3002 << 0xFE52 << 0xFF0C
                << 0xFF0D << 0xFF0E << 0xFF10 << 0xFF19 << 0x1D7CE;
     for (const char32_t u : caracteres) {
-        c->setText(QStringLiteral("5"));
-        c->end(false);
+        // Typed first, where a "-" may stand.
+        c->clear();
         const QString t = QString::fromUcs4(&u, 1);
         QTest::sendKeyEvent(QTest::KeyAction::Click, c, Qt::Key_unknown, t, Qt::NoModifier);
         const bool accepte = vestrel::caractereAccepte(static_cast<vestrel::Filtre>(filtre), u);
-        QCOMPARE(c->text(), accepte ? QStringLiteral("5") + t : QStringLiteral("5"));
+        QCOMPARE(c->text(), accepte ? t : QString());
     }
 }
 
@@ -367,14 +384,21 @@ void TestCatalogue::virguleTapee_data()
     QTest::addColumn<QString>("texte");
     QTest::addColumn<double>("valeur");
     QTest::addColumn<bool>("francais");
+    QTest::addColumn<QString>("tape");
+    // A second separator is refused as it is typed.
     struct Texte {
-        const char *nom, *texte;
+        const char *nom, *texte, *tape;
         double valeur;
     };
     const Texte textes[] = {
-        {"12_5", "12,5", 12.5},         {"deviation", "0,025", 0.025}, {"two_commas", "12,5,3", 12.5},
-        {"comma_point", "12,5.3", 12.5}, {"point_comma", "12.5,3", 12.5}, {"comma_first", ",5", 0.5},
-        {"negative", "-0,025", -0.025},
+        {"12_5", "12,5", "12,5", 12.5},
+        {"deviation", "0,025", "0,025", 0.025},
+        {"two_commas", "12,5,3", "12,53", 12.53},
+        {"comma_point", "12,5.3", "12,53", 12.53},
+        {"point_comma", "12.5,3", "12.53", 12.53},
+        {"comma_first", ",5", ",5", 0.5},
+        {"negative", "-0,025", "-0,025", -0.025},
+        {"two_minus", "--0,025", "-0,025", -0.025},
     };
     for (const Boite &b : Boites) {
         if (b.cible == Cible::Liste)
@@ -384,19 +408,21 @@ void TestCatalogue::virguleTapee_data()
                 continue;
             for (const bool francais : {false, true})
                 QTest::addRow("%s/%s/%s", b.ligne, t.nom, francais ? "fr" : "C")
-                    << QString::fromLatin1(b.ligne) << QString::fromLatin1(t.texte) << t.valeur << francais;
+                    << QString::fromLatin1(b.ligne) << QString::fromLatin1(t.texte) << t.valeur << francais
+                    << QString::fromLatin1(t.tape);
         }
     }
 }
 
 // A "," is typed as the decimal separator in every box and every locale,
-// and reads as "." does: one separator, a second one ends the number.
+// and reads as "." does: one separator, a second one is refused.
 void TestCatalogue::virguleTapee()
 {
     QFETCH(QString, nom);
     QFETCH(QString, texte);
     QFETCH(double, valeur);
     QFETCH(bool, francais);
+    QFETCH(QString, tape);
     if (francais) {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         m_fenetre = std::make_unique<vestrel::Principale>();
@@ -412,7 +438,7 @@ void TestCatalogue::virguleTapee()
     QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(c, Qt::Key_Backspace);
     QTest::keyClicks(c, texte);
-    QCOMPARE(c->text(), texte);
+    QCOMPARE(c->text(), tape);
     const double lu = b.cible == Cible::Diametre ? m_fenetre->etat().Dia_Nominal : m_fenetre->valeursLibres().*b.valeur;
     QCOMPARE(lu, valeur);
     afficher(b);

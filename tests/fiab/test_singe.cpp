@@ -21,6 +21,7 @@
 #include "ui/schema.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -61,10 +62,11 @@ constexpr Rangee Rangees[] = {{"Lbl_TB_Cl_Al", 23}, {"Lbl_TB_Ql_Al", 13}, {"Lbl_
 // Diameters users type, and the edges of the tables.
 const char *const Diametres[] = {"2",   "25",  "1",    "1.001", "500", "500.5", "0",   "24",  "24.5", "30",
                                  "180", "200", "180.5", "3",    "6",   "10",    "110", "130", "300", "12.5.3",
-                                 "12,5", "0,5", "600", "12,5,3"};
+                                 "12,5", "0,5", "600", "12,5,3", "--0.1", "1.2.3", "0.1-", "-"};
 const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５", "nan", "inf", "\x01\t\r\n",
                                 "H7", "g6", "e11*", "-25", "99999999999999999999999999999999999999999",
-                                "12,5", "-0,025", "12,5,3", ",5"};
+                                "12,5", "-0,025", "12,5,3", ",5", "1.2.3", "--0.1", "0.1-", "-", "5-3",
+                                "-,", " 12,5\t"};
 
 class Singe
 {
@@ -84,7 +86,7 @@ public:
     {
         const int avant = m_faites;
         // Weights of the kinds of action.
-        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2};
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2, 2};
         int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
         int genre = 0;
         while (tirage >= Poids[genre])
@@ -108,8 +110,9 @@ public:
         case 11: cliquerFond(); break;
         case 12: schema(); break;
         case 13: rechercher(); break;
-        case 15: frettage(); break;
-        default: copier(); break;
+        case 14: copier(); break;
+        case 15: basculerSysteme(); break;
+        default: frettage(); break;
         }
         return m_faites > avant;
     }
@@ -421,7 +424,15 @@ private:
         } else if (choix == 1) {
             const QPoint p(entier(400), entier(300));
             m_f.move(p);
-            const QPoint attendu(m_f.frameGeometry().right() + 1, m_f.frameGeometry().top());
+            // Against the main window's right edge when it fits on the
+            // screen there; else the place the tool windows' rule picks on
+            // this screen (a 560 pixel wide diagram beside a main window
+            // moved to x = 300 would leave an 800 pixel screen).
+            const QScreen *ecran = QGuiApplication::screenAt(m_f.frameGeometry().center());
+            if (!ecran)
+                ecran = m_f.screen();
+            const QPoint attendu = vestrel::placerOutil(m_f.frameGeometry(), s->frameGeometry().size(),
+                                                        ecran->availableGeometry(), {});
             noter(QStringLiteral("diagram"), s->pos() == attendu
                                                  ? QStringLiteral("main window moved to %1,%2").arg(p.x()).arg(p.y())
                                                  : QStringLiteral("!! the diagram did not follow the main window"));
@@ -430,6 +441,27 @@ private:
             s->resize(t);
             noter(QStringLiteral("diagram"), QStringLiteral("resized to %1x%2").arg(t.width()).arg(t.height()));
         }
+    }
+
+    // Switches the whole ISO 286 system on or off from the Outils menu: the
+    // catalogue changes and the check mark says which is in force.
+    void basculerSysteme()
+    {
+        constexpr int Item = 4;
+        const bool avant = m_f.systeme() == vestrel::Systeme::Complet;
+        QTest::mouseClick(enfant(QStringLiteral("MNU(3)")), Qt::LeftButton);
+        auto *menu = static_cast<vestrel::MenuDeroulant *>(deroulant("Mnu_Outils"));
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("system"), QStringLiteral("!! the Outils menu did not open"));
+            return;
+        }
+        QTest::mouseClick(menu->texte(Item), Qt::LeftButton);
+        const bool apres = m_f.systeme() == vestrel::Systeme::Complet;
+        const bool coche = !menu->icone(Item)->pixmap().isNull();
+        noter(QStringLiteral("system"), apres == avant || coche != apres
+                                            ? QStringLiteral("!! toggled from %1: whole system %2, check mark %3")
+                                                  .arg(avant).arg(apres).arg(coche)
+                                            : QString::fromLatin1(apres ? "whole system" : "default catalogue"));
     }
 
     // Ctrl+F, then a text typed into one of the finder's boxes; sometimes
@@ -506,7 +538,7 @@ private:
                                 c == u'\b' ? QString() : QString(c), Qt::NoModifier);
         const bool resultats = w->evaluation().resultat.has_value();
         const bool message = !w->findChild<QLabel *>(QStringLiteral("Fr_Message"))->text().isEmpty();
-        const bool suit = w->ajustement() == m_f.affichage();
+        const bool suit = w->ajustement() == m_f.resultat();
         noter(QStringLiteral("press fit"),
               !suit                      ? QStringLiteral("!! the window does not show the main window's fit")
               : resultats == message     ? QStringLiteral("!! %1 typed \"%2\": results %3, message %4")
@@ -572,7 +604,9 @@ void TestSinge::marche()
             continue;
         ++n;
         QStringList problemes = fiab::incoherences(f, singe.suivi);
-        if (!singe.journal.isEmpty() && singe.journal.last().startsWith(QStringLiteral("!!")))
+        // A finding is noted "!! ..." alone or after the kind of action.
+        if (!singe.journal.isEmpty()
+            && (singe.journal.last().startsWith(QStringLiteral("!!")) || singe.journal.last().contains(QStringLiteral(" !! "))))
             problemes << singe.journal.last();
         if (!problemes.isEmpty() && explorer) {
             // Each kind of finding once (numbers and quoted texts aside), and on.

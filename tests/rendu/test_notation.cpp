@@ -73,12 +73,22 @@ TEST(Notation, OnlyTheSideWithNumbers)
 
 TEST(Notation, FreeSizesAsTyped)
 {
-    const AjustementAffiche a = ajustementLibre(12.3, 0.03, 0.02, 12.2, -0.01, 0.02);
+    // Jeu maxi 12.33 - 12.19 = 0.14, mini 12.32 - 12.22 = 0.1, moyen 0.12.
+    const AjustementAffiche a = ajustementLibre(12.3, 0.03, 0.02, 12.2, 0.02, -0.01);
     EXPECT_EQ(notationTexte(a, ","),
               "Ajustement libre : avec jeu\n"
               "Alésage \u220512,3 : ES +0,030 ; EI +0,020 ; maxi 12,33 ; mini 12,32\n"
-              "Arbre \u220512,2 : es \u22120,010 ; ei +0,020 ; maxi 12,19 ; mini 12,22\n"
-              "Jeu maxi 0,1100 ; jeu mini 0,1300 ; jeu moyen 0,1200\n");
+              "Arbre \u220512,2 : es +0,020 ; ei \u22120,010 ; maxi 12,22 ; mini 12,19\n"
+              "Jeu maxi 0,1400 ; jeu mini 0,1000 ; jeu moyen 0,1200\n");
+}
+
+TEST(Notation, ReversedDeviationsGiveNoLine)
+{
+    // The shaft's upper deviation typed below its lower one: no shaft line,
+    // no fit line, no clearances; the bore stays.
+    const ResultatAjustement r(ajustementLibre(12.3, 0.03, 0.02, 12.2, -0.01, 0.02));
+    EXPECT_EQ(notationTexte(r, ","), "Alésage \u220512,3 : ES +0,030 ; EI +0,020 ; maxi 12,33 ; mini 12,32\n");
+    EXPECT_EQ(notationHtml(r, ",").find("Arbre"), std::string::npos);
 }
 
 TEST(Notation, HtmlTableHoldsTheSameValues)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -229,11 +230,12 @@ TEST(Modele, FreeSizesMoveTheShaftZone)
     EXPECT_EQ(m.description.rfind("Libre, ajustement avec jeu ; alésage \u2205 12,3 de +20 à +30 \u00B5m", 0), 0u)
         << m.description;
 
-    // Equal sizes: nothing moved; upper below lower is drawn as typed.
-    const ModeleSchema egal = construireSchema(ajustementLibre(10, 0.01, -0.01, 10, -0.02, 0.01), ".");
+    // Equal sizes: nothing moved.
+    const ModeleSchema egal = construireSchema(ajustementLibre(10, 0.01, -0.01, 10, 0.01, -0.02), ".");
+    ASSERT_TRUE(egal.zone(Cote::Arbre));
     EXPECT_EQ(egal.zone(Cote::Arbre)->reference, 0);
     EXPECT_EQ(egal.zone(Cote::Arbre)->texteReference, "");
-    EXPECT_EQ(egal.zone(Cote::Arbre)->texteSup, "\u221220");
+    EXPECT_EQ(egal.zone(Cote::Arbre)->texteInf, "\u221220");
     EXPECT_EQ(egal.zone(Cote::Arbre)->texteLargeur, "T = 30 \u00B5m");
     verifierSchema(egal);
     // All zero: still a scale to draw on.
@@ -241,6 +243,42 @@ TEST(Modele, FreeSizesMoveTheShaftZone)
     // Typed sizes far apart, or numbers of forty digits, keep a bounded scale.
     verifierSchema(construireSchema(ajustementLibre(1e39, 1e39, 0, 0, 0, -1e39), "."));
 }
+
+struct Inverse {
+    Cote cote;
+    AjustementAffiche ajustement;
+    const char *message;
+};
+
+void PrintTo(const Inverse &i, std::ostream *os) { *os << i.message; }
+
+class SchemaInverse : public testing::TestWithParam<Inverse> {};
+
+// An upper deviation typed below the lower one: that side has no zone, the
+// fit no dimensions, and the diagram says why in the side's place.
+TEST_P(SchemaInverse, NothingDrawnForThatSide)
+{
+    const Inverse &i = GetParam();
+    const Cote autre = i.cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
+    const ModeleSchema m = construireSchema(i.ajustement, ",");
+    EXPECT_FALSE(m.zone(i.cote));
+    EXPECT_TRUE(m.zone(autre));
+    EXPECT_FALSE(m.jeuMax);
+    EXPECT_FALSE(m.nature);
+    EXPECT_EQ(m.manques, std::vector<std::string>{i.message});
+    EXPECT_NE(m.description.find(i.message), std::string::npos) << m.description;
+    const PlanSchema p = planSchema(m, LargeurSchema, HauteurSchema);
+    EXPECT_FALSE(p.zones[static_cast<int>(i.cote)]);
+    EXPECT_TRUE(p.fleches.empty());
+    verifierSchema(m);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Libre, SchemaInverse,
+    testing::Values(Inverse{Cote::Alesage, ajustementLibre(10, 0.01, 0.02, 10, 0, -0.01),
+                            "L'écart supérieur de l'alésage est inférieur à l'écart inférieur"},
+                    Inverse{Cote::Arbre, ajustementLibre(10, 0.02, 0.01, 10, -0.02, 0.01),
+                            "L'écart supérieur de l'arbre est inférieur à l'écart inférieur"}));
 
 TEST(Echelle, RoundTicksAroundTheValues)
 {

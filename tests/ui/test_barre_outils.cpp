@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(gradesActives(*m_barre, Cote::Alesage), suite(6, 16));
         QCOMPARE(gradesActives(*m_barre, Cote::Arbre), suite(6, 8));
 
-        QVERIFY(m_barre->cadreSel()->isVisible());
-        QCOMPARE(m_barre->cadreSel()->pos(), pointTwips(4800, 840));
+        // No cell is under the pointer: no hover frame.
+        QVERIFY(!m_barre->cadreSel()->isVisible());
         QCOMPARE(m_barre->cadreSel()->objectName(), QStringLiteral("Cadre_Sel"));
     }
 
@@ -257,30 +257,38 @@ private slots:
     void TSansGrade()
     {
         // Up to 24 mm no T class exists: the grade row is cleared and fully
-        // disabled, and the grade last picked is kept.
+        // disabled, and no class is composed, not even with the grade picked
+        // before.
         m_barre->setDiametre(20);
         QTest::mouseClick(cellule(Cote::Arbre, Rang::Grade, "6"), Qt::LeftButton);
         QSignalSpy spy(m_barre.get(), &BarreOutils::classeChoisie);
         QTest::mouseClick(cellule(Cote::Arbre, Rang::Lettre, "t"), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy[0][1].toString(), QStringLiteral("t6"));
+        QCOMPARE(spy[0][1].toString(), QString());
+        QCOMPARE(m_barre->classeComposee(Cote::Arbre), QString());
         QVERIFY(gradesActives(*m_barre, Cote::Arbre).isEmpty());
         for (const Cellule *g : m_barre->rangee(Cote::Arbre, Rang::Grade))
             QVERIFY(estSimple(g));
-        QCOMPARE(m_barre->indiceChoisi(Cote::Arbre, Rang::Grade), 1);
+        QCOMPARE(m_barre->indiceChoisi(Cote::Arbre, Rang::Grade), -1);
     }
 
     void diametreHorsTables()
     {
-        // No range holds the diameter: the grade row stays as it was and the
-        // letter is composed with the grade last picked.
+        // No range holds the diameter: the letter has no grade there, every
+        // grade is disabled and no class is composed.
         m_barre->setDiametre(600);
+        QCOMPARE(m_barre->classeComposee(Cote::Alesage), QString());
         QSignalSpy spy(m_barre.get(), &BarreOutils::classeChoisie);
         QTest::mouseClick(cellule(Cote::Alesage, Rang::Lettre, "G"), Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy[0][1].toString(), QStringLiteral("G7"));
-        QCOMPARE(gradesActives(*m_barre, Cote::Alesage), suite(6, 16));
-        QVERIFY(estChoisie(cellule(Cote::Alesage, Rang::Grade, "7")));
+        QCOMPARE(spy[0][1].toString(), QString());
+        QVERIFY(gradesActives(*m_barre, Cote::Alesage).isEmpty());
+        for (const Cellule *g : m_barre->rangee(Cote::Alesage, Rang::Grade))
+            QVERIFY(estSimple(g));
+        // Back inside the tables, G offers 6 and 7 and waits for a grade.
+        m_barre->setDiametre(25);
+        QCOMPARE(gradesActives(*m_barre, Cote::Alesage), suite(6, 7));
+        QCOMPARE(m_barre->classeComposee(Cote::Alesage), QString());
     }
 
     void celluleInactive()

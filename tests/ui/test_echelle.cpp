@@ -123,7 +123,7 @@ void TestEchelle::cadres()
     QFETCH(QString, presse);
     QFETCH(QList<QColor>, couleurs);
 
-    m_fenetre->Changer_Methode(1);
+    m_fenetre->Changer_Methode(vestrel::Methode::BarreOutil);
     m_fenetre->Effacer_Survol();
     if (!presse.isEmpty())
         QTest::mousePress(enfant(m_fenetre, presse), Qt::LeftButton);
@@ -166,7 +166,7 @@ void TestEchelle::images()
     QFETCH(QString, fenetre);
     QFETCH(QString, nom);
     QFETCH(QSize, taille);
-    m_fenetre->Changer_Methode(0);
+    m_fenetre->Changer_Methode(vestrel::Methode::Popup);
     BoiteApropos boite(m_fenetre);
     QWidget *racine = fenetre == QLatin1String("apropos") ? &boite : menu("Mnu_Select");
     auto *l = enfant<QLabel>(racine, nom);

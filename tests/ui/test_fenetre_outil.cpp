@@ -227,8 +227,8 @@ void TestFenetreOutil::ouvertureEtSuivi()
     principale.setGeometry(100, 100, 370, 377);
     principale.show();
     Essai outil(&principale, FenetreOutil::Suivi::Ouverture, QSize(300, 200));
-    const vestrel::AjustementAffiche affichage;
-    const vestrel::VuePrincipale vue{affichage, QStringLiteral("25")};
+    const vestrel::ResultatAjustement resultat;
+    const vestrel::VuePrincipale vue{resultat, QStringLiteral("25")};
     outil.resultatsChanges(vue);
     QCOMPARE(outil.actualisations, 0);
     outil.ouvrir(vue);

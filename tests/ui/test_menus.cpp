@@ -283,7 +283,7 @@ void TestMenus::choixMethode()
 
     QSignalSpy choix(m_menus, &BarreMenus::methodeChoisie);
     // Start from another method, so that the mark has to move.
-    m_menus->cocher((methode + 1) % 3);
+    m_menus->cocher(vestrel::methodeIndex((methode + 1) % 3));
     ouvrirParPression(1);
     QWidget *select = menu("Mnu_Select");
     QWidget *cible = enfant(select, partie);

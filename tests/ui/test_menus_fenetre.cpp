@@ -1,4 +1,5 @@
 #include "app/principale.h"
+#include "ui/barre_outils.h"
 #include "ui/cellule.h"
 #include "ui/couleurs.h"
 #include "ui/menu_deroulant.h"
@@ -36,6 +37,7 @@ private slots:
     void clavier_data();
     void clavier();
     void saisieSansMenu();
+    void barreSansSurvol();
 
 private:
     QWidget *ouvrir(int titre);
@@ -237,6 +239,19 @@ void TestMenusFenetre::saisieSansMenu()
     taper(QStringLiteral("Alt+O 0"));
     QCOMPARE(diametre->text(), QStringLiteral("2105"));
     QVERIFY(menu("Mnu_Outils")->isVisible());
+}
+
+
+// The toolbar opened from the keyboard, the pointer left alone: no cell is
+// hovered, so no cell has the hover look and no hover frame shows.
+void TestMenusFenetre::barreSansSurvol()
+{
+    taper(QStringLiteral("Alt+S Down Down Return"));
+    auto *barre = m_fenetre->findChild<BarreOutils *>();
+    QVERIFY(barre->isVisible());
+    QVERIFY(!barre->cadreSel()->isVisible());
+    for (const Cellule *c : barre->findChildren<Cellule *>())
+        QVERIFY2(c->backColor() != couleurs::Survol, qPrintable(c->objectName()));
 }
 
 QTEST_MAIN(TestMenusFenetre)

@@ -140,7 +140,7 @@ void TestPolices::textesTiennent()
 {
     QFETCH(int, methode);
     Principale fenetre;
-    fenetre.Changer_Methode(methode);
+    fenetre.Changer_Methode(vestrel::methodeIndex(methode));
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     QStringList coupes;

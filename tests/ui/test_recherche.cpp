@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QClipboard>
 #include <QtTest>
 
 #include <memory>
@@ -134,6 +135,21 @@ void TestRecherche::resultats()
     const ResultatRecherche r = rechercherAjustements({lireSaisie(diametre), 0.001, 0.045, Base(base), false});
     QCOMPARE(table()->model()->rowCount(), int(r.ajustements.size()));
     QCOMPARE(message(), QStringLiteral("%1 ajustements conviennent").arg(r.ajustements.size()));
+    // Every description of a recommended fit is readable whole: shown in its
+    // column, or held whole by the cell's tooltip.
+    // A wide range lists the transition and interference fits too.
+    saisir("Rech_Jeu_Mini", QStringLiteral("-0.2"));
+    saisir("Rech_Jeu_Maxi", QStringLiteral("0.2"));
+    const int colonne = premiere.size() - 1;
+    const QFontMetrics fm(table()->font());
+    for (int ligne = 0; ligne < table()->model()->rowCount(); ++ligne) {
+        const QString description = cellule(ligne, colonne);
+        if (description.isEmpty())
+            continue;
+        const bool entiere = fm.horizontalAdvance(description) + 8 <= table()->columnWidth(colonne);
+        QVERIFY2(entiere || table()->model()->index(ligne, colonne).data(Qt::ToolTipRole).toString() == description,
+                 qPrintable(description));
+    }
 }
 
 void TestRecherche::messages_data()
@@ -159,6 +175,11 @@ void TestRecherche::messages_data()
                                 << "Aucun ajustement ne tient dans ces limites : les plus proches" << 10;
     QTest::newRow("un seul") << "25" << "0.007" << "0.03" << "1 ajustement convient" << 1; // H6/g5
     QTest::newRow("500 accepte") << "500" << "-0.2" << "0.2" << "" << -1;
+    // An empty box, or a lone "-", is no 0.
+    QTest::newRow("jeu mini vide") << "25" << "" << "0.04" << "Saisissez le jeu mini" << 0;
+    QTest::newRow("jeu maxi moins") << "25" << "0.01" << "-" << "Saisissez le jeu maxi" << 0;
+    QTest::newRow("deux vides") << "25" << "" << "" << "Saisissez le jeu mini" << 0;
+    QTest::newRow("jeu maxi point") << "25" << "0" << "." << "Saisissez le jeu maxi" << 0;
 }
 
 void TestRecherche::messages()
@@ -199,6 +220,12 @@ void TestRecherche::touchesFiltrees_data()
     QTest::newRow("jeu: moins") << "Rech_Jeu_Mini" << "-0.02" << "-0.02";
     QTest::newRow("jeu: lettres") << "Rech_Jeu_Maxi" << "0x.0y4" << "0.04";
     QTest::newRow("jeu: plus") << "Rech_Jeu_Maxi" << "+0.04" << "0.04";
+    // What cannot form a number is refused: a second separator, a "-" not
+    // first.
+    QTest::newRow("jeu: deux points") << "Rech_Jeu_Mini" << "1.2.3" << "1.23";
+    QTest::newRow("jeu: deux moins") << "Rech_Jeu_Mini" << "--0.1" << "-0.1";
+    QTest::newRow("jeu: moins au milieu") << "Rech_Jeu_Maxi" << "0.1-2" << "0.12";
+    QTest::newRow("diametre: deux virgules") << "Rech_Diametre" << "25,5,5" << "25,55";
 }
 
 void TestRecherche::touchesFiltrees()
@@ -207,7 +234,17 @@ void TestRecherche::touchesFiltrees()
     QFETCH(QString, frappe);
     QFETCH(QString, texte);
     saisir(boite.toLatin1().constData(), frappe);
-    QCOMPARE(this->boite(boite.toLatin1().constData())->text(), texte);
+    QLineEdit *b = this->boite(boite.toLatin1().constData());
+    QCOMPARE(b->text(), texte);
+    // Pasted over the whole text: refused unless it can form a number
+    // (blanks around it removed).
+    if (texte != frappe) {
+        QApplication::clipboard()->setText(frappe);
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(b->text(), texte);
+    }
 }
 
 void TestRecherche::suitChaqueSaisie()

@@ -188,7 +188,7 @@ void TestTeintes::textesLisibles()
     QFETCH(int, methode);
     QFETCH(double, minimum);
 
-    m_fenetre->Changer_Methode(methode);
+    m_fenetre->Changer_Methode(vestrel::methodeIndex(methode));
     QWidget *racine = fenetre.isEmpty() ? m_fenetre : menu(fenetre.toLatin1().constData());
     QVERIFY(racine);
     QWidget *w = enfant(racine, nom);
@@ -219,7 +219,7 @@ void TestTeintes::listeDeroulee_data()
 void TestTeintes::listeDeroulee()
 {
     QFETCH(QString, nom);
-    m_fenetre->Changer_Methode(0);
+    m_fenetre->Changer_Methode(vestrel::Methode::Popup);
     auto *liste = enfant<QComboBox>(m_fenetre, nom);
     QVERIFY(liste);
     const Lecture champ = lire(liste->lineEdit()->grab().toImage(), liste->lineEdit()->rect());

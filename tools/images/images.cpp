@@ -220,7 +220,7 @@ QImage apropos()
     p.setPen(QPen(QColor(181, 190, 214), 1.0));
     p.drawLine(QPointF(12, 156), QPointF(325, 156));
     texteAjuste(p, QRectF(9, 158, 319, 16),
-                QStringLiteral("Vestrel 1.1 \u2014 calcul des ajustements ISO 286"), comic(13),
+                QStringLiteral("Vestrel " VESTREL_VERSION " \u2014 calcul des ajustements ISO 286"), comic(13),
                 Encre);
     texteAjuste(p, QRectF(9, 174, 319, 14), QStringLiteral("Les développeurs de Vestrel"),
                 comic(11, false), QColor(90, 90, 110));
