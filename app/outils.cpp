@@ -9,6 +9,7 @@
 #include "ui/palette.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
+#include "ui/service.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -66,6 +67,16 @@ FenetreOutil *fenetreDe<Frettage>(Principale &f)
     return w;
 }
 
+// The fit in service tells the diagram and the finder when it changes,
+// opens or closes.
+template <>
+FenetreOutil *fenetreDe<Service>(Principale &f)
+{
+    auto *s = new Service(&f);
+    QObject::connect(s, &Service::change, f.outils(), [&f] { f.outils()->serviceChange(); });
+    return s;
+}
+
 // One item of the Outils menu: how the menu shows it, then what it opens
 // (a tool window made on first opening) or does, and whether it needs a fit
 // with numbers on at least one side.
@@ -85,6 +96,7 @@ const Outil Outils[] = {
     {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
     {{"Système ISO 286 complet", "", true}, nullptr, &OutilsPrincipale::basculerSysteme, false},
     {{"Assemblage serré", "", false}, &fenetreDe<Frettage>, nullptr, false},
+    {{"Jeu en service", "", true}, &fenetreDe<Service>, nullptr, false},
     {{"Tolérances générales", "", false}, &fenetreDe<Generales>, nullptr, false},
 };
 constexpr int NombreOutils = int(std::size(Outils));
@@ -154,6 +166,30 @@ Recherche *OutilsPrincipale::recherche() const
     return static_cast<Recherche *>(fenetre(itemDe(&fenetreDe<Recherche>)));
 }
 
+Service *OutilsPrincipale::service() const { return static_cast<Service *>(fenetre(itemDe(&fenetreDe<Service>))); }
+
+const EtatService *OutilsPrincipale::etatService() const
+{
+    const Service *s = service();
+    if (!s || !s->isVisible() || !s->etat())
+        return nullptr;
+    return &*s->etat();
+}
+
+// The fit in service changed, or its window opened or closed: the diagram
+// and the finder follow.
+void OutilsPrincipale::serviceChange()
+{
+    // A hidden diagram forgets the fit in service too, or it would draw a
+    // closed window's service again when it reopens.
+    if (Schema *s = schema())
+        s->montrer(m_fenetre.resultat(), etatService());
+    if (Recherche *r = recherche()) {
+        const Service *s = service();
+        r->setService(s && s->isVisible() ? std::optional(s->conditions()) : std::nullopt);
+    }
+}
+
 bool OutilsPrincipale::actif(int k) const
 {
     return !Outils[k].besoinDeNombres || aDesNombres(m_fenetre.resultat());
@@ -186,6 +222,7 @@ void OutilsPrincipale::ouvrir(int k)
     }
     m_fenetres[k]->ouvrir({m_fenetre.resultat(), m_fenetre.texteDiametre(), m_fenetre.systeme()});
     m_menus.cocherOutil(k, true);
+    serviceChange();
 }
 
 void OutilsPrincipale::basculerSchema() { choisir(itemDe(&fenetreDe<Schema>)); }
@@ -217,7 +254,7 @@ bool OutilsPrincipale::systemeComplet() const
 void OutilsPrincipale::copier()
 {
     if (aDesNombres(m_fenetre.resultat()))
-        copierAjustement(m_fenetre.resultat());
+        copierAjustement(m_fenetre.resultat(), etatService());
 }
 
 void OutilsPrincipale::exporter()
@@ -228,7 +265,7 @@ void OutilsPrincipale::exporter()
     QList<PageTexte> pages;
     if (const Frettage *f = frettage(); f && f->isVisible())
         pages.append(f->pageExport());
-    exporterAvecDialogue(&m_fenetre, m_fenetre.resultat(), pages);
+    exporterAvecDialogue(&m_fenetre, m_fenetre.resultat(), etatService(), pages);
 }
 
 // A shown window follows the fit; a hidden one takes it when it opens. The

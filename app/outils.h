@@ -18,6 +18,8 @@ class Frettage;
 class Principale;
 class Recherche;
 class Schema;
+class Service;
+struct EtatService;
 
 // The "Outils" menu of the main window and what its items open or do: the
 // tool windows (the diagram, the fit finder, each built on first opening),
@@ -60,6 +62,12 @@ public:
     Schema *schema() const;
     Recherche *recherche() const;
     Frettage *frettage() const;
+    Service *service() const;
+    // The fit in service while "Jeu en service" shows and has results,
+    // which the diagram, copy and export then add; else null.
+    const EtatService *etatService() const;
+    // The fit in service changed, or its window opened or closed.
+    void serviceChange();
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;

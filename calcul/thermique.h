@@ -2,13 +2,11 @@
 
 namespace vestrel {
 
-// Drawing sizes hold at 20 °C (ISO 1).
+// Drawing sizes hold at this temperature (ISO 1).
 inline constexpr double TemperatureReference_C = 20;
 
-// Change of the clearance of a fit of diameter D when the bore part is at
-// temp_alesage_C and the shaft at temp_arbre_C (α in 1/K): positive when the
-// clearance grows, so an interference shrinks by the same amount. Added to
-// both clearances (press-fit.md §6).
+// press-fit.md §6: ΔS = D · [α_h (ϑ_h − 20) − α_s (ϑ_s − 20)], the change of
+// both clearances (mm) when the bore part is at ϑ_h and the shaft at ϑ_s.
 inline double variationJeuThermique_mm(double D_mm, double alpha_alesage, double temp_alesage_C, double alpha_arbre,
                                        double temp_arbre_C)
 {

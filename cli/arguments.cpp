@@ -3,11 +3,12 @@
 #include "calcul/ajustement.h"
 #include "cli/complet.h"
 #include "tables/catalogue.h"
+#include "rendu/couleur.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace vestrel::ligne {
+namespace vestrel {
 
 // Arguments come from anywhere: quote them back with every byte that is not
 // printable ASCII escaped, so the diagnostic stays one clean line.
@@ -99,4 +100,6 @@ PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::stri
     return *e;
 }
 
-} // namespace vestrel::ligne
+std::string_view motNature(Nature n) { return description(n).mot; }
+
+} // namespace vestrel

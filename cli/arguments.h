@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calcul/ajustement.h"
 #include "cli/fit.h"
 #include "tables/classe.h"
 #include "tables/cote.h"
@@ -9,7 +10,7 @@
 #include <string_view>
 
 // What every form of vestrel-fit reads its arguments with.
-namespace vestrel::ligne {
+namespace vestrel {
 
 // Bad input: the one line vestrel-fit prints on stderr.
 struct MauvaiseEntree {
@@ -41,4 +42,7 @@ double lireDiametre(std::string_view texte, Systeme systeme = Systeme::Defaut);
 PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::string_view texteD,
                          Systeme systeme = Systeme::Defaut);
 
-} // namespace vestrel::ligne
+// The kind of fit as the command writes it: "jeu", "incertain", "serrage".
+std::string_view motNature(Nature n);
+
+} // namespace vestrel

@@ -1,6 +1,7 @@
 #include "cli/fit.h"
 
 #include "cli/arguments.h"
+#include "cli/service.h"
 #include "cli/complet.h"
 #include "cli/frettage.h"
 #include "cli/generales.h"
@@ -32,7 +33,9 @@ using namespace ligne;
 
 constexpr std::string_view Aide =
     R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg] [--complete]
+       vestrel-fit D BORE SHAFT [--service SERVICE] [--probable [K]] [--json] [--complete]
        vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json] [--complete]
+                   [--service SERVICE]
        vestrel-fit --preferred D [--json]
        vestrel-fit --offered D [--complete]
        vestrel-fit --table [--complete]
@@ -104,6 +107,35 @@ four decimals; negative values are interference. The kind of fit is "jeu"
               the sub-steps to 500 mm, then on the main steps 500,630 ...
               2500,3150, or on their sub-steps 500,560 ... 2800,3150 for
               a class that changes by sub-step there (R, S, T, U)
+  --service   adds the fit in service, each part at its own temperature:
+                service delta=-0.018 max=0.0230 min=-0.0110 nature incertain
+              delta is the change of both clearances (mm), ΔS = D [a_bore
+              (t_bore - 20) - a_shaft (t_shaft - 20)], the kind of fit judged
+              again on the clearances in service. With --json:
+              "service":{"delta":...,"jeu":{"max":...,"min":...},"nature":...}
+              SERVICE is any of (defaults: steel, 20 C):
+    --bore-material MAT, --shaft-material MAT
+              a material key of the built-in table (acier, acier-s355,
+              acier-c45, acier-42crmo4, inox, fonte-gjs400, alu-6082, bronze,
+              laiton, titane), or E=...,nu=...,Re=...,alpha=... (alpha in 1/K,
+              e.g. alpha=23e-6; only alpha counts here)
+    --bore-temp C, --shaft-temp C
+              the part's temperature in degrees C, -273.15 <= C <= 3000
+              With --find, MIN:MAX is the range wanted in service: the fits
+              whose clearances in service lie in it, each line ending with
+              its clearances in service ("service max=... min=... nature
+              ..."); with --json a "service" object in each fit.
+  --probable [K]
+              adds the probable clearance, each part's size normally
+              distributed in its zone (tolerance = 6 sigma), in service when
+              --service is given; K (default 3, 0 < K <= 10) is the argument
+              after --probable when it is a number:
+                probable moyen=0.0240 sigma=0.0049 min=0.0091 max=0.0389
+                serrage=0.0% jeu=100.0%
+              mean, sigma, the range mean -/+ K sigma (mm), the shares of
+              pairs with interference and with clearance. With --json:
+              "probable":{"moyen","sigma","min","max","part_serrage",
+              "part_jeu"}, the shares as fractions 0 to 1.
   --help      this text
   --version   the version
 
@@ -115,7 +147,8 @@ not in the catalogue or has no deviations at D (a class of the whole system
 asked without --complete says that --complete offers it), --complete with
 --preferred alone, --help or --version, a malformed MIN:MAX or MIN greater than MAX, an unknown
 basis, missing or extra arguments, an unknown option, two of --json,
---drawing and --svg.
+--drawing and --svg, an unknown material, a temperature below absolute zero
+(-273.15 C) or above 3000 C, K <= 0 or above 10.
 )";
 
 // The wanted clearance range MIN:MAX, in mm.
@@ -166,12 +199,11 @@ ResultatAjustement resultatClasses(double d, std::string_view alesage, std::stri
     return ajustementClasses(d, alesage, arbre, systeme);
 }
 
-std::string_view motNature(Nature n) { return description(n).mot; }
-
 // The output forms of a fit.
 enum class Forme { Lignes, Json, Dessin, Svg };
 
-std::string ajustement(std::span<const std::string> positionnels, Forme forme, Systeme systeme)
+std::string ajustement(std::span<const std::string> positionnels, Forme forme, Systeme systeme,
+                       const OptionsService &service)
 {
     const double d = lireDiametre(positionnels[0], systeme);
     // The window's result: clearances from the limit sizes as shown, so both
@@ -206,7 +238,8 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme, S
         o << ',';
         cote(Arbre);
         o << ",\"jeu\":{\"max\":" << jeux.max.texte << ",\"min\":" << jeux.min.texte << "},\"nature\":\"" << nature
-          << "\"}\n";
+          << '"'
+          << jsonService(r.ajustement, service) << "}\n";
     } else {
         for (const DescriptionCote &c : {Alesage, Arbre}) {
             const Textes t = textes(c);
@@ -214,6 +247,7 @@ std::string ajustement(std::span<const std::string> positionnels, Forme forme, S
               << " max=" << t.max << " min=" << t.min << '\n';
         }
         o << "jeu max=" << jeux.max.texte << " min=" << jeux.min.texte << '\n' << "nature " << nature << '\n';
+        o << lignesService(r.ajustement, service);
     }
     return o.str();
 }
@@ -285,14 +319,18 @@ std::string nomAjustement(std::string_view alesage, std::string_view arbre)
 
 // The fits whose clearances lie in MIN:MAX, one per line in the order of the
 // search; the nearest ones, marked "proche", when none does.
-Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json, Systeme systeme)
+Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool recommandes, bool json, Systeme systeme,
+               const OptionsService &service)
 {
     if (positionnels.size() != 2)
-        throw MauvaiseEntree{
-            "usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json] [--complete]"};
+        throw MauvaiseEntree{"usage: vestrel-fit --find D MIN:MAX [--basis hole|shaft|any] [--preferred] [--json]"
+                             " [--complete] [--service ...]"};
     const double d = lireDiametre(positionnels[0], systeme);
     const auto [mini, maxi] = lirePlage(positionnels[1]);
-    const ResultatRecherche r = rechercherAjustements({d, mini, maxi, base, recommandes, systeme});
+    // With --service, MIN:MAX is a range in service.
+    const double delta = deltaRecherche_mm(d, service);
+    const ResultatRecherche r =
+        rechercherAjustements(demandeEnService({d, mini, maxi, base, recommandes, systeme}, delta));
     if (r.refus != RefusRecherche::Aucun) // already refused above; kept in step with the search
         throw MauvaiseEntree{"the search refused D or MIN:MAX"};
 
@@ -303,13 +341,18 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
         o << "{\"diametre\":" << texteNombre(d) << ",\"jeu\":{\"mini\":" << texteNombre(mini)
           << ",\"maxi\":" << texteNombre(maxi) << "},\"base\":\"" << nomBase(base)
           << "\",\"recommandes\":" << (recommandes ? "true" : "false")
-          << ",\"proches\":" << (r.proches ? "true" : "false") << ",\"ajustements\":[";
+          << ",\"proches\":" << (r.proches ? "true" : "false");
+        if (service.service)
+            o << ",\"service\":{\"delta\":" << texteNombre(delta) << '}';
+        o << ",\"ajustements\":[";
         for (std::size_t i = 0; i < r.ajustements.size(); ++i) {
             const AjustementTrouve &t = r.ajustements[i];
             o << (i ? "," : "") << "{\"alesage\":\"" << alesages[t.alesage] << "\",\"arbre\":\""
               << arbres[t.arbre] << "\",\"max\":" << texteJeu(t.jeuMax) << ",\"min\":" << texteJeu(t.jeuMin)
               << ",\"moyen\":" << texteJeu(t.jeuMoyen) << ",\"nature\":\"" << motNature(t.nature)
               << "\",\"qualites\":" << t.qualites << ",\"recommande\":" << (t.recommande >= 0 ? "true" : "false");
+            if (service.service)
+                o << jsonTrouveService(t, delta);
             if (r.proches)
                 o << ",\"ecart\":" << texteNombre(t.ecart);
             o << '}';
@@ -318,8 +361,8 @@ Sortie trouver(const std::vector<std::string> &positionnels, Base base, bool rec
     } else {
         for (const AjustementTrouve &t : r.ajustements)
             o << nomAjustement(alesages[t.alesage], arbres[t.arbre]) << " max=" << texteJeu(t.jeuMax)
-              << " min=" << texteJeu(t.jeuMin) << " nature " << motNature(t.nature) << (r.proches ? " proche" : "")
-              << '\n';
+              << " min=" << texteJeu(t.jeuMin) << " nature " << motNature(t.nature)
+              << (service.service ? ligneTrouveService(t, delta) : "") << (r.proches ? " proche" : "") << '\n';
     }
     return {o.str(), r.ajustements.empty() || r.proches ? SortieAucunAjustement : SortieOk};
 }
@@ -371,6 +414,7 @@ Sortie executer(std::span<const std::string> args)
     std::optional<Base> base;
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
+    OptionsService service;
     auto unique = [](bool &drapeau, std::string_view option) {
         if (drapeau)
             throw MauvaiseEntree{std::string(option) + " is given twice"};
@@ -402,7 +446,7 @@ Sortie executer(std::span<const std::string> args)
             if (seule)
                 throw MauvaiseEntree{std::string(a) + " cannot be combined with " + std::string(*seule)};
             seule = a;
-        } else {
+        } else if (!lireOptionService(args, i, service)) {
             throw MauvaiseEntree{"unknown option " + cite(a) + " (see --help)"};
         }
     }
@@ -411,13 +455,19 @@ Sortie executer(std::span<const std::string> args)
     const Systeme systeme = complet ? Systeme::Complet : Systeme::Defaut;
     if (complet && ((preferes && !trouve) || (seule && *seule != "--offered" && *seule != "--table")))
         throw MauvaiseEntree{"--complete goes with D BORE SHAFT, --find, --offered or --table only"};
+    verifierOptionsService(service);
+    if (service.k && trouve)
+        throw MauvaiseEntree{"--probable goes with D BORE SHAFT only"};
+    if (service.demandees() && ((preferes && !trouve) || seule || (forme && !json)))
+        throw MauvaiseEntree{std::string(service.service ? "--service" : "--probable") +
+                             " goes with D BORE SHAFT [--json] or --find only"};
     if ((trouve || preferes) && forme && !json)
         throw MauvaiseEntree{std::string(*forme) + " goes with D BORE SHAFT only"};
     if ((trouve || preferes) && seule)
         throw MauvaiseEntree{std::string(trouve ? "--find" : "--preferred") + " cannot be combined with " +
                              std::string(*seule)};
     if (trouve)
-        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, systeme);
+        return trouver(positionnels, base.value_or(Base::Toutes), preferes, json, systeme, service);
     if (base)
         throw MauvaiseEntree{"--basis goes with --find only"};
     if (preferes)
@@ -451,7 +501,7 @@ Sortie executer(std::span<const std::string> args)
         throw MauvaiseEntree{"missing arguments: expected D BORE SHAFT, e.g. vestrel-fit 25 H7 g6 (see --help)"};
     if (positionnels.size() > 3)
         throw MauvaiseEntree{"extra argument " + cite(positionnels[3]) + ": expected D BORE SHAFT"};
-    return {ajustement(positionnels, choisie, systeme)};
+    return {ajustement(positionnels, choisie, systeme, service)};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // results (status 0, nothing on stderr), with the nearest fits of --find
 // (status 1, every line marked "proche"), or with status 2 and exactly one
 // clean line on stderr and nothing on stdout; it never throws or crashes.
+// The fit in service and the probable clearance print plain numbers too.
 #include "cli/fit.h"
 #include "fuzz/verifier.h"
 
@@ -42,6 +43,19 @@ constexpr std::array Frettage{"50", "H7", "u6", "--press --hub-od 100 --length 4
                               "--temp-shaft -40", "--speed 6000", "--cool-shaft -196",
                               "--hub E=1e300,nu=0.3,Re=1", "--shaft E=1e-300,nu=0.3,Re=1,rho=1e300", "--hub-od",
                               "--length 0", "--free"};
+// The options of the fit in service, each with its value.
+struct OptionService {
+    const char *option;
+    const char *valeur; // nullptr: none
+};
+constexpr std::array Services{
+    OptionService{"--service", nullptr},          OptionService{"--probable", nullptr},
+    OptionService{"--probable", "2"},             OptionService{"--probable", "0"},
+    OptionService{"--bore-material", "alu-6082"}, OptionService{"--shaft-material", "inox"},
+    OptionService{"--bore-temp", "-40"},          OptionService{"--shaft-temp", "120"},
+    OptionService{"--bore-temp", "-273.16"},      OptionService{"--shaft-material", "E=1,alpha=23e-6"},
+    OptionService{"--bore-material", "alpha=1"},  OptionService{"--shaft-temp", "-273.15"},
+    OptionService{"--find", nullptr},                OptionService{"--bore-temp", nullptr}};
 
 void jeton(FuzzedDataProvider &fdp, int position, std::vector<std::string> &args)
 {
@@ -80,6 +94,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int i = fdp.ConsumeIntegralInRange(0, 2); i > 0; --i)
         args.insert(args.begin() + fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args)),
                     fdp.PickValueInArray(Formes));
+    for (int i = fdp.ConsumeIntegralInRange(0, 4); i > 0; --i) {
+        const auto pos = fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args));
+        const OptionService o = fdp.PickValueInArray(Services);
+        if (o.valeur)
+            args.insert(args.begin() + pos, o.valeur);
+        args.insert(args.begin() + pos, o.option);
+    }
 
     std::ostringstream out, err;
     const int code = vestrel::executerFit(args, out, err);

@@ -84,9 +84,27 @@ std::string titre(const AjustementAffiche &a, const Jeux &j, std::string_view se
 
 std::string jeu(const Jeu &j, std::string_view sep) { return localiserTexte(j.texte, sep); }
 
+std::string mm(double v, std::string_view sep) { return localiserTexte(texteJeu(v), sep); }
+
+// The two lines of the fit in service, without their ends.
+std::string ligneService(const EtatService &e, std::string_view sep)
+{
+    const Jeux &j = e.service.jeux;
+    return "En service : \u0394S " + mm(e.service.deltaS_mm, sep) + " ; jeu maxi " + jeu(j.max, sep) +
+           " ; jeu mini " + jeu(j.min, sep) + " : " + std::string(description(j.nature).phrase);
+}
+std::string ligneProbable(const EtatService &e, std::string_view sep)
+{
+    const JeuProbable &p = e.probable;
+    return "Jeu probable (\u00B1 " + nombre(e.k, sep) + " \u03C3) : de " + mm(p.min_mm, sep) + " \u00E0 " +
+           mm(p.max_mm, sep) + " ; jeu moyen " + mm(p.moyen_mm, sep) + " ; avec serrage " +
+           localiserTexte(textePart(p.partSerrage), sep) + " % ; avec jeu " + localiserTexte(textePart(p.partJeu), sep) +
+           " %";
+}
+
 } // namespace
 
-std::string notationTexte(const ResultatAjustement &r, std::string_view sep)
+std::string notationTexte(const ResultatAjustement &r, std::string_view sep, const EtatService *service)
 {
     const AjustementAffiche &a = r.ajustement;
     const auto &j = r.jeux;
@@ -105,10 +123,12 @@ std::string notationTexte(const ResultatAjustement &r, std::string_view sep)
     if (j)
         t += "Jeu maxi " + jeu(j->max, sep) + " ; jeu mini " + jeu(j->min, sep) + " ; jeu moyen " + jeu(j->moyen, sep)
              + "\n";
+    if (j && service)
+        t += ligneService(*service, sep) + "\n" + ligneProbable(*service, sep) + "\n";
     return t;
 }
 
-std::string notationHtml(const ResultatAjustement &r, std::string_view sep)
+std::string notationHtml(const ResultatAjustement &r, std::string_view sep, const EtatService *service)
 {
     const AjustementAffiche &a = r.ajustement;
     const std::vector<Ligne> ls = lignes(r, sep);
@@ -132,6 +152,9 @@ std::string notationHtml(const ResultatAjustement &r, std::string_view sep)
     if (j)
         h += "<tr><th>Jeu</th><td colspan=\"2\">maxi " + jeu(j->max, sep) + "</td><td colspan=\"2\">mini "
              + jeu(j->min, sep) + "</td><td colspan=\"2\">moyen " + jeu(j->moyen, sep) + "</td></tr>\n";
+    if (j && service)
+        for (const std::string &l : {ligneService(*service, sep), ligneProbable(*service, sep)})
+            h += "<tr><td colspan=\"7\">" + echapperXml(l) + "</td></tr>\n";
     h += "</table>\n</body></html>\n";
     return h;
 }

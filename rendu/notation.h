@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcul/resultat.h"
+#include "calcul/service.h"
 
 #include <string>
 #include <string_view>
@@ -17,9 +18,15 @@ namespace vestrel {
 //   Alésage ∅25 H7 : ES +0,021 ; EI 0 ; maxi 25,021 ; mini 25
 //   Arbre ∅25 g6 : es −0,007 ; ei −0,020 ; maxi 24,993 ; mini 24,98
 //   Jeu maxi 0,0410 ; jeu mini 0,0070 ; jeu moyen 0,0240
-std::string notationTexte(const ResultatAjustement &r, std::string_view separateur);
+// With `service`, two more lines give the fit in service and the probable
+// clearance there:
+//   En service : ΔS −0,0180 ; jeu maxi 0,0230 ; jeu mini −0,0110 : incertain
+//   Jeu probable (± 3 σ) : de −0,0022 à 0,0142 ; jeu moyen 0,0060 ; avec serrage 7,2 % ; avec jeu 92,8 %
+std::string notationTexte(const ResultatAjustement &r, std::string_view separateur,
+                          const EtatService *service = nullptr);
 // The same values as a small HTML table (pastes as a table).
-std::string notationHtml(const ResultatAjustement &r, std::string_view separateur);
+std::string notationHtml(const ResultatAjustement &r, std::string_view separateur,
+                         const EtatService *service = nullptr);
 
 // A deviation in drawing notation ("+0,021", "0", "−0,007").
 std::string texteEcartNotation(double mm, std::string_view separateur);

@@ -156,7 +156,48 @@ std::string descriptionZone(const AjustementAffiche &a, Cote c, const ZoneSchema
 
 } // namespace
 
-ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep)
+namespace {
+
+std::string motNature(Nature n) { return std::string(description(n).phrase); }
+
+std::string texteDixiemes(double microns, std::string_view sep)
+{
+    return texteMicrons(std::round(microns * 10) / 10, sep, false);
+}
+
+// The fit in service laid over the model: the scale grows to hold it.
+void ajouterService(ModeleSchema &m, const EtatService &e, std::string_view sep, double &lo, double &hi)
+{
+    const ZoneSchema &al = *m.zone(Cote::Alesage);
+    const ZoneSchema &ar = *m.zone(Cote::Arbre);
+    ServiceSchema s;
+    s.decalage = e.service.deltaS_mm * 1000;
+    s.haut = al.haut + s.decalage;
+    s.bas = al.bas + s.decalage;
+    auto cotation = [&](double bord, double bordArbre, const Jeu &jeu) {
+        const double v = jeu.valeur * 1000;
+        return CotationSchema{bord, bordArbre, v, texteMicrons(v, sep, false) + std::string(Micro)};
+    };
+    s.jeuMax = cotation(s.haut, ar.bas, e.service.jeux.max);
+    s.jeuMin = cotation(s.bas, ar.haut, e.service.jeux.min);
+    s.nature = e.service.jeux.nature;
+    const double milieuArbre = (ar.haut + ar.bas) / 2;
+    s.probableHaut = milieuArbre + e.probable.max_mm * 1000;
+    s.probableBas = milieuArbre + e.probable.min_mm * 1000;
+    s.legende = "En service (\u0394S " + texteDixiemes(s.decalage, sep) + std::string(Micro) + ") : jeu maxi " +
+                s.jeuMax.texte + " ; jeu mini " + s.jeuMin.texte + " ; " + motNature(s.nature);
+    s.legendeProbable = "Jeu probable (\u00B1 " + localiserTexte(texteNombre(e.k), sep) + " \u03C3) " +
+                        texteDixiemes(e.probable.min_mm * 1000, sep) + " \u00E0 " +
+                        texteDixiemes(e.probable.max_mm * 1000, sep) + std::string(Micro) + " ; " +
+                        localiserTexte(textePart(e.probable.partSerrage), sep) + " % des paires avec serrage";
+    lo = std::min({lo, s.haut, s.bas, s.probableBas});
+    hi = std::max({hi, s.haut, s.bas, s.probableHaut});
+    m.service = s;
+}
+
+} // namespace
+
+ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep, const EtatService *service)
 {
     const AjustementAffiche &a = r.ajustement;
     ModeleSchema m;
@@ -172,6 +213,8 @@ ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep)
             m.manques.push_back(manque(r, c, sep));
         }
     }
+    if (service && m.zone(Cote::Alesage) && m.zone(Cote::Arbre))
+        ajouterService(m, *service, sep, lo, hi);
     m.echelle = echelleSchema(lo, hi);
     for (double g : m.echelle.graduations)
         m.textesGraduations.push_back(texteMicrons(g, sep, false));
@@ -210,6 +253,10 @@ ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep)
         if (const auto &z = m.zone(c))
             parties.push_back(descriptionZone(a, c, *z));
     parties.push_back(enMinuscule(m.legende));
+    if (m.service) {
+        parties.push_back(enMinuscule(m.service->legende));
+        parties.push_back(enMinuscule(m.service->legendeProbable));
+    }
     for (const std::string &t : m.manques)
         parties.push_back(t);
     m.description = joindre(parties, " ; ") + ".";

@@ -3,6 +3,7 @@
 #include "calcul/ajustement.h"
 #include "calcul/ajustement_affiche.h"
 #include "calcul/resultat.h"
+#include "calcul/service.h"
 #include "tables/cote.h"
 #include "rendu/couleur.h"
 
@@ -50,6 +51,20 @@ struct CotationSchema {
     std::string texte;  // "41 µm", "−4 µm"
 };
 
+// The fit in service over the drawing: the bore zone moved by ΔS against
+// the shaft (dashed), the clearances in service between it and the shaft,
+// and the probable clearance as a band, measured from the middle of the
+// shaft zone (so that it is centred on the bore zone in service).
+struct ServiceSchema {
+    double decalage = 0;               // ΔS, µm
+    double haut = 0, bas = 0;          // the bore zone in service, µm on the scale
+    CotationSchema jeuMax, jeuMin;     // in service
+    Nature nature = Nature::Incertain; // in service
+    double probableHaut = 0, probableBas = 0; // the band, µm on the scale
+    std::string legende;   // "En service (ΔS −18 µm) : jeu maxi 23 µm ; jeu mini −11 µm ; incertain"
+    std::string legendeProbable; // "Jeu probable (± 3 σ) −2,2 à 14,2 µm ; 7,2 % des paires avec serrage"
+};
+
 // Everything the diagram shows, without geometry: the scale, the zones, the
 // clearances and every text, numbers written with the caller's separator.
 struct ModeleSchema {
@@ -63,11 +78,14 @@ struct ModeleSchema {
     std::string legende;                             // "Jeu maxi 41 µm ; jeu mini 7 µm ; jeu moyen 24 µm"
     std::vector<std::string> manques;                // "Choisissez une classe d'alésage", or why a side has no zone
     std::string description;                         // all of it as one line of text
+    std::optional<ServiceSchema> service;            // while the fit in service is shown
 
     const std::optional<ZoneSchema> &zone(Cote c) const { return zones[static_cast<int>(c)]; }
 };
 
-ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view separateur);
+// With `service`, the drawing also shows the fit in service.
+ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view separateur,
+                              const EtatService *service = nullptr);
 
 // The scale for values from lo to hi (µm, lo <= 0 <= hi): round ticks, with
 // a margin beyond both ends.
@@ -113,7 +131,10 @@ inline constexpr double HauteurSchema = 400;
 struct Traits {
     double graduation = 1, zone = 1.2, hachure = 0.8, rappel = 0.8, zero = 1.8, fleche = 1.2;
     double tiret = 4, blanc = 3;
+    double service = 1.4, tiretService = 6, blancService = 3;
 };
+// The probable band: the colour of the kind in service, this opaque.
+inline constexpr double OpaciteBande = 0.35;
 inline constexpr Traits TraitsSchema{};
 inline constexpr std::string_view PoliceSchema = "DejaVu Sans";
 
@@ -129,7 +150,10 @@ struct PlanSchema {
     std::array<std::optional<Rectangle>, 2> zones; // by Cote
     std::vector<Segment> hachures;     // inside the bore zone
     std::vector<Segment> rappels;      // extension lines of the dimensions, and moved references
-    std::vector<FlechePlacee> fleches; // maximum then minimum clearance
+    std::vector<FlechePlacee> fleches; // maximum then minimum clearance, then the same in service
+    std::vector<Segment> traitsService; // the bore zone in service, dashed
+    std::optional<Rectangle> bandeProbable;
+    Couleur couleurService;
     std::vector<TextePlace> textes;
 
     // Vertical position of a value of the scale.

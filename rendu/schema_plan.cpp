@@ -22,6 +22,12 @@ constexpr double LargeurZone = 0.14;
 constexpr double XJeuMax = 0.47;
 constexpr double XJeuMin = 0.55;
 constexpr double XFin = 0.97;
+// The clearances in service outside those at 20 °C, the probable band
+// between them.
+constexpr double XServiceMax = 0.415;
+constexpr double XServiceMin = 0.605;
+constexpr double XBande = 0.51;
+constexpr double LargeurBande = 0.012;
 
 // Code points of a UTF-8 text, to size the white box behind it.
 double longueur(const std::string &t)
@@ -81,7 +87,7 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
     const double e = std::clamp(std::min(largeur / LargeurSchema, hauteur / HauteurSchema), 0.5, 4.0);
     p.unite = e;
     const double police = 12 * e, petite = 11 * e, grande = 14 * e;
-    const double lignes = (m.legende.empty() ? 0 : 1) + static_cast<double>(m.manques.size());
+    const double lignes = (m.legende.empty() ? 0 : 1) + (m.service ? 2 : 0) + static_cast<double>(m.manques.size());
 
     const double yTitre = 8 * e + grande;
     p.yHaut = yTitre + 2.6 * police;
@@ -172,9 +178,49 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         }
     }
 
+    if (m.service && al && ar) {
+        const ServiceSchema &sv = *m.service;
+        const Couleur couleur = couleurNature(sv.nature);
+        p.couleurService = couleur;
+        // The bore zone in service: its outline, dashed.
+        const double x0 = al->x, x1 = al->x + al->largeur;
+        const double ya = y(std::max(sv.haut, sv.bas)), yb = y(std::min(sv.haut, sv.bas));
+        p.traitsService = {{{x0, ya}, {x1, ya}}, {{x1, ya}, {x1, yb}}, {{x1, yb}, {x0, yb}}, {{x0, yb}, {x0, ya}}};
+        const double droiteAlesage = x1, gaucheArbre = ar->x;
+        for (const bool maxi : {true, false}) {
+            const CotationSchema &cot = maxi ? sv.jeuMax : sv.jeuMin;
+            const double x = (maxi ? XServiceMax : XServiceMin) * largeur;
+            const double yA = y(cot.alesage), yB = y(cot.arbre);
+            // From the bore zone in service; the shaft's edge line of the
+            // 20 °C dimension is carried on to the outer one.
+            p.traitsService.push_back({{droiteAlesage, yA}, {x + 4 * e, yA}});
+            if (maxi)
+                p.rappels.push_back({{gaucheArbre, yB}, {x - 4 * e, yB}});
+            p.fleches.push_back(fleche(x, yA, yB, e, couleur));
+            // The clearance in service beyond the arrow's end, out of the
+            // way of the texts of the clearances at 20 °C: above the maximum,
+            // below the minimum.
+            const double yt = maxi ? std::min(yA, yB) - 2.2 * 7 * e - 0.3 * petite
+                                   : std::max(yA, yB) + 2.2 * 7 * e + 1.0 * petite;
+            texte({x, yt}, cot.texte, Ancre::Milieu, petite, false, couleur);
+            const double l = 0.62 * petite * longueur(cot.texte) + 2 * e;
+            p.textes.back().fond = Rectangle{x - l / 2 - e, yt - 0.95 * petite, l + 2 * e, 1.25 * petite};
+        }
+        const double yh = y(sv.probableHaut), yl = y(sv.probableBas);
+        p.bandeProbable = Rectangle{(XBande - LargeurBande / 2) * largeur, yh, LargeurBande * largeur,
+                                    std::max(yl - yh, 1.0)};
+    }
+
     double yLigne = hauteur - 8 * e - (lignes - 1) * 1.5 * police;
     if (!m.legende.empty()) {
         texte({largeur / 2, yLigne}, m.legende, Ancre::Milieu, police, false, couleurNature(*m.nature));
+        yLigne += 1.5 * police;
+    }
+    if (m.service) {
+        const Couleur couleur = couleurNature(m.service->nature);
+        texte({largeur / 2, yLigne}, "- - -  " + m.service->legende, Ancre::Milieu, police, false, couleur);
+        yLigne += 1.5 * police;
+        texte({largeur / 2, yLigne}, "\u2590  " + m.service->legendeProbable, Ancre::Milieu, police, false, couleur);
         yLigne += 1.5 * police;
     }
     for (const std::string &t : m.manques) {
@@ -262,11 +308,24 @@ std::string svgSchema(const PlanSchema &p, std::string_view description)
          + nombre(p.ligneZero.b.x) + "\" y2=\"" + nombre(p.ligneZero.b.y) + "\" stroke=\"" + couleur(CouleurEncre)
          + "\" stroke-width=\"" + nombre(T.zero * e) + "\"/>\n";
 
-    static constexpr const char *Noms[] = {"jeu-maxi", "jeu-mini"};
+    if (!p.traitsService.empty()) {
+        s += "<g id=\"zone-alesage-service\" stroke=\"" + couleur(p.couleurService) + "\" stroke-width=\""
+             + nombre(T.service * e) + "\" stroke-dasharray=\"" + nombre(T.tiretService * e) + ","
+             + nombre(T.blancService * e) + "\">\n";
+        for (const Segment &g : p.traitsService)
+            ligne(s, g);
+        s += "</g>\n";
+    }
+    if (p.bandeProbable)
+        rectangle(s, *p.bandeProbable, "id=\"jeu-probable\" fill=\"" + couleur(p.couleurService) + "\" fill-opacity=\""
+                                           + nombre(OpaciteBande) + "\" stroke=\"" + couleur(p.couleurService) + "\" stroke-width=\""
+                                           + nombre(T.graduation * e) + "\"");
+
+    static constexpr const char *Noms[] = {"jeu-maxi", "jeu-mini", "jeu-maxi-service", "jeu-mini-service"};
     for (std::size_t i = 0; i < p.fleches.size(); ++i) {
         const FlechePlacee &f = p.fleches[i];
         const std::string c = couleur(f.couleur);
-        s += "<g id=\"" + std::string(Noms[i % 2]) + "\" stroke=\"" + c + "\" fill=\"" + c + "\" stroke-width=\""
+        s += "<g id=\"" + std::string(Noms[i % 4]) + "\" stroke=\"" + c + "\" fill=\"" + c + "\" stroke-width=\""
              + nombre(T.fleche * e) + "\">\n";
         ligne(s, f.trait);
         for (const auto &t : f.pointes)

@@ -78,6 +78,21 @@ void peindreSchema(QPainter &p, const PlanSchema &plan)
     p.setPen(trait(CouleurEncre, T.zero * e));
     p.drawLine(ligne(plan.ligneZero));
 
+    if (!plan.traitsService.empty()) {
+        QPen service = trait(plan.couleurService, T.service * e);
+        service.setDashPattern({T.tiretService / T.service, T.blancService / T.service});
+        p.setPen(service);
+        lignes(p, plan.traitsService);
+    }
+    if (plan.bandeProbable) {
+        QColor fond = qt(plan.couleurService);
+        fond.setAlphaF(OpaciteBande);
+        p.setPen(trait(plan.couleurService, T.graduation * e));
+        p.setBrush(fond);
+        p.drawRect(rectangle(*plan.bandeProbable));
+        p.setBrush(Qt::NoBrush);
+    }
+
     for (const FlechePlacee &f : plan.fleches) {
         p.setPen(trait(f.couleur, T.fleche * e));
         p.drawLine(ligne(f.trait));

@@ -46,7 +46,8 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date, const QList<PageTexte> &pages)
+bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date, const EtatService *service,
+                const QList<PageTexte> &pages)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -77,7 +78,7 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
     ligne(32, 16, QStringLiteral("Établie le %1").arg(texteDateHeure(date)));
     double y = 64;
     const std::string sep = separateurLocal();
-    for (const QString &l : versQt(notationTexte(a, sep)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString &l : versQt(notationTexte(a, sep, service)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         ligne(y, 16, l);
         y += 17;
     }
@@ -87,7 +88,7 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
     p.translate(0, y * k);
     p.save();
     p.scale(largeur * k / LargeurSchema, largeur * k / LargeurSchema);
-    peindreSchema(p, planSchema(construireSchema(a, sep), LargeurSchema, HauteurSchema));
+    peindreSchema(p, planSchema(construireSchema(a, sep, service), LargeurSchema, HauteurSchema));
     p.restore();
 
     // Further pages: a title, then each section's heading and lines; a
@@ -145,16 +146,19 @@ QString raison(const QString &chemin, const QSaveFile &fichier, bool ouvert)
 
 } // namespace
 
-QMimeData *donneesAjustement(const ResultatAjustement &a)
+QMimeData *donneesAjustement(const ResultatAjustement &a, const EtatService *service)
 {
     const std::string sep = separateurLocal();
     auto *donnees = new QMimeData;
-    donnees->setText(versQt(notationTexte(a, sep)));
-    donnees->setHtml(versQt(notationHtml(a, sep)));
+    donnees->setText(versQt(notationTexte(a, sep, service)));
+    donnees->setHtml(versQt(notationHtml(a, sep, service)));
     return donnees;
 }
 
-void copierAjustement(const ResultatAjustement &a) { QGuiApplication::clipboard()->setMimeData(donneesAjustement(a)); }
+void copierAjustement(const ResultatAjustement &a, const EtatService *service)
+{
+    QGuiApplication::clipboard()->setMimeData(donneesAjustement(a, service));
+}
 
 QString nomExport(const AjustementAffiche &a, FormatExport format)
 {
@@ -205,7 +209,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
 }
 
 QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExport format, const QDateTime &date,
-                 const QList<PageTexte> &pages)
+                 const EtatService *service, const QList<PageTexte> &pages)
 {
     QSaveFile fichier(chemin);
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
@@ -213,16 +217,16 @@ QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExpor
     bool ecrit = false;
     switch (format) {
     case FormatExport::Pdf:
-        ecrit = peindrePdf(&fichier, a, date, pages);
+        ecrit = peindrePdf(&fichier, a, date, service, pages);
         break;
     case FormatExport::Svg: {
-        const QByteArray svg = svgDe(construireSchema(a, separateurLocal()));
+        const QByteArray svg = svgDe(construireSchema(a, separateurLocal(), service));
         ecrit = fichier.write(svg) == svg.size();
         break;
     }
     case FormatExport::Png: {
         const QSize taille(static_cast<int>(LargeurSchema), static_cast<int>(HauteurSchema));
-        ecrit = imageSchema(construireSchema(a, separateurLocal()), taille, 2).save(&fichier, "PNG");
+        ecrit = imageSchema(construireSchema(a, separateurLocal(), service), taille, 2).save(&fichier, "PNG");
         break;
     }
     }
@@ -262,7 +266,8 @@ void montrerErreurExport(QWidget *parent, const QString &erreur)
     boite.exec();
 }
 
-QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const QList<PageTexte> &pages)
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const EtatService *service,
+                             const QList<PageTexte> &pages)
 {
     // The folder of the last export, for the rest of the run.
     static QString dossier = QDir::homePath();
@@ -274,7 +279,7 @@ QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const
     dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
-    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), pages);
+    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), service, pages);
     if (!erreur.isEmpty()) {
         montrerErreurExport(parent, erreur);
         return {};

@@ -15,12 +15,13 @@ class QWidget;
 
 namespace vestrel {
 
-// Copying and exporting the fit the main window shows.
+// Copying and exporting the fit the main window shows; with `service`, also
+// the fit in service and its probable clearance (while that window is open).
 
 // The fit in drawing notation for the clipboard: text/plain and text/html,
 // numbers with the separator of QLocale(). The caller owns the result.
-QMimeData *donneesAjustement(const ResultatAjustement &r);
-void copierAjustement(const ResultatAjustement &r);
+QMimeData *donneesAjustement(const ResultatAjustement &r, const EtatService *service = nullptr);
+void copierAjustement(const ResultatAjustement &r, const EtatService *service = nullptr);
 
 enum class FormatExport { Pdf, Svg, Png };
 
@@ -46,7 +47,8 @@ struct PageTexte {
 // or as PNG at twice its size. Returns an empty text on success, else the
 // reason in French, for one message box.
 QString exporter(const ResultatAjustement &r, const QString &chemin, FormatExport format,
-                 const QDateTime &date = QDateTime::currentDateTime(), const QList<PageTexte> &pages = {});
+                 const QDateTime &date = QDateTime::currentDateTime(), const EtatService *service = nullptr,
+                 const QList<PageTexte> &pages = {});
 
 // The diagram painted into an image of `taille` times `facteur` pixels.
 QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
@@ -56,6 +58,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
-QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const QList<PageTexte> &pages = {});
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const EtatService *service = nullptr,
+                             const QList<PageTexte> &pages = {});
 
 } // namespace vestrel

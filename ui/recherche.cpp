@@ -41,7 +41,8 @@ constexpr Controle Controles[] = {
     {"Rech_Jeu_Maxi", Genre::Saisie, nullptr, 6450, 120, 1200, 315, "0.04", Police::Sans},
     {"Rech_Lbl_mm", Genre::Texte, nullptr, 7750, 165, 500, 255, "mm", Police::Comic},
     {"Rech_Base", Genre::Choix, nullptr, 120, 600, 2900, 330, "", Police::Sans},
-    {"Rech_Preferes", Genre::Case, nullptr, 3300, 630, 5400, 285, "Ajustements recommandés seulement", Police::Comic},
+    {"Rech_Preferes", Genre::Case, nullptr, 3300, 630, 3900, 285, "Ajustements recommandés seulement", Police::Comic},
+    {"Rech_En_Service", Genre::Case, nullptr, 7350, 630, 1530, 285, "En service", Police::Comic},
     {"Rech_Resultats", Genre::Table, nullptr, 120, 1080, 8760, 4140, "", Police::Sans},
     {"Rech_Message", Genre::Texte, nullptr, 120, 5385, 6900, 255, "", Police::Comic},
     {"Rech_Appliquer", Genre::Bouton, nullptr, 7200, 5310, 1680, 405, "Appliquer", Police::PetitBouton},
@@ -61,7 +62,7 @@ constexpr ChoixBase Bases[] = {
 };
 
 // Column widths of the results, in twips; the last one takes the rest.
-constexpr int LargeursColonnes[] = {1150, 1050, 1050, 1050, 1100, 900};
+constexpr int LargeursColonnes[] = {1150, 1050, 1050, 1050, 1100, 900, 1500, 1300, 1300};
 
 // Why nothing is found, in the message line.
 const QColor Alerte{176, 0, 0};
@@ -136,6 +137,7 @@ void Recherche::creerControles()
     m_jeuMaxi = controleDe<QLineEdit>(parNom, "Rech_Jeu_Maxi");
     m_base = controleDe<QComboBox>(parNom, "Rech_Base");
     m_preferes = controleDe<QCheckBox>(parNom, "Rech_Preferes");
+    m_enService = controleDe<QCheckBox>(parNom, "Rech_En_Service");
     m_table = controleDe<QTableView>(parNom, "Rech_Resultats");
     m_message = controleDe<QLabel>(parNom, "Rech_Message");
     m_appliquer = controleDe<Cellule>(parNom, "Rech_Appliquer");
@@ -151,8 +153,12 @@ void Recherche::creerControles()
         m_base->addItem(QString::fromUtf8(b.texte));
     m_base->installEventFilter(this);
     connect(m_base, &QComboBox::currentIndexChanged, this, &Recherche::rechercher);
-    m_preferes->installEventFilter(this);
-    connect(m_preferes, &QCheckBox::toggled, this, &Recherche::rechercher);
+    for (QCheckBox *c : {m_preferes, m_enService}) {
+        c->installEventFilter(this);
+        connect(c, &QCheckBox::toggled, this, &Recherche::rechercher);
+    }
+    m_enService->setEnabled(false);
+    m_enService->setToolTip(QStringLiteral("Jeu mini et maxi voulus en service (fenêtre « Jeu en service »)"));
 
     m_resultats = new ResultatsRecherche(this);
     m_table->setModel(m_resultats);
@@ -165,9 +171,13 @@ void Recherche::creerControles()
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(twips(270));
     QHeaderView *entete = m_table->horizontalHeader();
-    for (int c = 0; c < int(std::size(LargeursColonnes)); ++c)
-        entete->resizeSection(c, twips(LargeursColonnes[c]));
     entete->setStretchLastSection(true);
+    // Widths are set again when the service columns come and go.
+    connect(m_resultats, &QAbstractItemModel::modelReset, this, [this] {
+        QHeaderView *h = m_table->horizontalHeader();
+        for (int c = 0; c < std::min(int(std::size(LargeursColonnes)), m_resultats->columnCount()); ++c)
+            h->resizeSection(c, twips(LargeursColonnes[c]));
+    });
     entete->setSectionsMovable(false);
     // No column sorted at first: the search's own order.
     entete->setSortIndicator(-1, Qt::AscendingOrder);
@@ -196,6 +206,19 @@ void Recherche::setDemande(const QString &diametreTexte, double jeuMini_mm, doub
     setDiametreTexte(diametreTexte);
 }
 
+void Recherche::setService(const std::optional<ConditionsService> &conditions)
+{
+    if (conditions == m_service)
+        return;
+    m_service = conditions;
+    const bool coche = m_enService->isChecked();
+    m_enService->setEnabled(conditions.has_value());
+    if (!conditions && coche)
+        m_enService->setChecked(false); // searches again
+    else if (coche)
+        rechercher();
+}
+
 // Reads the inputs as typed, searches, shows.
 void Recherche::rechercher()
 {
@@ -216,8 +239,15 @@ void Recherche::rechercher()
     demande.base = Bases[std::max(0, m_base->currentIndex())].base;
     demande.recommandesSeulement = m_preferes->isChecked();
     demande.systeme = m_systeme;
+    std::optional<double> deltaS;
+    const bool enService = m_service && m_enService->isChecked();
+    const bool serviceRefuse = enService && verifierConditions(*m_service).refus != RefusService::Aucun;
+    if (enService && !serviceRefuse) {
+        deltaS = variationJeu_mm(demande.diametre, *m_service);
+        demande = demandeEnService(demande, *deltaS);
+    }
     const ResultatRecherche resultat = rechercherAjustements(demande);
-    m_resultats->afficher(resultat);
+    m_resultats->afficher(resultat, deltaS);
 
     QString message;
     bool alerte = true;
@@ -237,6 +267,10 @@ void Recherche::rechercher()
         }
         break;
     }
+    }
+    if (serviceRefuse) {
+        message = QStringLiteral("Températures ou dilatations à corriger dans « Jeu en service »");
+        alerte = true;
     }
     afficherMessage(message, alerte);
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "tables/classe.h"
+#include "calcul/service.h"
 #include "ui/fenetre_outil.h"
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +39,12 @@ public:
     // Sets the diameter text and the wanted clearance range (mm) as if typed.
     void setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm);
 
+    // The parts in service while "Jeu en service" is open, else none: the
+    // box "En service" can be checked only while there are some; checked,
+    // the wanted range is one in service, searched as the range at 20 °C
+    // moved by −ΔS at the diameter typed here.
+    void setService(const std::optional<ConditionsService> &conditions);
+
 signals:
     // The fit chosen: the diameter as typed, the bore and shaft class texts.
     void appliquer(const QString &diametreTexte, const QString &alesage, const QString &arbre);
@@ -58,6 +67,8 @@ private:
     QLineEdit *m_jeuMaxi = nullptr;
     QComboBox *m_base = nullptr;
     QCheckBox *m_preferes = nullptr;
+    QCheckBox *m_enService = nullptr;
+    std::optional<ConditionsService> m_service;
     QTableView *m_table = nullptr;
     QLabel *m_message = nullptr;
     Cellule *m_appliquer = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/resultats_recherche.h"
 
+#include "calcul/service.h"
+
 #include "tables/catalogue.h"
 #include "tables/recommandes.h"
 #include "ui/couleurs.h"
@@ -15,7 +17,8 @@ namespace vestrel {
 namespace {
 
 const char *const Titres[ResultatsRecherche::NbColonnes] = {
-    "Ajustement", "Jeu maxi", "Jeu mini", "Jeu moyen", "Nature", "Qualités", "Recommandé"};
+    "Ajustement", "Jeu maxi", "Jeu mini", "Jeu moyen", "Nature", "Qualités", "Recommandé", "Maxi en service",
+    "Mini en service"};
 
 QString texteClasse(Cote cote, int index, Systeme systeme)
 {
@@ -32,13 +35,16 @@ QString grade(Cote cote, int index, Systeme systeme)
 }
 
 // Whether a comes before b when `colonne` is sorted in rising order.
+// The clearances in service move by one ΔS: they sort as those at 20 °C.
 bool avant(int colonne, const AjustementTrouve &a, const AjustementTrouve &b)
 {
     using C = ResultatsRecherche;
     switch (colonne) {
     case C::Ajustement: return std::pair{a.alesage, a.arbre} < std::pair{b.alesage, b.arbre};
-    case C::JeuMaxi: return a.jeuMax < b.jeuMax;
-    case C::JeuMini: return a.jeuMin < b.jeuMin;
+    case C::JeuMaxi:
+    case C::ServiceMaxi: return a.jeuMax < b.jeuMax;
+    case C::JeuMini:
+    case C::ServiceMini: return a.jeuMin < b.jeuMin;
     case C::JeuMoyen: return a.jeuMoyen < b.jeuMoyen;
     case C::NatureFit: return static_cast<int>(a.nature) < static_cast<int>(b.nature);
     case C::Qualites: return a.qualites < b.qualites;
@@ -59,9 +65,10 @@ ResultatsRecherche::ResultatsRecherche(QObject *parent)
 {
 }
 
-void ResultatsRecherche::afficher(const ResultatRecherche &resultat)
+void ResultatsRecherche::afficher(const ResultatRecherche &resultat, std::optional<double> deltaS_mm)
 {
     beginResetModel();
+    m_deltaS_mm = deltaS_mm;
     m_recherche = resultat.ajustements;
     m_proches = resultat.proches;
     m_systeme = resultat.systeme;
@@ -74,7 +81,10 @@ int ResultatsRecherche::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_lignes.size());
 }
 
-int ResultatsRecherche::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : NbColonnes; }
+int ResultatsRecherche::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_deltaS_mm ? NbColonnes : ServiceMaxi;
+}
 
 QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
 {
@@ -82,6 +92,10 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
         return {};
     const AjustementTrouve &t = ajustement(index.row());
     const int c = index.column();
+    const bool service = c >= ServiceMaxi;
+    if (service && !m_deltaS_mm)
+        return {};
+    const Jeux enService = service ? jeuxDecales(t.jeuMax, t.jeuMin, *m_deltaS_mm) : Jeux{};
     switch (role) {
     case Qt::DisplayRole:
         switch (c) {
@@ -98,15 +112,19 @@ QVariant ResultatsRecherche::data(const QModelIndex &index, int role) const
             if (t.recommande < 0)
                 return QString();
             return texte(ajustementsRecommandes()[static_cast<std::size_t>(t.recommande)].description);
+        case ServiceMaxi: return texteJeuLocal(enService.max.valeur);
+        case ServiceMini: return texteJeuLocal(enService.min.valeur);
         default: break;
         }
         break;
     case Qt::ForegroundRole:
         if (c >= JeuMaxi && c <= NatureFit)
             return couleurs::deNature(t.nature);
+        if (service)
+            return couleurs::deNature(enService.nature);
         break;
     case Qt::TextAlignmentRole:
-        if (c >= JeuMaxi && c <= JeuMoyen)
+        if ((c >= JeuMaxi && c <= JeuMoyen) || service)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ToolTipRole: {

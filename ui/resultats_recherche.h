@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
 #include <vector>
 
 namespace vestrel {
@@ -17,12 +18,16 @@ class ResultatsRecherche : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Colonne { Ajustement, JeuMaxi, JeuMini, JeuMoyen, NatureFit, Qualites, Recommande, NbColonnes };
+    // The two columns in service show only while the search is in service.
+    enum Colonne { Ajustement, JeuMaxi, JeuMini, JeuMoyen, NatureFit, Qualites, Recommande, ServiceMaxi, ServiceMini,
+                   NbColonnes };
 
     explicit ResultatsRecherche(QObject *parent = nullptr);
 
-    // Shows a new answer; a sorted column stays sorted.
-    void afficher(const ResultatRecherche &resultat);
+    // Shows a new answer; a sorted column stays sorted. With deltaS_mm, the
+    // search was made for a range in service: the clearances in service
+    // (those at 20 °C moved by ΔS) show in two more columns.
+    void afficher(const ResultatRecherche &resultat, std::optional<double> deltaS_mm = std::nullopt);
     // The fit of a row, in the order shown.
     const AjustementTrouve &ajustement(int ligne) const { return m_lignes[static_cast<std::size_t>(ligne)]; }
     bool proches() const { return m_proches; }
@@ -42,6 +47,7 @@ private:
     std::vector<AjustementTrouve> m_recherche; // in the search's order
     std::vector<AjustementTrouve> m_lignes;    // as shown
     bool m_proches = false;
+    std::optional<double> m_deltaS_mm;
     Systeme m_systeme = Systeme::Defaut;
     int m_colonneTri = -1;
     Qt::SortOrder m_ordreTri = Qt::AscendingOrder;

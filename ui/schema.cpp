@@ -26,14 +26,16 @@ Schema::Schema(QWidget *parent)
 
 Schema::~Schema() = default;
 
-void Schema::preparer(const VuePrincipale &vue) { montrer(vue.resultat); }
+// The fit in service, when drawn, stays until its window says otherwise.
+void Schema::preparer(const VuePrincipale &vue) { montrer(vue.resultat, m_service ? &*m_service : nullptr); }
 
-void Schema::actualiser(const VuePrincipale &vue) { montrer(vue.resultat); }
+void Schema::actualiser(const VuePrincipale &vue) { montrer(vue.resultat, m_service ? &*m_service : nullptr); }
 
-void Schema::montrer(const ResultatAjustement &resultat)
+void Schema::montrer(const ResultatAjustement &resultat, const EtatService *service)
 {
     m_resultat = resultat;
-    m_modele = construireSchema(resultat, separateurLocal());
+    m_service = service ? std::optional<EtatService>(*service) : std::nullopt;
+    m_modele = construireSchema(resultat, separateurLocal(), service);
     setAccessibleDescription(QString::fromStdString(m_modele.description));
     m_plan.reset();
     update();

@@ -23,9 +23,11 @@ public:
     explicit Schema(QWidget *parent = nullptr);
     ~Schema() override;
 
-    // Draws this fit's result, numbers with the separator of QLocale().
-    void montrer(const ResultatAjustement &resultat);
+    // Draws this fit's result, numbers with the separator of QLocale(); with
+    // `service`, the fit in service over it.
+    void montrer(const ResultatAjustement &resultat, const EtatService *service = nullptr);
     const AjustementAffiche &ajustement() const { return m_resultat.ajustement; }
+    const std::optional<EtatService> &service() const { return m_service; }
     const ModeleSchema &modele() const { return m_modele; }
     // The drawing laid out at the window's current size, made now if the
     // fit or the size changed since it was last made.
@@ -40,6 +42,7 @@ protected:
 
 private:
     ResultatAjustement m_resultat;
+    std::optional<EtatService> m_service;
     ModeleSchema m_modele;
     mutable std::optional<PlanSchema> m_plan;
 };

@@ -333,6 +333,34 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{{"--preferred", "600"}}, Arguments{{"--preferred", "25", "x"}},
                     Arguments{{"--preferred", "25", "--basis", "hole"}}, Arguments{{"--preferred", "--offered", "25"}}));
 
+INSTANTIATE_TEST_SUITE_P(
+    Service, MauvaiseEntree,
+    testing::Values(Arguments{{"25", "H7", "g6", "--probable", "0"}}, Arguments{{"25", "H7", "g6", "--probable", "-1"}},
+                    Arguments{{"25", "H7", "g6", "--probable", "10.5"}}, Arguments{{"25", "H7", "g6", "--probable", "0,0"}},
+                    Arguments{{"25", "H7", "g6", "--probable", "--probable"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-temp", "-273.16"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-temp", "-300"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-temp", "3000.5"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-temp", std::string(400, '9')}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-temp", "hot"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-temp", "1e3"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-temp"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-material", "unobtainium"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--bore-material", "Acier"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-material", "alpha=0.5"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-material", "alpha=nan"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-material", "alpha=,E=1"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-material", "beta=1"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--shaft-material"}},
+                    Arguments{{"25", "H7", "g6", "--bore-temp", "80"}},
+                    Arguments{{"25", "H7", "g6", "--shaft-material", "inox"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--service"}},
+                    Arguments{{"25", "H7", "g6", "--service", "--drawing"}},
+                    Arguments{{"25", "H7", "g6", "--probable", "--svg"}},
+                    Arguments{{"--find", "25", "0:1", "--probable"}}, Arguments{{"--table", "--service"}},
+                    Arguments{{"--preferred", "25", "--service"}}, Arguments{{"--offered", "25", "--probable"}},
+                    Arguments{{"25", "H7", "--service"}}));
+
 // Without --complete nothing changes; with it the whole system's range and
 // classes, and still nothing guessed.
 INSTANTIATE_TEST_SUITE_P(

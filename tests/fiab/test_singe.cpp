@@ -2,7 +2,8 @@
 // pasting, list choices and type-ahead, toolbar presses, "Calculer", method
 // switches by option and by menu, menu hovers, the about box, the diagram
 // window (opened, closed, the main window moved, resized) and the finder
-// (typed into, a fit applied), copying the fit. After every action the
+// (typed into, a fit applied), copying the fit, "Jeu en service" (opened,
+// closed, typed into, a material chosen). After every action the
 // display, and the diagram when open, must agree with the fit state and the
 // tables.
 //
@@ -19,6 +20,9 @@
 #include "ui/menus.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
+#include "ui/menus.h"
+#include "ui/service.h"
+#include "ui/textes.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -68,11 +72,21 @@ const char *const Collages[] = {"", " ", "1e400", "-0", "0x10", "25,4", "２５"
                                 "12,5", "-0,025", "12,5,3", ",5", "1.2.3", "--0.1", "0.1-", "-", "5-3",
                                 "-,", " 12,5\t"};
 
+// The row of "Jeu en service" in the Outils menu.
+int itemService()
+{
+    const auto items = vestrel::OutilsPrincipale::items();
+    for (int k = 0; k < int(items.size()); ++k)
+        if (QString::fromUtf8(items[std::size_t(k)].texte) == QStringLiteral("Jeu en service"))
+            return k;
+    return -1;
+}
+
 class Singe
 {
 public:
     Singe(vestrel::Principale &f, qulonglong graine)
-        : m_f(f), m_alea(graine)
+        : m_f(f), m_alea(graine), m_aleaService(graine ^ 0x5e7u)
     {
     }
 
@@ -114,6 +128,13 @@ public:
         case 15: basculerSysteme(); break;
         default: frettage(); break;
         }
+        // "Jeu en service" changes nothing of the main window: its actions
+        // come from their own stream, so that a seed walks the main window
+        // as it did before they existed.
+        std::swap(m_alea, m_aleaService);
+        if (entier(8) == 0)
+            service();
+        std::swap(m_alea, m_aleaService);
         return m_faites > avant;
     }
 
@@ -569,8 +590,50 @@ private:
                                                                  : QStringLiteral("!! copied \"%1\", shown %2").arg(premiere, attendu));
     }
 
+    // Opens or closes "Jeu en service", or types into one of its boxes, or
+    // chooses a material; its results must be those of the fit shown, and
+    // the diagram draws the fit in service exactly when they exist.
+    void service()
+    {
+        vestrel::Service *s = m_f.outils()->service();
+        if (!s || !s->isVisible() || pile(15)) {
+            m_f.outils()->choisir(itemService());
+            s = m_f.outils()->service();
+        } else if (pile(25)) {
+            static const char *const Materiaux[] = {"Sv_Mat_Alesage", "Sv_Mat_Arbre"};
+            auto *l = s->findChild<QComboBox *>(QString::fromLatin1(Materiaux[entier(2)]));
+            l->setCurrentIndex(entier(l->count()));
+        } else {
+            static const char *const Boites[] = {"Sv_Temp_Alesage", "Sv_Temp_Arbre", "Sv_Alpha_Alesage",
+                                                 "Sv_Alpha_Arbre", "Sv_K"};
+            auto *boite = s->findChild<QLineEdit *>(QString::fromLatin1(Boites[entier(5)]));
+            if (pile(50))
+                boite->clear();
+            for (const QChar c : texteAuHasard(true))
+                QTest::sendKeyEvent(QTest::KeyAction::Click, boite, c == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                                    c == u'\b' ? QString() : QString(c), Qt::NoModifier);
+        }
+        if (!s->isVisible()) {
+            const vestrel::Schema *schema = m_f.outils()->schema();
+            noter(QStringLiteral("service"), schema && schema->modele().service
+                                                 ? QStringLiteral("!! closed, the diagram still draws the fit in service")
+                                                 : QStringLiteral("closed"));
+            return;
+        }
+        const auto attendu = vestrel::etatService(m_f.affichage(), s->conditions(), s->facteur());
+        const QString montre = s->findChild<QLabel *>(QStringLiteral("Sv_Jeu_Max"))->text();
+        const QString juste = attendu ? vestrel::texteJeuLocal(attendu->service.jeux.max.valeur) : QString();
+        const vestrel::Schema *schema = m_f.outils()->schema();
+        const bool dessin = schema && schema->isVisible() && schema->modele().service.has_value();
+        const bool dessinAttendu = schema && schema->isVisible() && attendu && m_f.affichage().cote(Cote::Alesage).ecarts;
+        noter(QStringLiteral("service"), montre != juste       ? QStringLiteral("!! shows \"%1\", expected \"%2\"").arg(montre, juste)
+                                         : dessin != dessinAttendu ? QStringLiteral("!! the diagram does not follow it")
+                                                                   : QStringLiteral("shows \"%1\"").arg(montre));
+    }
+
     vestrel::Principale &m_f;
     std::mt19937_64 m_alea;
+    std::mt19937_64 m_aleaService;
     int m_faites = 0;
 };
 

@@ -243,7 +243,7 @@ void TestFrettage::pagePdf()
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("fiche.pdf"));
     const AjustementAffiche a = ajustementClasses(50, "H7", "u6");
-    QCOMPARE(exporter(a, chemin, FormatExport::Pdf, QDateTime(QDate(2026, 12, 8), QTime(12, 0)), {m_fenetre->pageExport()}),
+    QCOMPARE(exporter(a, chemin, FormatExport::Pdf, QDateTime(QDate(2026, 12, 8), QTime(12, 0)), nullptr, {m_fenetre->pageExport()}),
              QString());
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), chemin, QStringLiteral("-")});
