@@ -92,7 +92,7 @@ void montrer(benchmark::State &state, bool peindre)
             QCoreApplication::sendPostedEvents();
         livrerEvenements(state, n);
     }
-    if (!fenetre.evaluation().resultat || fenetre.ajustement().cotes[1].classe != Arbres[(n - 1) % 2])
+    if (!fenetre.evaluation().resultat || fenetre.ajustement().ajustement.cotes[1].classe != Arbres[(n - 1) % 2])
         state.SkipWithError("the window does not show the last fit");
 }
 void BM_Frettage_montrer(benchmark::State &state) { montrer(state, true); }
