@@ -3,6 +3,7 @@
 #include "app/principale.h"
 #include "ui/export.h"
 #include "ui/fenetre_outil.h"
+#include "ui/frettage.h"
 #include "ui/generales.h"
 #include "ui/menus.h"
 #include "ui/palette.h"
@@ -52,6 +53,20 @@ FenetreOutil *fenetreDe<Recherche>(Principale &f)
     return r;
 }
 
+// The press fit hands the finder the clearances of the fits that hold its
+// load.
+template <>
+FenetreOutil *fenetreDe<Frettage>(Principale &f)
+{
+    auto *w = new Frettage(&f);
+    QObject::connect(w, &Frettage::chercher, &f, [&f](const QString &diametre, double jeuMini_mm, double jeuMaxi_mm) {
+        f.outils()->ouvrirRecherche();
+        if (Recherche *r = f.outils()->recherche())
+            r->setDemande(diametre, jeuMini_mm, jeuMaxi_mm);
+    });
+    return w;
+}
+
 // The fit in service tells the diagram and the finder when it changes,
 // opens or closes.
 template <>
@@ -80,6 +95,7 @@ const Outil Outils[] = {
     {{"Copier l'ajustement", "Ctrl+C", false}, nullptr, &OutilsPrincipale::copier, true},
     {{"Exporter…", "Ctrl+E", false}, nullptr, &OutilsPrincipale::exporter, true},
     {{"Système ISO 286 complet", "", true}, nullptr, &OutilsPrincipale::basculerSysteme, false},
+    {{"Assemblage serré", "", false}, &fenetreDe<Frettage>, nullptr, false},
     {{"Jeu en service", "", true}, &fenetreDe<Service>, nullptr, false},
     {{"Tolérances générales", "", false}, &fenetreDe<Generales>, nullptr, false},
 };
@@ -213,6 +229,13 @@ void OutilsPrincipale::basculerSchema() { choisir(itemDe(&fenetreDe<Schema>)); }
 
 void OutilsPrincipale::ouvrirRecherche() { choisir(itemDe(&fenetreDe<Recherche>)); }
 
+void OutilsPrincipale::ouvrirFrettage() { choisir(itemDe(&fenetreDe<Frettage>)); }
+
+Frettage *OutilsPrincipale::frettage() const
+{
+    return static_cast<Frettage *>(fenetre(itemDe(&fenetreDe<Frettage>)));
+}
+
 // The check mark shows while the whole system is the catalogue; the tool
 // windows hear of the change even when the fit shown stays the same.
 void OutilsPrincipale::basculerSysteme()
@@ -236,8 +259,13 @@ void OutilsPrincipale::copier()
 
 void OutilsPrincipale::exporter()
 {
-    if (aDesNombres(m_fenetre.resultat()))
-        exporterAvecDialogue(&m_fenetre, m_fenetre.resultat(), etatService());
+    if (!aDesNombres(m_fenetre.resultat()))
+        return;
+    // The press fit's page when its window is open.
+    QList<PageTexte> pages;
+    if (const Frettage *f = frettage(); f && f->isVisible())
+        pages.append(f->pageExport());
+    exporterAvecDialogue(&m_fenetre, m_fenetre.resultat(), etatService(), pages);
 }
 
 // A shown window follows the fit; a hidden one takes it when it opens. The

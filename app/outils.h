@@ -14,6 +14,7 @@ class QPoint;
 namespace vestrel {
 
 class FenetreOutil;
+class Frettage;
 class Principale;
 class Recherche;
 class Schema;
@@ -47,6 +48,8 @@ public:
     // Opens the diagram window when hidden, hides it when shown.
     void basculerSchema();
     void ouvrirRecherche();
+    // Opens "Assemblage serré" on the fit shown.
+    void ouvrirFrettage();
     void copier();
     void exporter();
     // Switches between the default catalogue and the whole ISO 286 system.
@@ -58,6 +61,7 @@ public:
     // The windows once opened, else null.
     Schema *schema() const;
     Recherche *recherche() const;
+    Frettage *frettage() const;
     Service *service() const;
     // The fit in service while "Jeu en service" shows and has results,
     // which the diagram, copy and export then add; else null.

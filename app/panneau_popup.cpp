@@ -140,6 +140,8 @@ void PanneauPopup::changerCatalogue(double d, Systeme systeme)
     }
 }
 
+QString PanneauPopup::classeMontree(Cote cote) const { return volet(cote).liste->currentText(); }
+
 void PanneauPopup::choisir(Cote cote, const QString &classe)
 {
     ListeClasses *liste = volet(cote).liste;

@@ -60,6 +60,9 @@ public:
     // The lists (true) or the class labels (false).
     void montrerListes(bool listes);
 
+    // The text a side's list shows: a class, or the text typed into it.
+    QString classeMontree(Cote cote) const;
+
     // The prefix typed so far into a class list (Saisie_Alesage, Saisie_Arbre).
     const QString &saisie(Cote cote) const { return volet(cote).saisie; }
 

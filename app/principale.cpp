@@ -262,10 +262,20 @@ void Principale::setSysteme(Systeme systeme)
 
     // Each side is looked up in the new catalogue; one whose numbers are
     // not there (zc10 at 450 mm) is lost to it.
+    // A side without a class whose list shows a text the new catalogue names
+    // (e2 typed, then the whole system) takes that class, as the list shows it.
     bool perdu = false;
     for (const Cote cote : Cotes) {
-        if (!classeDe(m_etat, cote).empty())
+        std::string &classe = classeDe(m_etat, cote);
+        if (classe.empty()) {
+            const std::string montree = m_popup->classeMontree(cote).toStdString();
+            if (!montree.empty() && indexClasse(cote, montree, systeme)) {
+                classe = montree;
+                chercher(cote);
+            }
+        } else {
             perdu = (!chercher(cote) && montres[static_cast<int>(cote)]) || perdu;
+        }
     }
     if (systeme == Systeme::Defaut && (perdu || horsCatalogue())) {
         // Emptied first, the lists report the default classes as chosen

@@ -176,7 +176,7 @@ std::string texte(const Decimal &d)
     std::string fraction = d.chiffres.substr(d.chiffres.size() - d.decimales);
     entiers.erase(0, std::min(entiers.find_first_not_of('0'), entiers.size()));
     if (entiers.empty())
-        entiers = "0";
+        entiers.push_back('0');
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
     const bool nul = entiers == "0" && fraction.empty();

@@ -1,5 +1,8 @@
 #include "cli/arguments.h"
 
+#include "calcul/ajustement.h"
+#include "cli/complet.h"
+#include "tables/catalogue.h"
 #include "rendu/couleur.h"
 
 #include <algorithm>
@@ -7,6 +10,8 @@
 
 namespace vestrel {
 
+// Arguments come from anywhere: quote them back with every byte that is not
+// printable ASCII escaped, so the diagnostic stays one clean line.
 std::string cite(std::string_view texte)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
@@ -25,6 +30,8 @@ std::string cite(std::string_view texte)
     return r + (texte.size() > Longueur ? "'..." : "'");
 }
 
+// A whole plain decimal number: an optional "-", digits with at most one
+// "." or "," as separator ("12,5" is 12.5, as in the window).
 Lecture lireDecimal(std::string_view texte, double &v)
 {
     const bool negatif = texte.starts_with('-');
@@ -53,6 +60,45 @@ Lecture lireDecimal(std::string_view texte, double &v)
     return Lecture::Nombre;
 }
 
+// Unlike the diameter box, which reads the leading number of its text, the
+// command takes only a whole plain decimal number: anything else is refused
+// rather than read as something the user did not write.
+double lireDiametre(std::string_view texte, Systeme systeme)
+{
+    double d = 0;
+    const Lecture l = lireDecimal(texte, d);
+    if (l == Lecture::Malforme)
+        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
+    if (l == Lecture::HorsLimites || !diametreValide(d, systeme)) {
+        std::string m = "diameter " + cite(texte) + " is outside " + std::string(texteDomaine(systeme)) + " mm";
+        if (l == Lecture::Nombre && diametreValide(d, Systeme::Complet))
+            m += " (--complete accepts " + std::string(texteDomaine(Systeme::Complet)) + ")";
+        throw MauvaiseEntree{m};
+    }
+    return d;
+}
+
+PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::string_view texteD, Systeme systeme)
+{
+    const std::string_view nom = cote == Cote::Alesage ? "bore" : "shaft";
+    if (!indexClasse(cote, classe, systeme)) {
+        std::string m = cite(classe) + " is not a " + std::string(nom) + " class";
+        const Cote autre = cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
+        if (systeme == Systeme::Defaut && !indiceComplet(cote, classe).empty())
+            m += indiceComplet(cote, classe);
+        else if (indexClasse(autre, classe, systeme))
+            m += cote == Cote::Alesage ? " (bore classes are upper case, e.g. H7)"
+                                       : " (shaft classes are lower case, e.g. g6)";
+        else if (indexClasse(cote, std::string(classe) + "*", systeme))
+            m += " (it is written with its star: " + std::string(classe) + "*)";
+        throw MauvaiseEntree{m};
+    }
+    const auto e = chercherEcarts(cote, classe, d, systeme);
+    if (!e)
+        throw MauvaiseEntree{std::string(nom) + " class " + std::string(classe) + " has no deviations at " +
+                             std::string(texteD) + " mm"};
+    return *e;
+}
 
 std::string_view motNature(Nature n) { return description(n).mot; }
 

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/service.h"
 #include "cli/complet.h"
+#include "cli/frettage.h"
 #include "cli/generales.h"
 
 #include "calcul/ajustement.h"
@@ -27,6 +28,8 @@
 namespace vestrel {
 
 namespace {
+
+using namespace ligne;
 
 constexpr std::string_view Aide =
     R"(Usage: vestrel-fit D BORE SHAFT [--json | --drawing | --svg] [--complete]
@@ -148,29 +151,6 @@ basis, missing or extra arguments, an unknown option, two of --json,
 (-273.15 C) or above 3000 C, K <= 0 or above 10.
 )";
 
-struct Sortie {
-    std::string texte;
-    int code = SortieOk;
-};
-
-// Unlike the diameter box, which reads the leading number of its text, the
-// command takes only a whole plain decimal number: anything else is refused
-// rather than read as something the user did not write.
-double lireDiametre(std::string_view texte, Systeme systeme)
-{
-    double d = 0;
-    const Lecture l = lireDecimal(texte, d);
-    if (l == Lecture::Malforme)
-        throw MauvaiseEntree{cite(texte) + " is not a diameter: write a number in mm such as 25 or 12.5"};
-    if (l == Lecture::HorsLimites || !diametreValide(d, systeme)) {
-        std::string m = "diameter " + cite(texte) + " is outside " + std::string(texteDomaine(systeme)) + " mm";
-        if (l == Lecture::Nombre && diametreValide(d, Systeme::Complet))
-            m += " (--complete accepts " + std::string(texteDomaine(Systeme::Complet)) + ")";
-        throw MauvaiseEntree{m};
-    }
-    return d;
-}
-
 // The wanted clearance range MIN:MAX, in mm.
 std::pair<double, double> lirePlage(std::string_view texte)
 {
@@ -207,21 +187,7 @@ constexpr DescriptionCote Arbre{Cote::Arbre, "shaft", "arbre", "es", "ei"};
 void verifierClasse(const DescriptionCote &c, std::string_view classe, double d, std::string_view texteD,
                     Systeme systeme)
 {
-    if (!indexClasse(c.cote, classe, systeme)) {
-        std::string m = cite(classe) + " is not a " + std::string(c.nom) + " class";
-        const Cote autre = c.cote == Cote::Alesage ? Cote::Arbre : Cote::Alesage;
-        if (systeme == Systeme::Defaut && !indiceComplet(c.cote, classe).empty())
-            m += indiceComplet(c.cote, classe);
-        else if (indexClasse(autre, classe, systeme))
-            m += c.cote == Cote::Alesage ? " (bore classes are upper case, e.g. H7)"
-                                         : " (shaft classes are lower case, e.g. g6)";
-        else if (indexClasse(c.cote, std::string(classe) + "*", systeme))
-            m += " (it is written with its star: " + std::string(classe) + "*)";
-        throw MauvaiseEntree{m};
-    }
-    if (!chercherEcarts(c.cote, classe, d, systeme))
-        throw MauvaiseEntree{std::string(c.nom) + " class " + std::string(classe) + " has no deviations at " +
-                             std::string(texteD) + " mm"};
+    ecartsClasse(c.cote, classe, d, texteD, systeme);
 }
 
 // The result of a fit of two classes that both have deviations at d.
@@ -439,6 +405,8 @@ bool estOption(std::string_view a)
 
 Sortie executer(std::span<const std::string> args)
 {
+    if (std::optional<Sortie> s = executerFrettage(args))
+        return *s;
     // The forms of a fit exclude one another.
     std::optional<std::string_view> forme;
     Forme choisie = Forme::Lignes;
@@ -519,9 +487,11 @@ Sortie executer(std::span<const std::string> args)
         if (!positionnels.empty())
             throw MauvaiseEntree{std::string(*seule) + " takes no argument, got " + cite(positionnels[0])};
         if (*seule == "--help") {
-            // The general tolerances' options go last among the options.
+            // The general tolerances' options go last among the options; the
+            // press and free fits follow the exit status, as their own part.
             const std::size_t fin = Aide.find("\n\nExit status") + 1;
-            return {std::string(Aide.substr(0, fin)) + std::string(AideGenerale) + std::string(Aide.substr(fin))};
+            return {std::string(Aide.substr(0, fin)) + std::string(AideGenerale) + std::string(Aide.substr(fin)) +
+                    std::string(AideFrettage)};
         }
         if (*seule == "--version")
             return {VESTREL_VERSION "\n"};

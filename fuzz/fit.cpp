@@ -33,6 +33,16 @@ constexpr std::array Arbres{"g6", "G6", "e10*", "e10", "h6", "t6", "js17", "zc11
                             "--class", "--kind", "edge", "angle", "v"};
 // The forms, and the whole system's option, anywhere among the arguments.
 constexpr std::array Formes{"--json", "--drawing", "--svg", "--complete"};
+// Pieces of press fit, free fit and materials command lines; a piece with
+// spaces gives several arguments.
+constexpr std::array Frettage{"50", "H7", "u6", "--press --hub-od 100 --length 40", "--press --hub-od 50 --length 20",
+                              "--free 40 0 -0.01 40.03 0.006 0", "--free 25 0.021 0 25 0.048 0.035", "--materials",
+                              "--hub alu-6082", "--shaft E=105000,nu=0.3,Re=300", "--shaft-bore 25", "--rz 4,6.3",
+                              "--smoothing 0.8", "--friction 0.1", "--friction-press 0.07", "--torque 300",
+                              "--axial 2000", "--ka 1.5", "--slip-safety 2", "--yield-safety 1.2", "--temp-hub 80",
+                              "--temp-shaft -40", "--speed 6000", "--cool-shaft -196",
+                              "--hub E=1e300,nu=0.3,Re=1", "--shaft E=1e-300,nu=0.3,Re=1,rho=1e300", "--hub-od",
+                              "--length 0", "--free"};
 // The options of the fit in service, each with its value.
 struct OptionService {
     const char *option;
@@ -47,14 +57,22 @@ constexpr std::array Services{
     OptionService{"--bore-material", "alpha=1"},  OptionService{"--shaft-temp", "-273.15"},
     OptionService{"--find", nullptr},                OptionService{"--bore-temp", nullptr}};
 
-std::string jeton(FuzzedDataProvider &fdp, int position)
+void jeton(FuzzedDataProvider &fdp, int position, std::vector<std::string> &args)
 {
-    if (fdp.ConsumeIntegralInRange(0, 3) == 0)
-        return fdp.ConsumeRandomLengthString(80);
+    switch (fdp.ConsumeIntegralInRange(0, 4)) {
+    case 0: args.push_back(fdp.ConsumeRandomLengthString(80)); return;
+    case 4: {
+        std::istringstream morceaux(fdp.PickValueInArray(Frettage));
+        for (std::string a; morceaux >> a;)
+            args.push_back(a);
+        return;
+    }
+    default: break;
+    }
     switch (position % 3) {
-    case 0: return fdp.PickValueInArray(Diametres);
-    case 1: return fdp.PickValueInArray(Alesages);
-    default: return fdp.PickValueInArray(Arbres);
+    case 0: args.push_back(fdp.PickValueInArray(Diametres)); return;
+    case 1: args.push_back(fdp.PickValueInArray(Alesages)); return;
+    default: args.push_back(fdp.PickValueInArray(Arbres)); return;
     }
 }
 
@@ -72,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::string> args;
     const int n = fdp.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < n; ++i)
-        args.push_back(jeton(fdp, i));
+        jeton(fdp, i, args);
     for (int i = fdp.ConsumeIntegralInRange(0, 2); i > 0; --i)
         args.insert(args.begin() + fdp.ConsumeIntegralInRange<std::ptrdiff_t>(0, std::ssize(args)),
                     fdp.PickValueInArray(Formes));
@@ -123,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             verifier(std::regex_match(l, ligne), "each class line is a deviation or says it is not defined", l);
         verifier(classes >= 1 && classes <= 4, "one to four classes", r);
     }
-    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("{") || recherche || preferes
+    if (r.starts_with("Ajustement") || r.starts_with("alesage") || r.starts_with("assemblage") ||
+        r.starts_with("{") || recherche || preferes
         || r.starts_with("genre ")) {
         // Values follow "=" or ":"; words such as "tournant" may hold "nan".
         static const std::regex exposant("[0-9][eE][-+0-9]");

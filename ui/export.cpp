@@ -46,7 +46,8 @@ QString pourNom(const std::string &t)
 
 // The fit sheet on one A4 page. Positions are written in points (1/72 in)
 // and converted to the writer's pixels; fonts are sized in points already.
-bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date, const EtatService *service)
+bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime &date, const EtatService *service,
+                const QList<PageTexte> &pages)
 {
     constexpr int Resolution = 300;
     constexpr double k = Resolution / 72.0;
@@ -85,8 +86,40 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
     // The diagram as vectors and texts, its default size scaled to the
     // page's width.
     p.translate(0, y * k);
+    p.save();
     p.scale(largeur * k / LargeurSchema, largeur * k / LargeurSchema);
     peindreSchema(p, planSchema(construireSchema(a, sep, service), LargeurSchema, HauteurSchema));
+    p.restore();
+
+    // Further pages: a title, then each section's heading and lines; a
+    // page that runs full continues on the next.
+    const double hauteurPage = pdf.height() / k;
+    QFont intertitre = texte;
+    intertitre.setBold(true);
+    for (const PageTexte &page : pages) {
+        if (!pdf.newPage())
+            return false;
+        p.resetTransform();
+        p.setFont(titre);
+        ligne(0, 30, page.titre);
+        y = 44;
+        for (const auto &[entete, lignes] : page.sections) {
+            p.setFont(intertitre);
+            y += 8;
+            ligne(y, 16, entete);
+            y += 18;
+            p.setFont(texte);
+            for (const QString &l : lignes) {
+                if (y + 16 > hauteurPage) {
+                    if (!pdf.newPage())
+                        return false;
+                    y = 0;
+                }
+                ligne(y, 16, l);
+                y += 15;
+            }
+        }
+    }
     return p.end();
 }
 
@@ -176,7 +209,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur)
 }
 
 QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExport format, const QDateTime &date,
-                 const EtatService *service)
+                 const EtatService *service, const QList<PageTexte> &pages)
 {
     QSaveFile fichier(chemin);
     if (QFileInfo(chemin).isDir() || !fichier.open(QIODevice::WriteOnly))
@@ -184,7 +217,7 @@ QString exporter(const ResultatAjustement &a, const QString &chemin, FormatExpor
     bool ecrit = false;
     switch (format) {
     case FormatExport::Pdf:
-        ecrit = peindrePdf(&fichier, a, date, service);
+        ecrit = peindrePdf(&fichier, a, date, service, pages);
         break;
     case FormatExport::Svg: {
         const QByteArray svg = svgDe(construireSchema(a, separateurLocal(), service));
@@ -233,7 +266,8 @@ void montrerErreurExport(QWidget *parent, const QString &erreur)
     boite.exec();
 }
 
-QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const EtatService *service)
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const EtatService *service,
+                             const QList<PageTexte> &pages)
 {
     // The folder of the last export, for the rest of the run.
     static QString dossier = QDir::homePath();
@@ -245,7 +279,7 @@ QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const
     dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
-    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), service);
+    const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), service, pages);
     if (!erreur.isEmpty()) {
         montrerErreurExport(parent, erreur);
         return {};

@@ -6,7 +6,9 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 class QWidget;
@@ -32,12 +34,21 @@ QString filtresExport();
 FormatExport formatExport(const QString &chemin, const QString &filtre);
 QString cheminExport(const QString &chemin, FormatExport format);
 
-// Writes the fit to `chemin`, whole or not at all: a PDF fit sheet (one A4
+// A further page of the PDF fit sheet: a title and sections of text lines
+// (an open tool window's inputs and results).
+struct PageTexte {
+    QString titre;
+    QList<QPair<QString, QStringList>> sections; // heading, lines
+};
+
+// Writes the fit to `chemin`, whole or not at all: a PDF fit sheet (an A4
 // page: title, date, the values in drawing notation, the diagram as
-// vectors), or the diagram alone as SVG or as PNG at twice its size. Returns
-// an empty text on success, else the reason in French, for one message box.
+// vectors; then one page for each of `pages`), or the diagram alone as SVG
+// or as PNG at twice its size. Returns an empty text on success, else the
+// reason in French, for one message box.
 QString exporter(const ResultatAjustement &r, const QString &chemin, FormatExport format,
-                 const QDateTime &date = QDateTime::currentDateTime(), const EtatService *service = nullptr);
+                 const QDateTime &date = QDateTime::currentDateTime(), const EtatService *service = nullptr,
+                 const QList<PageTexte> &pages = {});
 
 // The diagram painted into an image of `taille` times `facteur` pixels.
 QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
@@ -47,6 +58,7 @@ QImage imageSchema(const ModeleSchema &m, QSize taille, qreal facteur = 1);
 void montrerErreurExport(QWidget *parent, const QString &erreur);
 // "Exporter…": the save dialog, then the file; a failure is shown in one
 // message box. Returns the path written, or an empty text.
-QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const EtatService *service = nullptr);
+QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &r, const EtatService *service = nullptr,
+                             const QList<PageTexte> &pages = {});
 
 } // namespace vestrel

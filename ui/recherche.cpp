@@ -198,6 +198,14 @@ void Recherche::setDiametreTexte(const QString &texte)
         m_diametre->setText(texte);
 }
 
+void Recherche::setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm)
+{
+    // Typed text, as the boxes show it: four decimals with ".".
+    m_jeuMini->setText(QString::number(jeuMini_mm, 'f', 4));
+    m_jeuMaxi->setText(QString::number(jeuMaxi_mm, 'f', 4));
+    setDiametreTexte(diametreTexte);
+}
+
 void Recherche::setService(const std::optional<ConditionsService> &conditions)
 {
     if (conditions == m_service)

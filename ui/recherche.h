@@ -36,6 +36,8 @@ public:
 
     // Sets the diameter text as if typed; the results follow.
     void setDiametreTexte(const QString &texte);
+    // Sets the diameter text and the wanted clearance range (mm) as if typed.
+    void setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm);
 
     // The parts in service while "Jeu en service" is open, else none: the
     // box "En service" can be checked only while there are some; checked,

@@ -117,7 +117,9 @@ void TestService::ouvreSurLesValeursParDefaut()
     QTest::mousePress(controle<vestrel::Cellule>(f, "MNU(3)"), Qt::LeftButton);
     vestrel::MenuDeroulant *menu = f.findChild<vestrel::MenuDeroulant *>("Mnu_Outils");
     QVERIFY(menu && menu->isVisible());
+    // After "Assemblage serré", before "Tolérances générales".
     const int k = itemService();
+    QCOMPARE(k, 6);
     QCOMPARE(menu->texte(k)->objectName(), QString("Mnu_Outils_1(%1)").arg(k));
     QTest::mousePress(menu->texte(k), Qt::LeftButton);
     QTest::mouseRelease(menu->texte(k), Qt::LeftButton);

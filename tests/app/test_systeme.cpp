@@ -9,6 +9,7 @@
 #include "tables/classe.h"
 #include "ui/barre_outils.h"
 #include "ui/cellule.h"
+#include "ui/liste_classes.h"
 #include "ui/menu_deroulant.h"
 #include "ui/recherche.h"
 
@@ -89,6 +90,8 @@ private slots:
     void retourAuCatalogue_data();
     void retourAuCatalogue();
     void rechercheAppliquee();
+    void saisieDevenueClasse_data();
+    void saisieDevenueClasse();
 };
 
 // Off at start, checked while on, the other items where they were.
@@ -477,3 +480,65 @@ void TestSysteme::rechercheAppliquee()
 
 QTEST_MAIN(TestSysteme)
 #include "test_systeme.moc"
+
+void TestSysteme::saisieDevenueClasse_data()
+{
+    QTest::addColumn<QString>("liste");
+    QTest::addColumn<QString>("saisie");
+    QTest::addColumn<QString>("autre"); // the class chosen on the other side
+    QTest::addColumn<QString>("sup");
+    QTest::addColumn<QString>("inf");
+    QTest::addColumn<QString>("jeuMax");
+    QTest::addColumn<QString>("jeuMin");
+
+    // By hand, step 18 .. 30: IT2 = 2.5 um, IT7 = 21 um, IT6 = 13 um.
+    // e2: es = -40 um, ei = -42.5 um; with H7 (0 .. +21 um): 0.021 + 0.0425
+    // and 0 + 0.040.
+    QTest::newRow("e2, shaft") << "Aj_Arbre" << "e2" << "H7" << "-0.04" << "-0.0425" << "0.0635" << "0.0400";
+    // d2: es = -65 um, ei = -67.5 um; 0.021 + 0.0675 and 0.065.
+    QTest::newRow("d2, shaft") << "Aj_Arbre" << "d2" << "H7" << "-0.065" << "-0.0675" << "0.0885" << "0.0650";
+    // E2: EI = +40 um, ES = +42.5 um; g6: es = -7 um, ei = -20 um;
+    // 0.0425 + 0.020 and 0.040 + 0.007.
+    QTest::newRow("E2, bore") << "Aj_Alesage" << "E2" << "g6" << "0.0425" << "0.04" << "0.0625" << "0.0470";
+}
+
+// A text typed into a list that names no class of the default catalogue,
+// then the whole system switched on: the side takes the class the list shows,
+// with its deviations and the clearances.
+void TestSysteme::saisieDevenueClasse()
+{
+    QFETCH(QString, liste);
+    QFETCH(QString, saisie);
+    QFETCH(QString, autre);
+    QFETCH(QString, sup);
+    QFETCH(QString, inf);
+    QFETCH(QString, jeuMax);
+    QFETCH(QString, jeuMin);
+    Principale f;
+    Avertissements avertissements;
+    f.show();
+    taperDiametre(f, "25");
+    choisir(f, liste == "Aj_Alesage" ? "Aj_Arbre" : "Aj_Alesage", autre);
+    auto *l = controle<vestrel::ListeClasses>(f, liste);
+    l->lineEdit()->selectAll();
+    for (const QChar c : saisie)
+        QTest::keyClick(l, c.toLatin1());
+    const Cote cote = liste == "Aj_Alesage" ? Cote::Alesage : Cote::Arbre;
+    const QString suffixe = cote == Cote::Alesage ? "Al" : "Ar";
+    const auto classe = [&] { return cote == Cote::Alesage ? f.etat().Cl_Alesage : f.etat().Cl_Arbre; };
+    QCOMPARE(l->currentText(), saisie);
+    QVERIFY(classe().empty()); // no class of the default catalogue
+    QCOMPARE(texte(f, "Af_Ec_Sup_" + suffixe), QString());
+    QCOMPARE(texte(f, "J_Max"), QString());
+
+    basculer(f);
+    QCOMPARE(f.systeme(), Systeme::Complet);
+    QCOMPARE(l->currentText(), saisie);
+    QCOMPARE(QString::fromStdString(classe()), saisie);
+    QCOMPARE(texte(f, "Af_Ec_Sup_" + suffixe), sup);
+    QCOMPARE(texte(f, "Af_Ec_Inf_" + suffixe), inf);
+    QCOMPARE(texte(f, "J_Max"), jeuMax);
+    QCOMPARE(texte(f, "J_Min"), jeuMin);
+    verifierCoherence(f);
+    QVERIFY(avertissements.vues.isEmpty());
+}

@@ -15,7 +15,9 @@
 
 #include "app/outils.h"
 #include "ui/cellule.h"
+#include "ui/frettage.h"
 #include "ui/menu_deroulant.h"
+#include "ui/menus.h"
 #include "ui/recherche.h"
 #include "ui/schema.h"
 #include "ui/menus.h"
@@ -23,6 +25,7 @@
 #include "ui/textes.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -97,7 +100,7 @@ public:
     {
         const int avant = m_faites;
         // Weights of the kinds of action.
-        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2};
+        static constexpr std::array Poids{20, 8, 10, 10, 16, 5, 5, 4, 6, 1, 8, 3, 3, 3, 1, 2, 2};
         int tirage = entier(std::accumulate(Poids.begin(), Poids.end(), 0));
         int genre = 0;
         while (tirage >= Poids[genre])
@@ -122,7 +125,8 @@ public:
         case 12: schema(); break;
         case 13: rechercher(); break;
         case 14: copier(); break;
-        default: basculerSysteme(); break;
+        case 15: basculerSysteme(); break;
+        default: frettage(); break;
         }
         // "Jeu en service" changes nothing of the main window: its actions
         // come from their own stream, so that a seed walks the main window
@@ -441,7 +445,15 @@ private:
         } else if (choix == 1) {
             const QPoint p(entier(400), entier(300));
             m_f.move(p);
-            const QPoint attendu(m_f.frameGeometry().right() + 1, m_f.frameGeometry().top());
+            // Against the main window's right edge when it fits on the
+            // screen there; else the place the tool windows' rule picks on
+            // this screen (a 560 pixel wide diagram beside a main window
+            // moved to x = 300 would leave an 800 pixel screen).
+            const QScreen *ecran = QGuiApplication::screenAt(m_f.frameGeometry().center());
+            if (!ecran)
+                ecran = m_f.screen();
+            const QPoint attendu = vestrel::placerOutil(m_f.frameGeometry(), s->frameGeometry().size(),
+                                                        ecran->availableGeometry(), {});
             noter(QStringLiteral("diagram"), s->pos() == attendu
                                                  ? QStringLiteral("main window moved to %1,%2").arg(p.x()).arg(p.y())
                                                  : QStringLiteral("!! the diagram did not follow the main window"));
@@ -511,6 +523,51 @@ private:
         noter(QStringLiteral("finder"), juste ? QStringLiteral("applied %1 at \"%2\"").arg(ajustement, diametre)
                                               : QStringLiteral("!! applied %1 at \"%2\", the window shows %3")
                                                     .arg(ajustement, diametre, montre));
+    }
+
+    // Opens "Assemblage serré" from the Outils menu and types into one of its boxes: it shows the
+    // main window's fit, and either its results or one message; sometimes
+    // it is closed again.
+    void frettage()
+    {
+        QTest::mouseClick(enfant(QStringLiteral("MNU(3)")), Qt::LeftButton);
+        auto *menu = static_cast<vestrel::MenuDeroulant *>(deroulant("Mnu_Outils"));
+        if (!menu || !menu->isVisible()) {
+            noter(QStringLiteral("press fit"), QStringLiteral("!! the Outils menu did not open"));
+            return;
+        }
+        const auto items = vestrel::OutilsPrincipale::items();
+        const auto item = std::find_if(items.begin(), items.end(), [](const vestrel::ItemOutil &i) {
+            return QString::fromUtf8(i.texte) == QStringLiteral("Assemblage serré");
+        });
+        QTest::mouseClick(menu->texte(int(item - items.begin())), Qt::LeftButton);
+        vestrel::Frettage *w = m_f.outils()->frettage();
+        if (!w || !w->isVisible()) {
+            noter(QStringLiteral("press fit"), QStringLiteral("!! the window did not open"));
+            return;
+        }
+        QList<QLineEdit *> boites;
+        for (QLineEdit *b : w->findChildren<QLineEdit *>())
+            if (b->objectName().startsWith(QStringLiteral("Fr_")))
+                boites.append(b);
+        QLineEdit *boite = boites.at(entier(static_cast<int>(boites.size())));
+        const QString t = texteAuHasard(true);
+        if (pile(50))
+            boite->clear();
+        for (const QChar c : t)
+            QTest::sendKeyEvent(QTest::KeyAction::Click, boite, c == u'\b' ? Qt::Key_Backspace : Qt::Key_unknown,
+                                c == u'\b' ? QString() : QString(c), Qt::NoModifier);
+        const bool resultats = w->evaluation().resultat.has_value();
+        const bool message = !w->findChild<QLabel *>(QStringLiteral("Fr_Message"))->text().isEmpty();
+        const bool suit = w->ajustement() == m_f.resultat();
+        noter(QStringLiteral("press fit"),
+              !suit                      ? QStringLiteral("!! the window does not show the main window's fit")
+              : resultats == message     ? QStringLiteral("!! %1 typed \"%2\": results %3, message %4")
+                                               .arg(boite->objectName(), t).arg(resultats).arg(message)
+                                         : QStringLiteral("%1 typed \"%2\", %3").arg(boite->objectName(), t,
+                                                          resultats ? QStringLiteral("computed") : QStringLiteral("refused")));
+        if (pile(30))
+            w->hide();
     }
 
     // Ctrl+C with no text selected copies the fit: its first line names
