@@ -117,6 +117,10 @@ struct TextePlace {
     // A text over lines is written on a white box of about its size.
     std::optional<Rectangle> fond;
 };
+// The box a text's glyphs take in the drawing font, from its size, its
+// characters, its weight and its anchor: what the layout keeps clear.
+Rectangle boiteTexte(const TextePlace &t);
+
 struct FlechePlacee {
     Segment trait;
     std::vector<std::array<Point, 3>> pointes;

@@ -72,7 +72,119 @@ FlechePlacee fleche(double x, double ya, double yb, double echelle, Couleur coul
     return f;
 }
 
+
+// Whether the open interiors of two boxes meet.
+bool chevauchent(const Rectangle &a, const Rectangle &b)
+{
+    return a.x < b.x + b.largeur && b.x < a.x + a.largeur && a.y < b.y + b.hauteur && b.y < a.y + a.hauteur;
+}
+
+// Whether a segment passes through the interior of a box (clipped to it
+// one side at a time).
+bool traverse(const Segment &s, const Rectangle &r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {s.a.x - r.x, r.x + r.largeur - s.a.x, s.a.y - r.y, r.y + r.hauteur - s.a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] <= 0)
+                return false;
+        } else if (p[i] < 0) {
+            t0 = std::max(t0, q[i] / p[i]);
+        } else {
+            t1 = std::min(t1, q[i] / p[i]);
+        }
+    }
+    return t1 - t0 > 1e-9;
+}
+
+// Every line of the plan a text must keep off.
+std::vector<Segment> traitsDuPlan(const PlanSchema &p)
+{
+    std::vector<Segment> t = p.graduations;
+    t.push_back(p.ligneZero);
+    auto bords = [&](const Rectangle &r) {
+        const Point a{r.x, r.y}, b{r.x + r.largeur, r.y}, c{r.x + r.largeur, r.y + r.hauteur}, d{r.x, r.y + r.hauteur};
+        t.insert(t.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
+    };
+    for (const auto &z : p.zones)
+        if (z)
+            bords(*z);
+    if (p.bandeProbable)
+        bords(*p.bandeProbable);
+    t.insert(t.end(), p.hachures.begin(), p.hachures.end());
+    t.insert(t.end(), p.rappels.begin(), p.rappels.end());
+    t.insert(t.end(), p.traitsService.begin(), p.traitsService.end());
+    for (const FlechePlacee &f : p.fleches) {
+        t.push_back(f.trait);
+        for (const auto &q : f.pointes)
+            t.insert(t.end(), {{q[0], q[1]}, {q[1], q[2]}, {q[2], q[0]}});
+    }
+    return t;
+}
+
+// The texts are kept in drawing order; each one whose box crosses a line
+// or a text already kept is moved up or down (its white box with it) by the
+// least step that clears it, so that it stays beside what it labels.
+void degager(PlanSchema &p)
+{
+    const std::vector<Segment> lignes = traitsDuPlan(p);
+    std::vector<Rectangle> gardees;
+    auto libre = [&](const Rectangle &b) {
+        return std::none_of(gardees.begin(), gardees.end(), [&](const Rectangle &g) { return chevauchent(b, g); })
+               && std::none_of(lignes.begin(), lignes.end(), [&](const Segment &s) { return traverse(s, b); });
+    };
+    for (TextePlace &t : p.textes) {
+        const Rectangle b = boiteTexte(t);
+        // Up or down first, then also sideways when no height will do.
+        const double pas = 0.1 * t.taille;
+        const int n = static_cast<int>(p.hauteur / pas), m = static_cast<int>(p.largeur / 4 / pas);
+        double dx = 0, dy = 0;
+        bool trouve = false;
+        for (int j = 0; j <= 2 * m && !trouve; ++j) {
+            dx = (j % 2 ? -1 : 1) * ((j + 1) / 2) * pas;
+            for (int k = 0; k <= 2 * n && !trouve; ++k) {
+                dy = (k % 2 ? -1 : 1) * ((k + 1) / 2) * pas;
+                trouve = libre(Rectangle{b.x + dx, b.y + dy, b.largeur, b.hauteur});
+            }
+        }
+        if (!trouve)
+            dx = dy = 0;
+        t.position.x += dx;
+        t.position.y += dy;
+        if (t.fond) {
+            t.fond->x += dx;
+            t.fond->y += dy;
+        }
+        gardees.push_back(boiteTexte(t));
+    }
+}
+
 } // namespace
+
+Rectangle boiteTexte(const TextePlace &t)
+{
+    // Advance widths of the drawing font, in ems: digits and most letters
+    // about 0.64 (0.70 in bold), spaces and punctuation half that, the
+    // symbols outside ASCII up to 0.84.
+    double ems = 0;
+    for (std::size_t i = 0; i < t.texte.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(t.texte[i]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        if (c >= 0x80)
+            ems += 0.84;
+        else if (c == ' ' || c == ',' || c == '.' || c == ':' || c == ';' || c == 'i' || c == 'l' || c == '(' || c == ')')
+            ems += 0.36;
+        else
+            ems += t.gras ? 0.72 : 0.66;
+    }
+    const double l = ems * t.taille;
+    const double x = t.ancre == Ancre::Debut ? t.position.x : t.ancre == Ancre::Milieu ? t.position.x - l / 2 : t.position.x - l;
+    return {x, t.position.y - 0.8 * t.taille, l, 1.02 * t.taille};
+}
 
 double PlanSchema::y(double microns) const
 {
@@ -227,6 +339,7 @@ PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur)
         texte({largeur / 2, yLigne}, t, Ancre::Milieu, police, false, CouleurGris);
         yLigne += 1.5 * police;
     }
+    degager(p);
     return p;
 }
 

@@ -1,0 +1,183 @@
+#include "rendu/schema.h"
+
+#include "calcul/service.h"
+#include "tables/materiaux.h"
+#include "tables/offerts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace vestrel;
+
+// Whether the open interiors of two boxes meet.
+bool chevauchent(const Rectangle &a, const Rectangle &b)
+{
+    return a.x < b.x + b.largeur && b.x < a.x + a.largeur && a.y < b.y + b.hauteur && b.y < a.y + a.hauteur;
+}
+
+// Whether a segment passes through the interior of a box (Liang-Barsky clip).
+bool traverse(const Segment &s, const Rectangle &r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {s.a.x - r.x, r.x + r.largeur - s.a.x, s.a.y - r.y, r.y + r.hauteur - s.a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] <= 0)
+                return false;
+        } else {
+            const double t = q[i] / p[i];
+            if (p[i] < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+        }
+    }
+    return t1 - t0 > 1e-9;
+}
+
+// Every line drawn: the scale, the zero line, the zones' edges and hatching,
+// the extension lines, the arrows and the fit in service.
+std::vector<Segment> traits(const PlanSchema &p)
+{
+    std::vector<Segment> t = p.graduations;
+    t.push_back(p.ligneZero);
+    auto bords = [&](const Rectangle &r) {
+        const Point a{r.x, r.y}, b{r.x + r.largeur, r.y}, c{r.x + r.largeur, r.y + r.hauteur}, d{r.x, r.y + r.hauteur};
+        t.insert(t.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
+    };
+    for (const auto &z : p.zones)
+        if (z)
+            bords(*z);
+    if (p.bandeProbable)
+        bords(*p.bandeProbable);
+    t.insert(t.end(), p.hachures.begin(), p.hachures.end());
+    t.insert(t.end(), p.rappels.begin(), p.rappels.end());
+    t.insert(t.end(), p.traitsService.begin(), p.traitsService.end());
+    for (const FlechePlacee &f : p.fleches) {
+        t.push_back(f.trait);
+        for (const auto &q : f.pointes)
+            t.insert(t.end(), {{q[0], q[1]}, {q[1], q[2]}, {q[2], q[0]}});
+    }
+    return t;
+}
+
+// The first clash in the plan, described, or empty.
+std::string conflit(const PlanSchema &p)
+{
+    const std::vector<Segment> lignes = traits(p);
+    for (std::size_t i = 0; i < p.textes.size(); ++i) {
+        const Rectangle a = boiteTexte(p.textes[i]);
+        for (std::size_t j = i + 1; j < p.textes.size(); ++j)
+            if (chevauchent(a, boiteTexte(p.textes[j])))
+                return "\"" + p.textes[i].texte + "\" overlaps \"" + p.textes[j].texte + "\"";
+        for (const Segment &s : lignes)
+            if (traverse(s, a)) {
+                std::ostringstream o;
+                o << "\"" << p.textes[i].texte << "\" crossed by (" << s.a.x << "," << s.a.y << ")-(" << s.b.x << ","
+                  << s.b.y << ")";
+                return o.str();
+            }
+    }
+    return {};
+}
+
+struct Taille {
+    double largeur, hauteur;
+};
+constexpr Taille Tailles[] = {{LargeurSchema, HauteurSchema}, {400, 300}, {1400, 1000}};
+
+void verifier(const ModeleSchema &m, const std::string &nom, int &echecs)
+{
+    for (const Taille &t : Tailles) {
+        const std::string c = conflit(planSchema(m, t.largeur, t.hauteur));
+        if (!c.empty() && ++echecs <= 10)
+            ADD_FAILURE() << nom << " at " << t.largeur << "x" << t.hauteur << ": " << c;
+    }
+}
+
+// The box of a text holds its glyphs: wider for more characters and bold,
+// placed by its anchor, its baseline inside.
+TEST(EtiquettesSchema, BoiteTexte)
+{
+    TextePlace t{{100, 50}, "+21", Ancre::Fin, 12, false, CouleurEncre, std::nullopt};
+    const Rectangle b = boiteTexte(t);
+    EXPECT_NEAR(b.x + b.largeur, 100, 1e-9);
+    EXPECT_LT(b.y, 50 - 0.7 * 12);
+    EXPECT_GT(b.y + b.hauteur, 50);
+    EXPECT_GE(b.largeur, 3 * 0.55 * 12);
+    t.ancre = Ancre::Milieu;
+    EXPECT_NEAR(boiteTexte(t).x + boiteTexte(t).largeur / 2, 100, 1e-9);
+    t.gras = true;
+    EXPECT_GT(boiteTexte(t).largeur, b.largeur);
+    t.texte = "+21,5";
+    t.gras = false;
+    EXPECT_GT(boiteTexte(t).largeur, b.largeur);
+}
+
+// Every class pair offered at a sample of diameters, in both catalogues:
+// no text crosses a line or another text.
+class EtiquettesCatalogue : public testing::TestWithParam<Systeme> {};
+
+TEST_P(EtiquettesCatalogue, AucunChevauchement)
+{
+    const Systeme s = GetParam();
+    const std::vector<double> diametres = s == Systeme::Defaut ? std::vector<double>{1, 3, 6.5, 25, 80, 123.456789, 315, 500}
+                                                               : std::vector<double>{0.5, 10, 50, 250, 630, 1600, 3150};
+    int echecs = 0, ajustements = 0;
+    for (double d : diametres) {
+        const auto alesages = classesOffertes(Cote::Alesage, d, s);
+        const auto arbres = classesOffertes(Cote::Arbre, d, s);
+        // A pair in every few, stepping through both lists differently, so
+        // that every bore class and every shaft class come in.
+        const std::size_t pas = std::max<std::size_t>(1, alesages.size() * arbres.size() / 400);
+        for (std::size_t k = 0; k < alesages.size() * arbres.size(); k += pas) {
+            const auto a = alesages[k % alesages.size()], b = arbres[(k / alesages.size() + k) % arbres.size()];
+            const ModeleSchema m = construireSchema(ajustementClasses(d, a, b, s), ",");
+            verifier(m, std::string(a) + "/" + std::string(b) + " at " + std::to_string(d), echecs);
+            ++ajustements;
+        }
+    }
+    EXPECT_GT(ajustements, 1000);
+    EXPECT_EQ(echecs, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogues, EtiquettesCatalogue, testing::Values(Systeme::Defaut, Systeme::Complet));
+
+// Symmetric classes, zero deviations, one side alone, free fits with long
+// sizes and deviations, and the fit in service.
+TEST(EtiquettesSchema, CasParticuliers)
+{
+    int echecs = 0;
+    for (const auto &[a, b] : std::vector<std::pair<const char *, const char *>>{
+             {"JS7", "js6"}, {"JS9", "h9"}, {"H7", "js6"}, {"H7", "h6"}, {"H7", ""}, {"", "g6"}, {"H7", "s6"}, {"K7", "h6"}})
+        for (double d : {2.0, 12.5, 25.0, 123.456789, 400.0})
+            verifier(construireSchema(ajustementClasses(d, a, b), ","), std::string(a) + "/" + b, echecs);
+    for (const auto &l : std::vector<std::array<double, 6>>{{123.456789, 0.0315, -0.0315, 123.456789, 0.0215, -0.0215},
+                                                           {123.456789, 0.0315, -0.0315, 123.4, 0.0135, -0.0135},
+                                                           {12.3, 0.03, 0.02, 12.2, 0.03, 0.02},
+                                                           {10, 0.01, -0.01, 10, 0.01, -0.02},
+                                                           {5, 0.0001, 0, 5, 0, 0},
+                                                           {99.99, 0.123456, 0.001234, 100.0123, -0.004567, -0.098765}})
+        verifier(construireSchema(ajustementLibre(l[0], l[1], l[2], l[3], l[4], l[5]), ","), "libre", echecs);
+    for (const auto &[a, b] : std::vector<std::pair<const char *, const char *>>{{"H7", "g6"}, {"H7", "s6"}, {"H8", "f7"}}) {
+        const AjustementAffiche f = ajustementClasses(25, a, b);
+        ConditionsService c;
+        c.piece(Cote::Alesage) = {materiau("alu-6082")->alpha_chauffe_par_K, -40};
+        c.piece(Cote::Arbre).temperature_C = -40;
+        const auto e = etatService(f, c, 3);
+        ASSERT_TRUE(e);
+        verifier(construireSchema(f, ",", &*e), std::string("service ") + a + "/" + b, echecs);
+    }
+    EXPECT_EQ(echecs, 0);
+}
+
+} // namespace
