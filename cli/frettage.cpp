@@ -1,5 +1,7 @@
 #include "cli/frettage.h"
 
+#include "cli/service.h"
+
 #include "calcul/ajustement_affiche.h"
 #include "calcul/frettage.h"
 #include "calcul/nombres.h"
@@ -20,12 +22,15 @@ const std::string_view AideFrettage = R"(
 Press fits and free fits:
        vestrel-fit D BORE SHAFT --press --hub-od MM --length MM [OPTIONS] [--json]
        vestrel-fit --free DIA1 ES1 EI1 DIA2 ES2 EI2 [--press ...] [--json]
+       vestrel-fit --free DIA1 ES1 EI1 DIA2 ES2 EI2 [--service SERVICE] [--probable [K]] [--json]
        vestrel-fit --materials [--json]
 
   --free DIA1 ES1 EI1 DIA2 ES2 EI2
               a free fit, as the window's "Libre": the bore size and its
               upper and lower deviation, the shaft size and its deviations
-              (mm); prints the four sizes, both clearances and the kind of fit
+              (mm); prints the four sizes, both clearances and the kind of fit;
+              --service and --probable add their lines (or JSON keys) as for
+              D BORE SHAFT, the joint diameter of ΔS being the bore size
   --press     the interference fit after DIN 7190-1 (elastic, plane stress)
               for both limits of the fit: interference U, effective
               interference Z, pressure p, transmissible torque and axial
@@ -146,6 +151,7 @@ struct Demande {
     std::optional<std::array<std::string, 6>> libre;
     std::vector<std::string> positionnels;
     std::map<std::string_view, std::string> valeurs;
+    OptionsService service; // --service, --probable and the parts' conditions
 };
 
 bool estOption(std::string_view a)
@@ -184,6 +190,7 @@ Demande lireDemande(std::span<const std::string> args)
             const auto option = *std::find(OptionsValeur.begin(), OptionsValeur.end(), a);
             if (!d.valeurs.emplace(option, args[++i]).second)
                 throw MauvaiseEntree{a + " is given twice"};
+        } else if (lireOptionService(args, i, d.service)) {
         } else if (estOption(a)) {
             throw MauvaiseEntree{"unknown option " + cite(a) + " with --press, --free or --materials (see --help)"};
         } else {
@@ -407,7 +414,7 @@ std::string_view raison(ErreurFrettage e)
 
 // A free fit as the window's "Libre" computes it: the four sizes, both
 // clearances and the kind of fit.
-std::string libre(const ResultatAjustement &r, bool enJson)
+std::string libre(const ResultatAjustement &r, bool enJson, const OptionsService &service)
 {
     const AjustementAffiche &a = r.ajustement;
     if (!r.jeux)
@@ -435,9 +442,10 @@ std::string libre(const ResultatAjustement &r, bool enJson)
     }
     if (enJson)
         o << "\"jeu\":{\"max\":" << j.max.texte << ",\"min\":" << j.min.texte << "},\"nature\":\""
-          << description(j.nature).mot << "\"}\n";
+          << description(j.nature).mot << '"' << jsonService(a, service) << "}\n";
     else
-        o << "jeu max=" << j.max.texte << " min=" << j.min.texte << '\n' << "nature " << description(j.nature).mot << '\n';
+        o << "jeu max=" << j.max.texte << " min=" << j.min.texte << '\n' << "nature " << description(j.nature).mot << '\n'
+          << lignesService(a, service);
     return o.str();
 }
 
@@ -478,7 +486,8 @@ std::optional<Sortie> executerFrettage(std::span<const std::string> args)
         return std::nullopt;
     const Demande d = lireDemande(args);
     if (d.materiaux) {
-        if (d.frettage || d.libre || !d.positionnels.empty() || !d.valeurs.empty())
+        if (d.frettage || d.libre || !d.positionnels.empty() || !d.valeurs.empty() || d.service.demandees() ||
+            !d.service.condition.empty())
             throw MauvaiseEntree{"--materials takes no other argument but --json"};
         return Sortie{listeMateriaux(d.json)};
     }
@@ -487,8 +496,15 @@ std::optional<Sortie> executerFrettage(std::span<const std::string> args)
             throw MauvaiseEntree{std::string(d.valeurs.begin()->first) + " goes with --press"};
         if (!d.positionnels.empty())
             throw MauvaiseEntree{"extra argument " + cite(d.positionnels[0]) + " with --free"};
-        return Sortie{libre(lireAjustement(d), d.json)};
+        verifierOptionsService(d.service);
+        return Sortie{libre(lireAjustement(d), d.json, d.service)};
     }
+    // The press fit has its own service temperatures (--temp-hub, --temp-shaft).
+    if (d.service.demandees() || !d.service.condition.empty())
+        throw MauvaiseEntree{std::string(d.service.service ? "--service"
+                                         : d.service.k ? "--probable"
+                                                       : d.service.condition) +
+                             " cannot be combined with --press: use --temp-hub and --temp-shaft"};
     const ResultatAjustement a = lireAjustement(d);
     const ParametresFrettage p = lireParametres(d);
     const EvaluationFrettage e = evaluerFrettage(a, p);

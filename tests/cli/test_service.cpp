@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -127,6 +128,45 @@ TEST(FitService, FindSearchesTheShiftedRange)
     const Sortie json = lancer(plus({"--find", "25", "0:0.06", "--basis", "hole", "--json"}, AluFroid));
     EXPECT_NE(json.out.find("\"service\":{\"delta\":-0.018}"), std::string::npos) << json.out;
     EXPECT_NE(json.out.find(",\"service\":{\"max\":"), std::string::npos) << json.out;
+}
+
+TEST(FitService, FreeFitTakesTheSameOptions)
+{
+    // H7/g6 at 25 mm typed by hand: the same lines in service and the same
+    // probable clearance as the classes give.
+    const std::vector<std::string> libre{"--free", "25", "0.021", "0", "25", "-0.007", "-0.02"};
+    for (const std::vector<std::string> &options :
+         {plus(AluFroid, {"--probable", "2"}), plus(AluFroid, {"--json"}), std::vector<std::string>{"--probable"}}) {
+        const Sortie classes = lancer(plus({"25", "H7", "g6"}, options));
+        const Sortie main = lancer(plus(libre, options));
+        ASSERT_EQ(main.code, 0) << main.err;
+        const std::string cle = options.back() == "--json" ? ",\"service\":" : "\nservice ";
+        const std::string fin = options.front() == "--probable" ? "\nprobable " : cle;
+        ASSERT_NE(classes.out.find(fin), std::string::npos) << classes.out;
+        EXPECT_EQ(main.out.substr(main.out.find(fin)), classes.out.substr(classes.out.find(fin))) << main.out;
+    }
+    // ΔS is taken on the bore size: bore 40 +0/−0.01 in aluminium at 80 °C,
+    // shaft 40.03 +0.006/0 in steel at 20 °C, ΔS = 40 · 23e-6 · 60 = 0.0552;
+    // −0.030 and −0.046 become 0.0252 and 0.0092.
+    const Sortie chaud = lancer({"--free", "40", "0", "-0.01", "40.03", "0.006", "0", "--service", "--bore-material",
+                                 "alu-6082", "--bore-temp", "80"});
+    ASSERT_EQ(chaud.code, 0) << chaud.err;
+    EXPECT_TRUE(chaud.out.ends_with("jeu max=-0.0300 min=-0.0460\nnature serrage\n"
+                                    "service delta=0.0552 max=0.0252 min=0.0092 nature jeu\n"))
+        << chaud.out;
+    // Each press fit has its own service temperatures; a condition needs
+    // --service; the materials list takes none of these.
+    const std::vector<std::string> serre{"--free", "40", "0", "-0.01", "40.03", "0.006", "0",
+                                         "--press", "--hub-od", "80", "--length", "40"};
+    for (const std::vector<std::string> &mauvais :
+         {plus(serre, {"--service"}), plus(serre, {"--probable"}), plus(serre, {"--bore-temp", "80"}),
+          plus(libre, {"--bore-temp", "80"}), plus(libre, {"--probable", "0"}),
+          plus(libre, {"--service", "--shaft-material", "unobtainium"}), {"--materials", "--service"}}) {
+        const Sortie s = lancer(mauvais);
+        EXPECT_EQ(s.code, 2) << mauvais.back();
+        EXPECT_TRUE(s.out.empty());
+        EXPECT_EQ(std::count(s.err.begin(), s.err.end(), '\n'), 1) << s.err;
+    }
 }
 
 TEST(FitService, HelpTellsTheOptions)
