@@ -32,6 +32,9 @@ struct Offerte {
     std::int8_t grade;
     // The shown sizes are d + kMax and d + kMin steps to within rounding.
     bool surGrille;
+    // ... and their texts are exactly those decimals, d being on the grid:
+    // the differences of two such texts are exact, ties included.
+    bool exacte;
     bool aRecommande;         // a bore of some recommended fit
     std::int16_t indexDefaut; // in the default catalogue, -1 for none
 };
@@ -42,6 +45,10 @@ using Offertes = std::array<Offerte, NbClassesMax>;
 double tailleAffichee(double d, std::int32_t k) { return arrondi15(d + k / Pas); }
 
 bool pres(double taille, double d, std::int32_t k) { return std::abs((taille - d) * Pas - k) < 1e-3; }
+
+// A diameter that is a whole number of steps, far below the 15 digits of a
+// shown size: d + k steps is then written exactly.
+bool diametreSurGrille(double d) { return d < 1e5 && std::abs(d * Pas - std::round(d * Pas)) < 1e-6; }
 
 // The letter and grade of every class of a catalogue side.
 const std::vector<ClasseDecomposee> &decomposees(Cote cote, Systeme systeme)
@@ -82,6 +89,7 @@ int remplir(Cote cote, double d, int s, const DemandeRecherche &demande, Offerte
         o.index = static_cast<std::int16_t>(i);
         o.grade = static_cast<std::int8_t>(c.grade);
         o.surGrille = pres(o.max, d, o.kMax) && pres(o.min, d, o.kMin);
+        o.exacte = o.surGrille && diametreSurGrille(d);
         o.indexDefaut = static_cast<std::int16_t>(
             demande.systeme == Systeme::Complet ? defautDeComplet(cote, i) : i);
         o.aRecommande = alesage && alesageRecommande(o.indexDefaut);
@@ -90,14 +98,21 @@ int remplir(Cote cote, double d, int s, const DemandeRecherche &demande, Offerte
 }
 
 // The four-decimal value of a clearance of k units (par units to the shown
-// tenth of a micrometre), rounded to the nearest; nothing on a tie, whose
-// rounding the window's text decides.
-std::optional<std::int64_t> auDixieme(std::int64_t k, std::int64_t par)
+// tenth of a micrometre; a constant, so that the division is a product),
+// rounded to the nearest. A tie is rounded away from
+// zero, as the window rounds the digits of an exact difference; when the
+// difference may be off by a rounding error, nothing: the window's text
+// decides.
+template <std::int64_t par>
+std::optional<std::int64_t> auDixieme(std::int64_t k, bool exacte)
 {
     std::int64_t q = k / par;
     const std::int64_t r = k % par;
-    if (2 * std::abs(r) == par)
-        return std::nullopt;
+    if (2 * std::abs(r) == par) {
+        if (!exacte)
+            return std::nullopt;
+        return q + (r > 0 ? 1 : -1);
+    }
     if (2 * r > par)
         ++q;
     else if (2 * r < -par)
@@ -110,15 +125,18 @@ std::optional<std::int64_t> auDixieme(std::int64_t k, std::int64_t par)
 // decimals. Sizes on the hundredth-of-a-micrometre grid differ by a whole
 // number k of hundredths to within rounding errors far below one, so away
 // from a tie the text is k rounded to tenths of a micrometre and reads back
-// as the double nearest it. The mean is the middle of the two exact
-// clearances: kMax + kMin half-hundredths. Ties and other sizes take the
-// values of calculerJeux itself.
+// as the double nearest it; on a tie, when both texts are exact decimals, it
+// is k rounded away from zero. The mean is the middle of the two exact
+// clearances: kMax + kMin half-hundredths. Other ties and other sizes take
+// the values of calculerJeux itself.
 ValeursJeux valeurs(const Offerte &al, const Offerte &ar)
 {
     if (al.surGrille && ar.surGrille) {
         const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
-        const auto qMax = auDixieme(kMax, CentiemesParAffiche), qMin = auDixieme(kMin, CentiemesParAffiche);
-        const auto qMoyen = auDixieme(kMax + kMin, 2 * CentiemesParAffiche);
+        const bool exacte = al.exacte && ar.exacte;
+        const auto qMax = auDixieme<CentiemesParAffiche>(kMax, exacte);
+        const auto qMin = auDixieme<CentiemesParAffiche>(kMin, exacte);
+        const auto qMoyen = auDixieme<2 * CentiemesParAffiche>(kMax + kMin, exacte);
         if (qMax && qMin && qMoyen)
             return {double(*qMax) / PasAffiche, double(*qMin) / PasAffiche, double(*qMoyen) / PasAffiche};
     }
@@ -195,56 +213,6 @@ bool plusProche(const AjustementTrouve &a, const AjustementTrouve &b, double mil
     return avant(a, b, milieu);
 }
 
-// Sorts in the order of avant(), each key computed once and packed into one
-// integer, since thousands of fits may match a wide range: recommended
-// first, larger sum of grades, distance of the mean in picometres, then the
-// position of the fit as found, which is the order of the two catalogue
-// indexes. A distance beyond 2^37 pm (13 cm) does not fit the key; such
-// wanted ranges take the comparison of avant().
-void trier(std::vector<AjustementTrouve> &trouves, double milieu)
-{
-    constexpr int BitsPosition = 20;
-    constexpr double DistanceMax = double(std::uint64_t(1) << 37);
-    auto parComparaison = [&] {
-        std::sort(trouves.begin(), trouves.end(),
-                  [milieu](const AjustementTrouve &a, const AjustementTrouve &b) { return avant(a, b, milieu); });
-    };
-    if (trouves.size() >= (std::size_t(1) << BitsPosition))
-        return parComparaison();
-    std::vector<std::uint64_t> cles(trouves.size());
-    for (std::size_t i = 0; i < trouves.size(); ++i) {
-        const AjustementTrouve &t = trouves[i];
-        const double pm = std::round(std::abs(t.jeuMoyen - milieu) * 1e9);
-        if (!(pm < DistanceMax))
-            return parComparaison();
-        // Sums of grades run from -2 (IT01 with IT01) to 36.
-        cles[i] = std::uint64_t(t.recommande < 0) << 63 | std::uint64_t(40 - t.qualites) << 57
-                  | static_cast<std::uint64_t>(pm) << BitsPosition | std::uint64_t(i);
-    }
-    trierCles(cles);
-    // Fit i of the order is source[i]: the permutation is applied in place,
-    // cycle by cycle, without a second copy of thousands of fits.
-    std::vector<std::uint32_t> source(trouves.size());
-    for (std::size_t i = 0; i < cles.size(); ++i)
-        source[i] = static_cast<std::uint32_t>(cles[i] & ((std::uint64_t(1) << BitsPosition) - 1));
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        if (source[i] == i)
-            continue;
-        const AjustementTrouve premier = trouves[i];
-        std::size_t j = i;
-        for (;;) {
-            const std::size_t k = source[j];
-            source[j] = static_cast<std::uint32_t>(j);
-            if (k == i) {
-                trouves[j] = premier;
-                break;
-            }
-            trouves[j] = trouves[k];
-            j = k;
-        }
-    }
-}
-
 AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, const ValeursJeux &v)
 {
     AjustementTrouve t;
@@ -258,6 +226,59 @@ AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, co
     t.nature = natureAjustement(v.max, v.min);
     return t;
 }
+
+// The order of avant() packed into one integer per fit, so that hundreds of
+// thousands of fits sort by their bytes: recommended first, larger sum of
+// grades, distance of the mean in picometres, then the positions of bore
+// and shaft among the offered classes, which follow the catalogue indexes.
+// The fits themselves are built once, in that order, from the positions.
+class ClesTri
+{
+public:
+    static constexpr int BitsIndex = 10;
+    static_assert(NbClassesMax <= (std::size_t(1) << BitsIndex));
+    // A distance beyond 2^37 pm (13 cm) does not fit the key; such wanted
+    // ranges take the comparison of avant().
+    static constexpr double DistanceMax = double(std::uint64_t(1) << 37);
+
+    ClesTri(double milieu, std::size_t n) : milieu_(milieu) { cles_.reserve(n); }
+
+    void ajouter(int i, int j, int recommande, int qualites, const ValeursJeux &v)
+    {
+        const double pm = std::round(std::abs(v.moyen - milieu_) * 1e9);
+        if (!(pm < DistanceMax)) {
+            horsCle_ = true;
+            return cles_.push_back(std::uint64_t(i) << BitsIndex | std::uint64_t(j));
+        }
+        // Sums of grades run from -2 (IT01 with IT01) to 36.
+        cles_.push_back(std::uint64_t(recommande < 0) << 63 | std::uint64_t(40 - qualites) << 57
+                        | static_cast<std::uint64_t>(pm) << (2 * BitsIndex) | std::uint64_t(i) << BitsIndex
+                        | std::uint64_t(j));
+    }
+
+    // The fits in order; f(i, j) builds the fit of those positions.
+    template <typename F>
+    void construire(std::vector<AjustementTrouve> &sortie, F &&f)
+    {
+        if (!horsCle_)
+            trierCles(cles_);
+        sortie.reserve(cles_.size());
+        constexpr std::uint64_t Masque = (std::uint64_t(1) << BitsIndex) - 1;
+        for (const std::uint64_t k : cles_)
+            sortie.push_back(f(int((k >> BitsIndex) & Masque), int(k & Masque)));
+        if (horsCle_)
+            std::sort(sortie.begin(), sortie.end(), [m = milieu_](const AjustementTrouve &a, const AjustementTrouve &b) {
+                return avant(a, b, m);
+            });
+    }
+
+    bool vide() const { return cles_.empty(); }
+
+private:
+    double milieu_;
+    std::vector<std::uint64_t> cles_;
+    bool horsCle_ = false;
+};
 
 // Calls f(bore, shaft, recommended index) for every pair the request walks.
 template <typename F>
@@ -310,9 +331,11 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
     const std::int64_t kMini = CentiemesParAffiche * premierAuDessus(mini) - CentiemesParAffiche / 2;
     const std::int64_t kMaxi = CentiemesParAffiche * dernierEnDessous(maxi) + CentiemesParAffiche / 2;
 
-    std::vector<AjustementTrouve> &trouves = resultat.ajustements;
-    trouves.reserve(static_cast<std::size_t>(nAl) * static_cast<std::size_t>(nAr));
     const bool seuls = demande.recommandesSeulement;
+    ClesTri cles(milieu, static_cast<std::size_t>(nAl) * static_cast<std::size_t>(nAr));
+    auto recommandeDe = [](const Offerte &al, const Offerte &ar) {
+        return al.aRecommande ? indexRecommande(al.indexDefaut, ar.indexDefaut) : -1;
+    };
     for (int i = 0; i < nAl; ++i) {
         const Offerte &al = alesages[i];
         if (seuls && !al.aRecommande)
@@ -327,14 +350,18 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
             const ValeursJeux v = valeurs(al, ar);
             if (!(v.min >= mini && v.max <= maxi))
                 continue;
-            const int recommande = al.aRecommande ? indexRecommande(al.indexDefaut, ar.indexDefaut) : -1;
+            const int recommande = recommandeDe(al, ar);
             if (seuls && recommande < 0)
                 continue;
-            trouves.push_back(trouve(al, ar, recommande, v));
+            cles.ajouter(i, j, recommande, al.grade + ar.grade, v);
         }
     }
-    if (!trouves.empty()) {
-        trier(trouves, milieu);
+    std::vector<AjustementTrouve> &trouves = resultat.ajustements;
+    if (!cles.vide()) {
+        cles.construire(trouves, [&](int i, int j) {
+            const Offerte &al = alesages[i], &ar = arbres[j];
+            return trouve(al, ar, recommandeDe(al, ar), valeurs(al, ar));
+        });
         return resultat;
     }
 

@@ -184,12 +184,13 @@ TEST(Recherche, AgreesWithABruteForceOverEveryOfferedPair)
 
 // The whole system's classes in IT01 .. IT2 have tenths and hundredths of a
 // micrometre (JS01 at 2 mm is +-0.15 um): clearances that end on a half of
-// the shown tenth must still be those of the window's labels.
+// the shown tenth must still be those of the window's labels, at a diameter
+// whose sizes are exact decimals (25, 12.5) as at one whose are not.
 TEST(Recherche, WholeSystemAgreesWithABruteForce)
 {
     constexpr Plage Quelques[] = {{"typique", 0.01, 0.04}, {"fin", 0, 0.0005}, {"autour de zero", -0.0002, 0.0002},
                                   {"tout", -100, 100}, {"hors de portee", 30, 40}};
-    for (double d : {0.5, 2.0, 25.123456789012345, 600.0, 3150.0})
+    for (double d : {0.5, 2.0, 12.5, 25.0, 25.123456789012345, 600.0, 3150.0})
         comparer(d, Systeme::Complet, Quelques);
 }
 
