@@ -164,6 +164,14 @@ struct PlanSchema {
     double y(double microns) const;
 };
 
+// What the texts of a plan keep clear of, shared with its checks: every
+// line it draws (scale, zero line, zones' edges and hatching, extension
+// lines, arrows, the fit in service); whether two boxes' open interiors
+// meet; whether a segment passes through a box's interior.
+std::vector<Segment> traitsDuPlan(const PlanSchema &p);
+bool chevauchent(const Rectangle &a, const Rectangle &b);
+bool traverse(const Segment &s, const Rectangle &r);
+
 PlanSchema planSchema(const ModeleSchema &m, double largeur, double hauteur);
 
 // The diagram as an SVG document (SVG Tiny 1.2, which Qt SVG renders): the

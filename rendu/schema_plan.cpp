@@ -72,6 +72,7 @@ FlechePlacee fleche(double x, double ya, double yb, double echelle, Couleur coul
     return f;
 }
 
+} // namespace
 
 // Whether the open interiors of two boxes meet.
 bool chevauchent(const Rectangle &a, const Rectangle &b)
@@ -124,6 +125,8 @@ std::vector<Segment> traitsDuPlan(const PlanSchema &p)
     }
     return t;
 }
+
+namespace {
 
 // The texts are kept in drawing order; each one whose box crosses a line
 // or a text already kept is moved up or down (its white box with it) by the

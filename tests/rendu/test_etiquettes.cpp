@@ -16,64 +16,10 @@ namespace {
 
 using namespace vestrel;
 
-// Whether the open interiors of two boxes meet.
-bool chevauchent(const Rectangle &a, const Rectangle &b)
-{
-    return a.x < b.x + b.largeur && b.x < a.x + a.largeur && a.y < b.y + b.hauteur && b.y < a.y + a.hauteur;
-}
-
-// Whether a segment passes through the interior of a box (Liang-Barsky clip).
-bool traverse(const Segment &s, const Rectangle &r)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {s.a.x - r.x, r.x + r.largeur - s.a.x, s.a.y - r.y, r.y + r.hauteur - s.a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0)
-                return false;
-        } else {
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
-    }
-    return t1 - t0 > 1e-9;
-}
-
-// Every line drawn: the scale, the zero line, the zones' edges and hatching,
-// the extension lines, the arrows and the fit in service.
-std::vector<Segment> traits(const PlanSchema &p)
-{
-    std::vector<Segment> t = p.graduations;
-    t.push_back(p.ligneZero);
-    auto bords = [&](const Rectangle &r) {
-        const Point a{r.x, r.y}, b{r.x + r.largeur, r.y}, c{r.x + r.largeur, r.y + r.hauteur}, d{r.x, r.y + r.hauteur};
-        t.insert(t.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
-    };
-    for (const auto &z : p.zones)
-        if (z)
-            bords(*z);
-    if (p.bandeProbable)
-        bords(*p.bandeProbable);
-    t.insert(t.end(), p.hachures.begin(), p.hachures.end());
-    t.insert(t.end(), p.rappels.begin(), p.rappels.end());
-    t.insert(t.end(), p.traitsService.begin(), p.traitsService.end());
-    for (const FlechePlacee &f : p.fleches) {
-        t.push_back(f.trait);
-        for (const auto &q : f.pointes)
-            t.insert(t.end(), {{q[0], q[1]}, {q[1], q[2]}, {q[2], q[0]}});
-    }
-    return t;
-}
-
 // The first clash in the plan, described, or empty.
 std::string conflit(const PlanSchema &p)
 {
-    const std::vector<Segment> lignes = traits(p);
+    const std::vector<Segment> lignes = traitsDuPlan(p);
     for (std::size_t i = 0; i < p.textes.size(); ++i) {
         const Rectangle a = boiteTexte(p.textes[i]);
         for (std::size_t j = i + 1; j < p.textes.size(); ++j)
@@ -121,6 +67,24 @@ TEST(EtiquettesSchema, BoiteTexte)
     t.texte = "+21,5";
     t.gras = false;
     EXPECT_GT(boiteTexte(t).largeur, b.largeur);
+}
+
+// The two checks the layout and this test rely on, on boxes drawn by hand.
+TEST(EtiquettesSchema, CroisementsEtChevauchements)
+{
+    const Rectangle r{10, 10, 20, 10}; // x 10 … 30, y 10 … 20
+    EXPECT_TRUE(traverse({{0, 15}, {40, 15}}, r));   // straight through
+    EXPECT_TRUE(traverse({{15, 0}, {25, 30}}, r));   // slanted, through top and bottom
+    EXPECT_TRUE(traverse({{20, 15}, {21, 15}}, r));  // wholly inside
+    EXPECT_FALSE(traverse({{0, 10}, {40, 10}}, r));  // along the top edge
+    EXPECT_FALSE(traverse({{0, 0}, {9, 30}}, r));    // beside it
+    EXPECT_FALSE(traverse({{0, 5}, {40, 5}}, r));    // above it
+    EXPECT_FALSE(traverse({{0, 15}, {10, 15}}, r));  // ends on the left edge
+    EXPECT_FALSE(traverse({{0, 0}, {10, 10}}, r));   // ends on a corner
+    EXPECT_TRUE(chevauchent(r, {29, 19, 5, 5}));
+    EXPECT_FALSE(chevauchent(r, {30, 10, 5, 5}));    // sharing an edge
+    EXPECT_FALSE(chevauchent(r, {10, 20, 20, 5}));
+    EXPECT_TRUE(chevauchent(r, {12, 12, 1, 1}));     // one inside the other
 }
 
 // Every class pair offered at a sample of diameters, in both catalogues:
