@@ -97,28 +97,27 @@ int remplir(Cote cote, double d, int s, const DemandeRecherche &demande, Offerte
     return n;
 }
 
-// The four-decimal value of a clearance of k units (par units to the shown
-// tenth of a micrometre; a constant, so that the division is a product),
-// rounded to the nearest. A tie is rounded away from
-// zero, as the window rounds the digits of an exact difference; when the
-// difference may be off by a rounding error, nothing: the window's text
-// decides.
-template <std::int64_t par>
-std::optional<std::int64_t> auDixieme(std::int64_t k, bool exacte)
+// The four-decimal value of a clearance of k units (Par units to the shown
+// tenth of a micrometre), rounded to the nearest.
+// - Exact: a tie is rounded away from zero, as the window rounds the digits
+//   of an exact difference.
+// - Otherwise the difference may be off by a rounding error, so a tie gives
+//   nothing: the window's text decides.
+// Par is a constant, so that the divisions are products.
+template <std::int64_t Par>
+constexpr std::int64_t auDixiemeExact(std::int64_t k)
 {
-    std::int64_t q = k / par;
-    const std::int64_t r = k % par;
-    if (2 * std::abs(r) == par) {
-        if (!exacte)
-            return std::nullopt;
-        return q + (r > 0 ? 1 : -1);
-    }
-    if (2 * r > par)
-        ++q;
-    else if (2 * r < -par)
-        --q;
-    return q;
+    return (k + (k < 0 ? -Par / 2 : Par / 2)) / Par;
 }
+template <std::int64_t Par>
+std::optional<std::int64_t> auDixieme(std::int64_t k)
+{
+    if (2 * std::abs(k % Par) == Par)
+        return std::nullopt;
+    return auDixiemeExact<Par>(k);
+}
+static_assert(auDixiemeExact<10>(15) == 2 && auDixiemeExact<10>(-15) == -2 && auDixiemeExact<10>(14) == 1
+              && auDixiemeExact<10>(-16) == -2 && auDixiemeExact<20>(30) == 2 && auDixiemeExact<20>(-29) == -1);
 
 // The clearances of two classes as the main window shows them. The texts of
 // calculerJeux are the exact differences of the shown sizes with four
@@ -131,12 +130,14 @@ std::optional<std::int64_t> auDixieme(std::int64_t k, bool exacte)
 // the values of calculerJeux itself.
 ValeursJeux valeurs(const Offerte &al, const Offerte &ar)
 {
+    const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
+    if (al.exacte && ar.exacte)
+        return {double(auDixiemeExact<CentiemesParAffiche>(kMax)) / PasAffiche,
+                double(auDixiemeExact<CentiemesParAffiche>(kMin)) / PasAffiche,
+                double(auDixiemeExact<2 * CentiemesParAffiche>(kMax + kMin)) / PasAffiche};
     if (al.surGrille && ar.surGrille) {
-        const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
-        const bool exacte = al.exacte && ar.exacte;
-        const auto qMax = auDixieme<CentiemesParAffiche>(kMax, exacte);
-        const auto qMin = auDixieme<CentiemesParAffiche>(kMin, exacte);
-        const auto qMoyen = auDixieme<2 * CentiemesParAffiche>(kMax + kMin, exacte);
+        const auto qMax = auDixieme<CentiemesParAffiche>(kMax), qMin = auDixieme<CentiemesParAffiche>(kMin);
+        const auto qMoyen = auDixieme<2 * CentiemesParAffiche>(kMax + kMin);
         if (qMax && qMin && qMoyen)
             return {double(*qMax) / PasAffiche, double(*qMin) / PasAffiche, double(*qMoyen) / PasAffiche};
     }
@@ -164,29 +165,33 @@ std::int64_t dernierEnDessous(double x) { return -premierAuDessus(-x); }
 // decimal distances compare equal whatever the binary rounding of each.
 double picometres(double e) { return e < 1e6 ? std::round(e * 1e9) / 1e9 : e; }
 
-// Sorts keys by bytes, least significant first (a byte all keys share is
-// skipped): thousands of keys sort several times faster than by comparison.
+// Sorts keys by digits of 11 bits, least significant first, six passes (a
+// digit all keys share is skipped): thousands of keys sort several times
+// faster than by comparison, and each pass's counts stay in the first
+// cache.
 void trierCles(std::vector<std::uint64_t> &cles)
 {
+    constexpr int Bits = 11, Passes = (64 + Bits - 1) / Bits;
+    constexpr std::uint64_t Masque = (std::uint64_t(1) << Bits) - 1;
     const std::size_t n = cles.size();
     if (n < 512) {
         std::sort(cles.begin(), cles.end());
         return;
     }
-    std::array<std::array<std::uint32_t, 256>, 8> comptes{};
+    std::vector<std::array<std::uint32_t, std::size_t(1) << Bits>> comptes(Passes);
     for (const std::uint64_t k : cles)
-        for (int b = 0; b < 8; ++b)
-            ++comptes[b][(k >> (8 * b)) & 0xFF];
+        for (int b = 0; b < Passes; ++b)
+            ++comptes[b][(k >> (Bits * b)) & Masque];
     std::vector<std::uint64_t> tampon(n);
-    for (int b = 0; b < 8; ++b) {
-        std::array<std::uint32_t, 256> &c = comptes[b];
-        if (c[(cles[0] >> (8 * b)) & 0xFF] == n)
+    for (int b = 0; b < Passes; ++b) {
+        auto &c = comptes[b];
+        if (c[(cles[0] >> (Bits * b)) & Masque] == n)
             continue;
         std::uint32_t debut = 0;
         for (std::uint32_t &x : c)
             debut += std::exchange(x, debut);
         for (const std::uint64_t k : cles)
-            tampon[c[(k >> (8 * b)) & 0xFF]++] = k;
+            tampon[c[(k >> (Bits * b)) & Masque]++] = k;
         cles.swap(tampon);
     }
 }
@@ -241,11 +246,20 @@ public:
     // ranges take the comparison of avant().
     static constexpr double DistanceMax = double(std::uint64_t(1) << 37);
 
-    ClesTri(double milieu, std::size_t n) : milieu_(milieu) { cles_.reserve(n); }
+    ClesTri(double milieu, std::size_t n) : milieu_(milieu), milieuPm_(milieu * 1e9) { cles_.reserve(n); }
 
-    void ajouter(int i, int j, int recommande, int qualites, const ValeursJeux &v)
+    // The distance of a mean clearance to the middle of the wanted range,
+    // in picometres: from its value in mm, or exactly from its whole number
+    // of tenths of a micrometre, so that two means equally far on either
+    // side have one distance.
+    double distance(double moyen_mm) const { return std::round(std::abs(moyen_mm - milieu_) * 1e9); }
+    double distance(std::int64_t moyenDixiemes) const
     {
-        const double pm = std::round(std::abs(v.moyen - milieu_) * 1e9);
+        return std::round(std::abs(double(moyenDixiemes) * 1e5 - milieuPm_));
+    }
+
+    void ajouter(int i, int j, int recommande, int qualites, double pm)
+    {
         if (!(pm < DistanceMax)) {
             horsCle_ = true;
             return cles_.push_back(std::uint64_t(i) << BitsIndex | std::uint64_t(j));
@@ -275,7 +289,7 @@ public:
     bool vide() const { return cles_.empty(); }
 
 private:
-    double milieu_;
+    double milieu_, milieuPm_;
     std::vector<std::uint64_t> cles_;
     bool horsCle_ = false;
 };
@@ -330,6 +344,7 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
     // k <= 10 qMaxi + 5.
     const std::int64_t kMini = CentiemesParAffiche * premierAuDessus(mini) - CentiemesParAffiche / 2;
     const std::int64_t kMaxi = CentiemesParAffiche * dernierEnDessous(maxi) + CentiemesParAffiche / 2;
+    const std::int64_t qMini = premierAuDessus(mini), qMaxi = dernierEnDessous(maxi);
 
     const bool seuls = demande.recommandesSeulement;
     ClesTri cles(milieu, static_cast<std::size_t>(nAl) * static_cast<std::size_t>(nAr));
@@ -347,13 +362,25 @@ ResultatRecherche rechercherAjustements(const DemandeRecherche &demande)
             const Offerte &ar = arbres[j];
             if (al.surGrille && ar.surGrille && (ar.kMax > arMaxHaut || ar.kMin < arMinBas))
                 continue;
-            const ValeursJeux v = valeurs(al, ar);
-            if (!(v.min >= mini && v.max <= maxi))
-                continue;
+            // Exact sizes: the shown clearances in whole tenths of a
+            // micrometre, compared and measured without a division.
+            double pm = 0;
+            if (al.exacte && ar.exacte) {
+                const std::int64_t kMax = std::int64_t(al.kMax) - ar.kMin, kMin = std::int64_t(al.kMin) - ar.kMax;
+                if (auDixiemeExact<CentiemesParAffiche>(kMin) < qMini
+                    || auDixiemeExact<CentiemesParAffiche>(kMax) > qMaxi)
+                    continue;
+                pm = cles.distance(auDixiemeExact<2 * CentiemesParAffiche>(kMax + kMin));
+            } else {
+                const ValeursJeux v = valeurs(al, ar);
+                if (!(v.min >= mini && v.max <= maxi))
+                    continue;
+                pm = cles.distance(v.moyen);
+            }
             const int recommande = recommandeDe(al, ar);
             if (seuls && recommande < 0)
                 continue;
-            cles.ajouter(i, j, recommande, al.grade + ar.grade, v);
+            cles.ajouter(i, j, recommande, al.grade + ar.grade, pm);
         }
     }
     std::vector<AjustementTrouve> &trouves = resultat.ajustements;
