@@ -1,5 +1,5 @@
 // vestrel-fit --service, --probable and --find … --service.
-#include "cli/fit.h"
+#include "lancer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +11,6 @@
 using namespace vestrel;
 
 namespace {
-
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Sortie lancer(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = executerFit(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std::string> &b)
 {
