@@ -21,3 +21,10 @@ inline Sortie lancer(std::vector<std::string> args)
     const int code = vestrel::executerFit(args, out, err);
     return {code, out.str(), err.str()};
 }
+
+// The arguments `base` followed by `plus`.
+inline std::vector<std::string> avec(std::vector<std::string> base, const std::vector<std::string> &plus)
+{
+    base.insert(base.end(), plus.begin(), plus.end());
+    return base;
+}

@@ -11,12 +11,6 @@ using namespace vestrel;
 
 namespace {
 
-std::vector<std::string> avec(std::vector<std::string> base, const std::vector<std::string> &plus)
-{
-    base.insert(base.end(), plus.begin(), plus.end());
-    return base;
-}
-
 // 50 H7/u6 (U 45 … 86 µm) in a steel hub 100 mm outside, 40 mm long, solid
 // steel shaft, Rz 4 + 4: Q_A = 0.5, K = 5/3 + 0.3 + (1 − 0.3) = 2.66667,
 // Z = 41.8 … 82.8 µm, p = 65.835 … 130.41 MPa.
