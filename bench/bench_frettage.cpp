@@ -3,14 +3,10 @@
 // "Assemblage serré" brought up to date after a class choice, beside the
 // class choice itself in the main window, both painted at once.
 
-#include "bench/rapport.h"
+#include "bench/fenetres.h"
 
-#include "app/principale.h"
 #include "calcul/frettage.h"
 #include "ui/frettage.h"
-
-#include <QApplication>
-#include <QComboBox>
 
 #include <cstdio>
 
@@ -42,34 +38,13 @@ void BM_Frettage_evaluation(benchmark::State &state)
 }
 BENCHMARK(BM_Frettage_evaluation);
 
-void livrerEvenements(benchmark::State &state, std::size_t n)
-{
-    if (n % 25 == 0) {
-        state.PauseTiming();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
 // The reference: a bore class chosen in the main window, repainted.
 void BM_Principale_choixClasseEtPeinture(benchmark::State &state)
 {
     Principale fenetre;
     fenetre.show();
     QCoreApplication::processEvents();
-    auto *alesage = fenetre.findChild<QComboBox *>(QStringLiteral("Aj_Alesage"));
-    const int positions[] = {alesage ? alesage->findText(QStringLiteral("H7")) : -1,
-                             alesage ? alesage->findText(QStringLiteral("G7")) : -1};
-    if (positions[0] < 0 || positions[1] < 0) {
-        state.SkipWithError("Aj_Alesage or its classes not found");
-        return;
-    }
-    std::size_t n = 0;
-    for (auto _ : state) {
-        alesage->setCurrentIndex(positions[n % 2]);
-        fenetre.repaint();
-        livrerEvenements(state, ++n);
-    }
+    bench::choisirAlesages(state, fenetre, [&] { fenetre.repaint(); });
 }
 BENCHMARK(BM_Principale_choixClasseEtPeinture);
 
@@ -90,7 +65,7 @@ void montrer(benchmark::State &state, bool peindre)
             fenetre.repaint();
         else
             QCoreApplication::sendPostedEvents();
-        livrerEvenements(state, n);
+        bench::livrerEvenements(state, n);
     }
     if (!fenetre.evaluation().resultat || fenetre.ajustement().ajustement.cotes[1].classe != Arbres[(n - 1) % 2])
         state.SkipWithError("the window does not show the last fit");
@@ -104,27 +79,20 @@ BENCHMARK(BM_Frettage_montrerMiseAJour);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vestrel::bench::Rapport rapport;
-    benchmark::RunSpecifiedBenchmarks(&rapport);
-
-    const double evaluation = rapport.ns("BM_Frettage_evaluation");
-    const double choix = rapport.ns("BM_Principale_choixClasseEtPeinture");
-    const double fenetre = rapport.ns("BM_Frettage_montrer");
-    const double sansPeinture = rapport.ns("BM_Frettage_montrerMiseAJour");
-    std::printf("\n(f) assemblage serré (temps CPU)\n");
-    std::printf("    une évaluation complète : %.2f us\n", evaluation / 1e3);
-    std::printf("    choix de classe, Principale repeinte : %.1f us ; Frettage montré et repeint : %.1f us\n",
-                choix / 1e3, fenetre / 1e3);
-    std::printf("    Frettage montré, seul ce qui change repeint : %.1f us\n", sansPeinture / 1e3);
-    vestrel::bench::cible("(f) une évaluation d'assemblage serré", evaluation > 0 ? evaluation / 1e3 : -1, "us", 10);
-    vestrel::bench::cible("(f) Frettage repeint en entier / choix de classe repeint",
-                          choix > 0 && fenetre > 0 ? fenetre / choix : -1, "x", 0.5);
-    vestrel::bench::cible("(f) Frettage mis à jour / choix de classe repeint",
-                          choix > 0 && sansPeinture > 0 ? sansPeinture / choix : -1, "x", 0.5);
-    benchmark::Shutdown();
-    return 0;
+    return vestrel::bench::executer(argc, argv, [](const vestrel::bench::Rapport &rapport) {
+        const double evaluation = rapport.ns("BM_Frettage_evaluation");
+        const double choix = rapport.ns("BM_Principale_choixClasseEtPeinture");
+        const double fenetre = rapport.ns("BM_Frettage_montrer");
+        const double sansPeinture = rapport.ns("BM_Frettage_montrerMiseAJour");
+        std::printf("\n(f) assemblage serré (temps CPU)\n");
+        std::printf("    une évaluation complète : %.2f us\n", evaluation / 1e3);
+        std::printf("    choix de classe, Principale repeinte : %.1f us ; Frettage montré et repeint : %.1f us\n",
+                    choix / 1e3, fenetre / 1e3);
+        std::printf("    Frettage montré, seul ce qui change repeint : %.1f us\n", sansPeinture / 1e3);
+        vestrel::bench::cible("(f) une évaluation d'assemblage serré", evaluation > 0 ? evaluation / 1e3 : -1, "us", 10);
+        vestrel::bench::cible("(f) Frettage repeint en entier / choix de classe repeint",
+                              choix > 0 && fenetre > 0 ? fenetre / choix : -1, "x", 0.5);
+        vestrel::bench::cible("(f) Frettage mis à jour / choix de classe repeint",
+                              choix > 0 && sansPeinture > 0 ? sansPeinture / choix : -1, "x", 0.5);
+    });
 }

@@ -3,14 +3,12 @@
 // reference is the least that any program showing the same lists must do: a
 // pair of editable combo boxes emptied and refilled with the same texts.
 
-#include "bench/rapport.h"
+#include "bench/fenetres.h"
 
-#include "app/principale.h"
 #include "tables/cote.h"
 #include "tables/etapes.h"
 #include "tables/offerts.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
@@ -54,17 +52,6 @@ const std::vector<Diametre> &diametres()
     return v;
 }
 
-// Qt queues repaints and layout requests; they are delivered outside the
-// timed region so that they neither pile up nor count for either side.
-void livrerEvenements(benchmark::State &state, std::size_t n)
-{
-    if (n % 25 == 0) {
-        state.PauseTiming();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
 // Two editable lists set up as the window's class lists are, shown.
 std::array<QComboBox *, 2> paireNue(QWidget &fenetre)
 {
@@ -96,7 +83,7 @@ void BM_Principale_changerDiametre(benchmark::State &state)
     std::size_t n = 0;
     for (auto _ : state) {
         diametre->setText(v[n % v.size()].texte);
-        livrerEvenements(state, ++n);
+        bench::livrerEvenements(state, ++n);
     }
     // The program must have done the work being timed.
     const Diametre &dernier = v[(n - 1) % v.size()];
@@ -117,7 +104,7 @@ void BM_PaireNue_remplir(benchmark::State &state)
         listes[0]->addItems(x.alesages);
         listes[1]->clear();
         listes[1]->addItems(x.arbres);
-        livrerEvenements(state, ++n);
+        bench::livrerEvenements(state, ++n);
     }
 }
 BENCHMARK(BM_PaireNue_remplir);
@@ -139,7 +126,7 @@ void BM_PaireNue_remplirParElement(benchmark::State &state)
             for (std::string_view c : classesOffertes(cote, d))
                 l->addItem(QString::fromUtf8(c.data(), qsizetype(c.size())));
         }
-        livrerEvenements(state, ++n);
+        bench::livrerEvenements(state, ++n);
     }
 }
 BENCHMARK(BM_PaireNue_remplirParElement);
@@ -148,22 +135,15 @@ BENCHMARK(BM_PaireNue_remplirParElement);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vestrel::bench::Rapport rapport;
-    benchmark::RunSpecifiedBenchmarks(&rapport);
-
-    const double principale = rapport.ns("BM_Principale_changerDiametre");
-    const double nue = rapport.ns("BM_PaireNue_remplir");
-    const double parElement = rapport.ns("BM_PaireNue_remplirParElement");
-    std::printf("\n(b) changement de diamètre, méthode Popup (temps CPU par changement)\n");
-    std::printf("    Principale : %.1f us ; paire nue : %.1f us ; paire nue élément par élément : %.1f us\n",
-                principale / 1e3, nue / 1e3, parElement / 1e3);
-    vestrel::bench::cible("(b) Principale / paire de listes nue", principale > 0 && nue > 0 ? principale / nue : -1,
-                          "x", 2);
-    vestrel::bench::cible("(b) Principale, par changement", principale / 1e6, "ms", 1);
-    benchmark::Shutdown();
-    return 0;
+    return vestrel::bench::executer(argc, argv, [](const vestrel::bench::Rapport &rapport) {
+        const double principale = rapport.ns("BM_Principale_changerDiametre");
+        const double nue = rapport.ns("BM_PaireNue_remplir");
+        const double parElement = rapport.ns("BM_PaireNue_remplirParElement");
+        std::printf("\n(b) changement de diamètre, méthode Popup (temps CPU par changement)\n");
+        std::printf("    Principale : %.1f us ; paire nue : %.1f us ; paire nue élément par élément : %.1f us\n",
+                    principale / 1e3, nue / 1e3, parElement / 1e3);
+        vestrel::bench::cible("(b) Principale / paire de listes nue",
+                              principale > 0 && nue > 0 ? principale / nue : -1, "x", 2);
+        vestrel::bench::cible("(b) Principale, par changement", principale / 1e6, "ms", 1);
+    });
 }

@@ -6,15 +6,12 @@
 // The figures without painting, and the parts of the redraw, are printed
 // beside them.
 
-#include "bench/rapport.h"
+#include "bench/fenetres.h"
 
-#include "app/principale.h"
 #include "rendu/schema.h"
 #include "ui/dessin_schema.h"
 #include "ui/schema.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 
@@ -24,38 +21,18 @@ namespace {
 
 using namespace vestrel;
 
-// Two bore classes chosen in turn, so that every step changes the fit.
-constexpr const char *Classes[] = {"H7", "G7"};
-
-void livrerEvenements(benchmark::State &state, std::size_t n)
-{
-    if (n % 25 == 0) {
-        state.PauseTiming();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
+using bench::Classes;
 
 void choixClasse(benchmark::State &state, bool peindre)
 {
     Principale fenetre;
     fenetre.show();
     QCoreApplication::processEvents();
-    auto *alesage = fenetre.findChild<QComboBox *>(QStringLiteral("Aj_Alesage"));
-    const int positions[] = {alesage ? alesage->findText(QLatin1String(Classes[0])) : -1,
-                             alesage ? alesage->findText(QLatin1String(Classes[1])) : -1};
-    if (positions[0] < 0 || positions[1] < 0) {
-        state.SkipWithError("Aj_Alesage or its classes not found");
-        return;
-    }
-    std::size_t n = 0;
-    for (auto _ : state) {
-        alesage->setCurrentIndex(positions[n % 2]);
+    const std::size_t n = bench::choisirAlesages(state, fenetre, [&] {
         if (peindre)
             fenetre.repaint();
-        livrerEvenements(state, ++n);
-    }
-    if (fenetre.etat().Cl_Alesage != Classes[(n - 1) % 2])
+    });
+    if (n > 0 && fenetre.etat().Cl_Alesage != Classes[(n - 1) % 2])
         state.SkipWithError("the class choice did not reach the fit state");
 }
 void BM_Principale_choixClasse(benchmark::State &state) { choixClasse(state, false); }
@@ -73,7 +50,7 @@ void BM_Schema_montrer(benchmark::State &state)
     for (auto _ : state) {
         schema.montrer(ajustementClasses(2, Classes[n++ % 2], "f7"));
         schema.repaint();
-        livrerEvenements(state, n);
+        bench::livrerEvenements(state, n);
     }
     if (schema.modele().zone(Cote::Alesage)->titre != Classes[(n - 1) % 2])
         state.SkipWithError("the diagram does not show the last fit");
@@ -123,29 +100,22 @@ BENCHMARK(BM_Schema_peindrePlan);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vestrel::bench::Rapport rapport;
-    benchmark::RunSpecifiedBenchmarks(&rapport);
-
-    const double choix = rapport.ns("BM_Principale_choixClasse");
-    const double choixPeint = rapport.ns("BM_Principale_choixClasseEtPeinture");
-    const double fenetre = rapport.ns("BM_Schema_montrer");
-    const double image = rapport.ns("BM_Schema_montrerDansUneImage");
-    const double plan = rapport.ns("BM_Schema_modeleEtPlan");
-    const double peinture = rapport.ns("BM_Schema_peindrePlan");
-    std::printf("\n(e) schéma redessiné après un choix de classe (temps CPU)\n");
-    std::printf("    choix de classe, Principale repeinte : %.1f us (sans peinture : %.1f us)\n", choixPeint / 1e3,
-                choix / 1e3);
-    std::printf("    Schema montré et repeint : %.1f us ; montré et peint dans une image 560 x 400 : %.1f us\n",
-                fenetre / 1e3, image / 1e3);
-    std::printf("    dont modèle + plan : %.1f us ; peinture d'un plan fait : %.1f us\n", plan / 1e3, peinture / 1e3);
-    vestrel::bench::cible("(e) Schema repeint / choix de classe repeint",
-                          choixPeint > 0 && fenetre > 0 ? fenetre / choixPeint : -1, "x", 0.5);
-    vestrel::bench::cible("(e) Schema peint dans une image / choix de classe repeint",
-                          choixPeint > 0 && image > 0 ? image / choixPeint : -1, "x", 0.5);
-    benchmark::Shutdown();
-    return 0;
+    return vestrel::bench::executer(argc, argv, [](const vestrel::bench::Rapport &rapport) {
+        const double choix = rapport.ns("BM_Principale_choixClasse");
+        const double choixPeint = rapport.ns("BM_Principale_choixClasseEtPeinture");
+        const double fenetre = rapport.ns("BM_Schema_montrer");
+        const double image = rapport.ns("BM_Schema_montrerDansUneImage");
+        const double plan = rapport.ns("BM_Schema_modeleEtPlan");
+        const double peinture = rapport.ns("BM_Schema_peindrePlan");
+        std::printf("\n(e) schéma redessiné après un choix de classe (temps CPU)\n");
+        std::printf("    choix de classe, Principale repeinte : %.1f us (sans peinture : %.1f us)\n", choixPeint / 1e3,
+                    choix / 1e3);
+        std::printf("    Schema montré et repeint : %.1f us ; montré et peint dans une image 560 x 400 : %.1f us\n",
+                    fenetre / 1e3, image / 1e3);
+        std::printf("    dont modèle + plan : %.1f us ; peinture d'un plan fait : %.1f us\n", plan / 1e3, peinture / 1e3);
+        vestrel::bench::cible("(e) Schema repeint / choix de classe repeint",
+                              choixPeint > 0 && fenetre > 0 ? fenetre / choixPeint : -1, "x", 0.5);
+        vestrel::bench::cible("(e) Schema peint dans une image / choix de classe repeint",
+                              choixPeint > 0 && image > 0 ? image / choixPeint : -1, "x", 0.5);
+    });
 }

@@ -2,14 +2,11 @@
 // window with the service window open (its results, accessible text and
 // painting), beside the same choice with it closed. Both repaint what shows.
 
-#include "bench/rapport.h"
+#include "bench/fenetres.h"
 
 #include "app/outils.h"
-#include "app/principale.h"
 #include "ui/service.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 
 #include <cstdio>
@@ -17,9 +14,6 @@
 namespace {
 
 using namespace vestrel;
-
-// Two bore classes chosen in turn, so that every step changes the fit.
-constexpr const char *Classes[] = {"H7", "G7"};
 
 int itemService()
 {
@@ -38,27 +32,17 @@ void choixClasse(benchmark::State &state, bool service)
         fenetre.outils()->choisir(itemService());
     QCoreApplication::processEvents();
     Service *s = fenetre.outils()->service();
-    auto *alesage = fenetre.findChild<QComboBox *>(QStringLiteral("Aj_Alesage"));
-    const int positions[] = {alesage ? alesage->findText(QLatin1String(Classes[0])) : -1,
-                             alesage ? alesage->findText(QLatin1String(Classes[1])) : -1};
-    if (positions[0] < 0 || positions[1] < 0 || (service && (!s || !s->isVisible()))) {
-        state.SkipWithError("Aj_Alesage, its classes or the service window not found");
+    if (service && (!s || !s->isVisible())) {
+        state.SkipWithError("the service window not found");
         return;
     }
-    std::size_t n = 0;
-    for (auto _ : state) {
-        alesage->setCurrentIndex(positions[n++ % 2]);
+    const std::size_t n = bench::choisirAlesages(state, fenetre, [&] {
         fenetre.repaint();
         if (service)
             s->repaint();
-        if (n % 25 == 0) {
-            state.PauseTiming();
-            QCoreApplication::processEvents();
-            state.ResumeTiming();
-        }
-    }
+    });
     // H7/f7 and G7/f7 at 2 mm: 0.026 and 0.028 of maximum clearance.
-    if (service && s->findChild<QLabel *>(QStringLiteral("Sv_Jeu_Max"))->text().isEmpty())
+    if (service && n > 0 && s->findChild<QLabel *>(QStringLiteral("Sv_Jeu_Max"))->text().isEmpty())
         state.SkipWithError("the service window shows no result");
 }
 void BM_ChoixClasse(benchmark::State &state) { choixClasse(state, false); }
@@ -70,20 +54,13 @@ BENCHMARK(BM_ChoixClasseAvecService);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vestrel::bench::Rapport rapport;
-    benchmark::RunSpecifiedBenchmarks(&rapport);
-
-    const double seul = rapport.ns("BM_ChoixClasse");
-    const double avec = rapport.ns("BM_ChoixClasseAvecService");
-    std::printf("\n(f) « Jeu en service » après un choix de classe (temps CPU)\n");
-    std::printf("    choix de classe repeint : %.1f us ; avec « Jeu en service » ouverte et repeinte : %.1f us\n",
-                seul / 1e3, avec / 1e3);
-    vestrel::bench::cible("(f) surcoût de « Jeu en service » / choix de classe",
-                          seul > 0 && avec > 0 ? (avec - seul) / seul : -1, "x", 0.5);
-    benchmark::Shutdown();
-    return 0;
+    return vestrel::bench::executer(argc, argv, [](const vestrel::bench::Rapport &rapport) {
+        const double seul = rapport.ns("BM_ChoixClasse");
+        const double avec = rapport.ns("BM_ChoixClasseAvecService");
+        std::printf("\n(f) « Jeu en service » après un choix de classe (temps CPU)\n");
+        std::printf("    choix de classe repeint : %.1f us ; avec « Jeu en service » ouverte et repeinte : %.1f us\n",
+                    seul / 1e3, avec / 1e3);
+        vestrel::bench::cible("(f) surcoût de « Jeu en service » / choix de classe",
+                              seul > 0 && avec > 0 ? (avec - seul) / seul : -1, "x", 0.5);
+    });
 }

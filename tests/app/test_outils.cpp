@@ -3,6 +3,7 @@
 // menu, and the finder applying a fit to the window.
 #include "aide.h"
 #include "tests/fiab/coherence.h"
+#include "tests/aide_modale.h"
 
 #include "app/outils.h"
 #include "ui/export.h"
@@ -71,23 +72,6 @@ QString incoherence(const Principale &f, const vestrel::Schema &s)
     if (!s.isVisible())
         return "the diagram is not open";
     return fiab::incoherenceSchema(f);
-}
-
-// Runs `action` on the modal window as soon as it shows (polled, so that a
-// busy machine cannot make it miss the window and block the test).
-template <class T>
-void quandModal(QObject *contexte, T action)
-{
-    auto *minuterie = new QTimer(contexte);
-    minuterie->setInterval(20);
-    QObject::connect(minuterie, &QTimer::timeout, contexte, [minuterie, action] {
-        if (!QApplication::activeModalWidget())
-            return;
-        minuterie->stop();
-        minuterie->deleteLater();
-        action();
-    });
-    minuterie->start();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "cli/fit.h"
+#include "lancer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +9,6 @@
 using namespace vestrel;
 
 namespace {
-
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Sortie lancer(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = executerFit(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 int compter(const std::string &texte, char c) { return static_cast<int>(std::count(texte.begin(), texte.end(), c)); }
 

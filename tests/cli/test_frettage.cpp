@@ -1,4 +1,4 @@
-#include "cli/fit.h"
+#include "lancer.h"
 #include "tables/materiaux.h"
 
 #include <gtest/gtest.h>
@@ -10,25 +10,6 @@
 using namespace vestrel;
 
 namespace {
-
-struct Resultat {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Resultat lancer(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = executerFit(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> avec(std::vector<std::string> base, const std::vector<std::string> &plus)
-{
-    base.insert(base.end(), plus.begin(), plus.end());
-    return base;
-}
 
 // 50 H7/u6 (U 45 … 86 µm) in a steel hub 100 mm outside, 40 mm long, solid
 // steel shaft, Rz 4 + 4: Q_A = 0.5, K = 5/3 + 0.3 + (1 − 0.3) = 2.66667,
@@ -48,7 +29,7 @@ class Options : public testing::TestWithParam<Option> {};
 
 TEST_P(Options, ChangeTheResultAsWorkedByHand)
 {
-    const Resultat r = lancer(avec(Base, GetParam().args));
+    const Sortie r = lancer(avec(Base, GetParam().args));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find(GetParam().attendu), std::string::npos) << r.out;
     EXPECT_EQ(r.err, "");
@@ -95,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The JSON object holds exactly the documented keys, in that order.
 TEST(FitFrettage, JsonKeysExactly)
 {
-    const Resultat r = lancer(Base);
+    const Sortie r = lancer(Base);
     ASSERT_EQ(r.code, 0) << r.err;
     std::vector<std::string> cles;
     // Every "name": of the text, in order (the values are numbers, null or
@@ -128,7 +109,7 @@ TEST(FitFrettage, JsonKeysExactly)
 TEST(FitFrettage, ReadableLinesWithVerdicts)
 {
     std::vector<std::string> args(Base.begin(), Base.end() - 1);
-    const Resultat r = lancer(avec(args, {"--axial", "50000", "--temp-hub", "80"}));
+    const Sortie r = lancer(avec(args, {"--axial", "50000", "--temp-hub", "80"}));
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.starts_with("assemblage D_F=50 Q_A=0.5 Q_I=0 K=2.66667\n"
                                   "lissage k=0.4 (DIN 7190-1:2017) dU=3.2 um\n"
@@ -143,19 +124,19 @@ TEST(FitFrettage, ReadableLinesWithVerdicts)
 TEST(FitFrettage, FreeFitAloneAndAsJson)
 {
     const std::vector<std::string> libre{"--free", "40", "0", "-0.01", "40.03", "0.006", "0"};
-    const Resultat lignes = lancer(libre);
+    const Sortie lignes = lancer(libre);
     ASSERT_EQ(lignes.code, 0) << lignes.err;
     EXPECT_EQ(lignes.out, "alesage dia=40 ES=0 EI=-0.01 max=40 min=39.99\n"
                           "arbre dia=40.03 es=0.006 ei=0 max=40.036 min=40.03\n"
                           "jeu max=-0.0300 min=-0.0460\n"
                           "nature serrage\n");
-    const Resultat json = lancer(avec(libre, {"--json"}));
+    const Sortie json = lancer(avec(libre, {"--json"}));
     EXPECT_EQ(json.out, R"({"alesage":{"diametre":40,"ES":0,"EI":-0.01,"max":40,"min":39.99},)"
                         R"("arbre":{"diametre":40.03,"es":0.006,"ei":0,"max":40.036,"min":40.03},)"
                         R"("jeu":{"max":-0.0300,"min":-0.0460},"nature":"serrage"})"
                         "\n");
     // A press fit of the free fit: D_F is the bore size, U = 30 … 46 µm.
-    const Resultat serre = lancer(avec(libre, {"--press", "--hub-od", "80", "--length", "20", "--json"}));
+    const Sortie serre = lancer(avec(libre, {"--press", "--hub-od", "80", "--length", "20", "--json"}));
     ASSERT_EQ(serre.code, 0) << serre.err;
     EXPECT_TRUE(serre.out.starts_with(R"({"D_F":40,"Q_A":0.5,)")) << serre.out;
     EXPECT_NE(serre.out.find(R"("U":{"min":30,"max":46})"), std::string::npos) << serre.out;
@@ -165,7 +146,7 @@ TEST(FitFrettage, FreeFitAloneAndAsJson)
 // the same results as by its key.
 TEST(FitFrettage, MaterialsListedWithValuesThatReadBack)
 {
-    const Resultat liste = lancer({"--materials"});
+    const Sortie liste = lancer({"--materials"});
     ASSERT_EQ(liste.code, 0) << liste.err;
     std::istringstream lignes(liste.out);
     std::size_t n = 0;
@@ -181,20 +162,20 @@ TEST(FitFrettage, MaterialsListedWithValuesThatReadBack)
         EXPECT_EQ(champs[1], m.nom);
         EXPECT_EQ(champs[3], m.source);
         std::vector<std::string> args(Base.begin(), Base.end());
-        const Resultat parCle = lancer(avec(args, {"--hub", std::string(m.cle), "--speed", "3000"}));
-        const Resultat parValeurs = lancer(avec(args, {"--hub", champs[2], "--speed", "3000"}));
+        const Sortie parCle = lancer(avec(args, {"--hub", std::string(m.cle), "--speed", "3000"}));
+        const Sortie parValeurs = lancer(avec(args, {"--hub", champs[2], "--speed", "3000"}));
         ASSERT_EQ(parCle.code, 0) << parCle.err;
         EXPECT_EQ(parValeurs.out, parCle.out) << champs[2];
     }
     EXPECT_EQ(n, materiaux().size());
-    const Resultat json = lancer({"--materials", "--json"});
+    const Sortie json = lancer({"--materials", "--json"});
     EXPECT_TRUE(json.out.starts_with(R"({"materiaux":[{"cle":"acier","nom":"Acier de construction S235","E":210000,)"))
         << json.out;
 }
 
 TEST(FitFrettage, HelpTellsThePressFit)
 {
-    const Resultat r = lancer({"--help"});
+    const Sortie r = lancer({"--help"});
     for (const char *mot : {"--press", "--free", "--materials", "--hub-od", "--cool-shaft", "--yield-safety"})
         EXPECT_NE(r.out.find(mot), std::string::npos) << mot;
 }
@@ -212,7 +193,7 @@ class MauvaisesEntrees : public testing::TestWithParam<Mauvaise> {};
 
 TEST_P(MauvaisesEntrees, ExitTwoOneLine)
 {
-    const Resultat r = lancer(GetParam().args);
+    const Sortie r = lancer(GetParam().args);
     EXPECT_EQ(r.code, SortieMauvaiseEntree);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;

@@ -1,28 +1,14 @@
-#include "cli/fit.h"
+#include "lancer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
 using namespace vestrel;
 
 namespace {
-
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Sortie lancer(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = executerFit(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // The four classes of a 25 mm length: ± 0.1, 0.2, 0.5 and 1 mm (ISO 2768-1
 // Table 1, 6-30 mm), limits 25 ∓ each.

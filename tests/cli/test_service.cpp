@@ -1,5 +1,5 @@
 // vestrel-fit --service, --probable and --find … --service.
-#include "cli/fit.h"
+#include "lancer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +12,6 @@ using namespace vestrel;
 
 namespace {
 
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Sortie lancer(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = executerFit(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std::string> &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 const std::vector<std::string> AluFroid{"--service", "--bore-material", "alu-6082", "--bore-temp", "-40",
                                         "--shaft-temp", "-40"};
 
@@ -39,7 +20,7 @@ TEST(FitService, ClearanceFitTurnsTransitionInTheCold)
     // H7/g6 at 25 mm, aluminium housing on a steel shaft, both at −40 °C:
     // ΔS = 25 · (23e-6 − 11e-6) · (−60) = −0.018 mm; 0.041 and 0.007 become
     // 0.023 and −0.011.
-    const Sortie s = lancer(plus({"25", "H7", "g6"}, AluFroid));
+    const Sortie s = lancer(avec({"25", "H7", "g6"}, AluFroid));
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(s.out, "alesage H7 ES=0.021 EI=0 max=25.021 min=25\n"
                      "arbre g6 es=-0.007 ei=-0.02 max=24.993 min=24.98\n"
@@ -56,7 +37,7 @@ TEST(FitService, JsonKeys)
 {
     // The probable clearance in service: μ = (0.041 + 0.007)/2 − 0.018 =
     // 0.006, σ = √(21² + 13²)/6 µm = 4.1164 µm, k = 2: 0.006 ∓ 0.0082327.
-    const Sortie s = lancer(plus({"25", "H7", "g6", "--json", "--probable", "2"}, AluFroid));
+    const Sortie s = lancer(avec({"25", "H7", "g6", "--json", "--probable", "2"}, AluFroid));
     ASSERT_EQ(s.code, 0) << s.err;
     const std::string debut = "{\"diametre\":25,";
     const std::string suite = "\"jeu\":{\"max\":0.0410,\"min\":0.0070},\"nature\":\"jeu\","
@@ -102,7 +83,7 @@ TEST(FitService, FindSearchesTheShiftedRange)
 {
     // Wanted 0 … 0.06 in service with ΔS = −0.018: the fits at 20 °C in
     // 0.018 … 0.078, searched by hand below.
-    const Sortie service = lancer(plus({"--find", "25", "0:0.06", "--basis", "hole"}, AluFroid));
+    const Sortie service = lancer(avec({"--find", "25", "0:0.06", "--basis", "hole"}, AluFroid));
     const Sortie main = lancer({"--find", "25", "0.018:0.078", "--basis", "hole"});
     ASSERT_EQ(service.code, 0) << service.err;
     ASSERT_EQ(main.code, 0) << main.err;
@@ -125,7 +106,7 @@ TEST(FitService, FindSearchesTheShiftedRange)
         EXPECT_GE(min, 0) << l;
         EXPECT_LE(max, 0.06) << l;
     }
-    const Sortie json = lancer(plus({"--find", "25", "0:0.06", "--basis", "hole", "--json"}, AluFroid));
+    const Sortie json = lancer(avec({"--find", "25", "0:0.06", "--basis", "hole", "--json"}, AluFroid));
     EXPECT_NE(json.out.find("\"service\":{\"delta\":-0.018}"), std::string::npos) << json.out;
     EXPECT_NE(json.out.find(",\"service\":{\"max\":"), std::string::npos) << json.out;
 }
@@ -136,9 +117,9 @@ TEST(FitService, FreeFitTakesTheSameOptions)
     // probable clearance as the classes give.
     const std::vector<std::string> libre{"--free", "25", "0.021", "0", "25", "-0.007", "-0.02"};
     for (const std::vector<std::string> &options :
-         {plus(AluFroid, {"--probable", "2"}), plus(AluFroid, {"--json"}), std::vector<std::string>{"--probable"}}) {
-        const Sortie classes = lancer(plus({"25", "H7", "g6"}, options));
-        const Sortie main = lancer(plus(libre, options));
+         {avec(AluFroid, {"--probable", "2"}), avec(AluFroid, {"--json"}), std::vector<std::string>{"--probable"}}) {
+        const Sortie classes = lancer(avec({"25", "H7", "g6"}, options));
+        const Sortie main = lancer(avec(libre, options));
         ASSERT_EQ(main.code, 0) << main.err;
         const std::string cle = options.back() == "--json" ? ",\"service\":" : "\nservice ";
         const std::string fin = options.front() == "--probable" ? "\nprobable " : cle;
@@ -159,9 +140,9 @@ TEST(FitService, FreeFitTakesTheSameOptions)
     const std::vector<std::string> serre{"--free", "40", "0", "-0.01", "40.03", "0.006", "0",
                                          "--press", "--hub-od", "80", "--length", "40"};
     for (const std::vector<std::string> &mauvais :
-         {plus(serre, {"--service"}), plus(serre, {"--probable"}), plus(serre, {"--bore-temp", "80"}),
-          plus(libre, {"--bore-temp", "80"}), plus(libre, {"--probable", "0"}),
-          plus(libre, {"--service", "--shaft-material", "unobtainium"}), {"--materials", "--service"}}) {
+         {avec(serre, {"--service"}), avec(serre, {"--probable"}), avec(serre, {"--bore-temp", "80"}),
+          avec(libre, {"--bore-temp", "80"}), avec(libre, {"--probable", "0"}),
+          avec(libre, {"--service", "--shaft-material", "unobtainium"}), {"--materials", "--service"}}) {
         const Sortie s = lancer(mauvais);
         EXPECT_EQ(s.code, 2) << mauvais.back();
         EXPECT_TRUE(s.out.empty());

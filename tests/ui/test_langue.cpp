@@ -1,4 +1,5 @@
 #include "app/principale.h"
+#include "tests/aide_modale.h"
 #include "ui/langue.h"
 
 #include <QAbstractButton>
@@ -8,31 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QTimer>
 #include <QtTest>
 
 using namespace vestrel;
-
-namespace {
-
-// Runs `action` on the modal window as soon as it shows (polled, so that a
-// busy machine cannot make it miss the window and block the test).
-template <class T>
-void quandModal(QObject *contexte, T action)
-{
-    auto *minuterie = new QTimer(contexte);
-    minuterie->setInterval(20);
-    QObject::connect(minuterie, &QTimer::timeout, contexte, [minuterie, action] {
-        if (!QApplication::activeModalWidget())
-            return;
-        minuterie->stop();
-        minuterie->deleteLater();
-        action();
-    });
-    minuterie->start();
-}
-
-} // namespace
 
 // The program speaks French whatever the locale it runs under (the test
 // runs under LC_ALL=C): Qt's own dialogs and the dates it writes.
