@@ -165,33 +165,38 @@ std::int64_t dernierEnDessous(double x) { return -premierAuDessus(-x); }
 // decimal distances compare equal whatever the binary rounding of each.
 double picometres(double e) { return e < 1e6 ? std::round(e * 1e9) / 1e9 : e; }
 
-// Sorts keys by digits of 11 bits, least significant first, six passes (a
-// digit all keys share is skipped): thousands of keys sort several times
-// faster than by comparison, and each pass's counts stay in the first
+// Sorts keys by their bits from Premier up, in digits of 11 bits, least
+// significant first (a digit all keys share is skipped). Each pass is
+// stable, so keys equal in those bits keep the order they came in, and the
+// bits below Premier ride along unsorted. Thousands of keys sort several
+// times faster than by comparison, and each pass's counts stay in the first
 // cache.
+template <int Premier>
 void trierCles(std::vector<std::uint64_t> &cles)
 {
-    constexpr int Bits = 11, Passes = (64 + Bits - 1) / Bits;
+    constexpr int Bits = 11, Passes = (64 - Premier + Bits - 1) / Bits;
     constexpr std::uint64_t Masque = (std::uint64_t(1) << Bits) - 1;
     const std::size_t n = cles.size();
     if (n < 512) {
-        std::sort(cles.begin(), cles.end());
+        std::stable_sort(cles.begin(), cles.end(),
+                         [](std::uint64_t a, std::uint64_t b) { return (a >> Premier) < (b >> Premier); });
         return;
     }
+    auto chiffre = [](std::uint64_t k, int b) { return (k >> (Premier + Bits * b)) & Masque; };
     std::vector<std::array<std::uint32_t, std::size_t(1) << Bits>> comptes(Passes);
     for (const std::uint64_t k : cles)
         for (int b = 0; b < Passes; ++b)
-            ++comptes[b][(k >> (Bits * b)) & Masque];
+            ++comptes[b][chiffre(k, b)];
     std::vector<std::uint64_t> tampon(n);
     for (int b = 0; b < Passes; ++b) {
         auto &c = comptes[b];
-        if (c[(cles[0] >> (Bits * b)) & Masque] == n)
+        if (c[chiffre(cles[0], b)] == n)
             continue;
         std::uint32_t debut = 0;
         for (std::uint32_t &x : c)
             debut += std::exchange(x, debut);
         for (const std::uint64_t k : cles)
-            tampon[c[(k >> (Bits * b)) & Masque]++] = k;
+            tampon[c[chiffre(k, b)]++] = k;
         cles.swap(tampon);
     }
 }
@@ -233,10 +238,12 @@ AjustementTrouve trouve(const Offerte &al, const Offerte &ar, int recommande, co
 }
 
 // The order of avant() packed into one integer per fit, so that hundreds of
-// thousands of fits sort by their bytes: recommended first, larger sum of
-// grades, distance of the mean in picometres, then the positions of bore
-// and shaft among the offered classes, which follow the catalogue indexes.
-// The fits themselves are built once, in that order, from the positions.
+// thousands of fits sort by their bits: recommended first, larger sum of
+// grades, distance of the mean in picometres. The positions of bore and
+// shaft among the offered classes fill the low bits: the fits come in the
+// order of the catalogue indexes and the sort keeps it among equals, so
+// they need no sorting. The fits themselves are built once, in order, from
+// the positions.
 class ClesTri
 {
 public:
@@ -275,7 +282,7 @@ public:
     void construire(std::vector<AjustementTrouve> &sortie, F &&f)
     {
         if (!horsCle_)
-            trierCles(cles_);
+            trierCles<2 * BitsIndex>(cles_);
         sortie.reserve(cles_.size());
         constexpr std::uint64_t Masque = (std::uint64_t(1) << BitsIndex) - 1;
         for (const std::uint64_t k : cles_)
