@@ -320,8 +320,8 @@ void TestFrettage::collerGardeLaSaisie_data()
     QTest::addColumn<QString>("garde");
     QTest::newRow("length, blanks") << "Fr_Longueur" << "  120 " << "120";
     QTest::newRow("length") << "Fr_Longueur" << "120" << "120";
-    QTest::newRow("hub, blanks") << "Fr_Dia_Ext" << "  80 " << "80";
-    QTest::newRow("hub, leading blank") << "Fr_Dia_Ext" << " 80" << "80";
+    QTest::newRow("hub, blanks") << "Fr_Dia_Ext" << "  90 " << "90";
+    QTest::newRow("hub, leading blank") << "Fr_Dia_Ext" << " 90" << "90";
 }
 
 void TestFrettage::collerGardeLaSaisie()
