@@ -186,7 +186,7 @@ void OutilsPrincipale::serviceChange()
         s->montrer(m_fenetre.resultat(), etatService());
     if (Recherche *r = recherche()) {
         const Service *s = service();
-        r->setService(s && s->isVisible() ? std::optional(s->conditions()) : std::nullopt);
+        r->setService(s && s->isVisible() ? s->conditionsSaisies() : std::nullopt);
     }
 }
 

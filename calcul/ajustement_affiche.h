@@ -48,6 +48,14 @@ AjustementAffiche ajustementClasses(double d, std::string_view classeAlesage, st
 AjustementAffiche ajustementLibre(double dia1, double supAlesage, double infAlesage, double dia2, double supArbre,
                                   double infArbre);
 
+// The free calculator while a box holds no number: no fit, hence no
+// number in any output, and this line saying why.
+inline constexpr std::string_view MessageLibreIncomplet = "Complétez la saisie libre";
+constexpr bool libreIncomplet(const AjustementAffiche &a)
+{
+    return a.libre && !(a.cote(Cote::Alesage).ecarts && a.cote(Cote::Arbre).ecarts);
+}
+
 // A number text written by texteNombre or texteJeu ("." and "-") with the
 // given decimal separator and the typographic minus U+2212.
 std::string localiserTexte(std::string texte, std::string_view separateur);

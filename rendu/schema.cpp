@@ -132,6 +132,8 @@ std::string manque(const ResultatAjustement &r, Cote c, std::string_view sep)
     const AjustementAffiche &a = r.ajustement;
     if (r.cote(c).ecartsInverses)
         return std::string(texteEcartsInverses(c));
+    if (libreIncomplet(a))
+        return std::string(MessageLibreIncomplet);
     const std::string &classe = a.cote(c).classe;
     if (classe.empty())
         return c == Cote::Alesage ? "Choisissez une classe d'alésage" : "Choisissez une classe d'arbre";
@@ -201,7 +203,9 @@ ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep,
 {
     const AjustementAffiche &a = r.ajustement;
     ModeleSchema m;
-    m.texteDiametre = std::string(Diametre) + localiserTexte(texteNombre(a.diametre), sep);
+    // An incomplete free entry has no size to write.
+    if (!libreIncomplet(a))
+        m.texteDiametre = std::string(Diametre) + localiserTexte(texteNombre(a.diametre), sep);
     double lo = 0, hi = 0;
     for (Cote c : {Cote::Alesage, Cote::Arbre}) {
         auto &z = m.zones[static_cast<int>(c)];
@@ -209,8 +213,9 @@ ModeleSchema construireSchema(const ResultatAjustement &r, std::string_view sep,
         if (z) {
             lo = std::min({lo, z->bas, z->haut, z->reference});
             hi = std::max({hi, z->bas, z->haut, z->reference});
-        } else {
-            m.manques.push_back(manque(r, c, sep));
+        } else if (std::string t = manque(r, c, sep);
+                   std::find(m.manques.begin(), m.manques.end(), t) == m.manques.end()) {
+            m.manques.push_back(std::move(t));
         }
     }
     if (service && m.zone(Cote::Alesage) && m.zone(Cote::Arbre))

@@ -282,14 +282,14 @@ void montrerErreurExport(QWidget *parent, const QString &erreur)
 QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const EtatService *service,
                              const QList<PageTexte> &pages)
 {
-    // The folder of the last export, for the rest of the run.
+    // The folder of the last export that succeeded, for the rest of the
+    // run: a folder where writing failed is not offered again.
     static QString dossier = QDir::homePath();
     QString filtre = QStringLiteral("PDF (*.pdf)");
     const QString choisi = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'ajustement"),
                                                         QDir(dossier).filePath(nomExport(a.ajustement)), filtresExport(), &filtre);
     if (choisi.isEmpty())
         return {};
-    dossier = QFileInfo(choisi).absolutePath();
     const FormatExport format = formatExport(choisi, filtre);
     const QString chemin = cheminExport(choisi, format);
     const QString erreur = exporter(a, chemin, format, QDateTime::currentDateTime(), service, pages);
@@ -297,6 +297,7 @@ QString exporterAvecDialogue(QWidget *parent, const ResultatAjustement &a, const
         montrerErreurExport(parent, erreur);
         return {};
     }
+    dossier = QFileInfo(chemin).absolutePath();
     return chemin;
 }
 

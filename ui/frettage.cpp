@@ -104,23 +104,26 @@ struct ChampMateriau {
     const char *nom;
     double ValeursMateriau::*valeur;
     double echelle;
+    const char *manque; // named in "Saisissez … du moyeu"
 };
 constexpr ChampMateriau ChampsMateriau[] = {
-    {"E (MPa)", "E", &ValeursMateriau::E_MPa, 1},
-    {"ν", "Nu", &ValeursMateriau::nu, 1},
-    {"Re (MPa)", "Re", &ValeursMateriau::Re_MPa, 1},
-    {"α chauffe (10⁻⁶/K)", "Alpha", &ValeursMateriau::alpha_chauffe_par_K, 1e6},
-    {"α refroidi (10⁻⁶/K)", "Alpha_Froid", &ValeursMateriau::alpha_refroidi_par_K, 1e6},
-    {"ρ (kg/m³)", "Rho", &ValeursMateriau::rho_kg_m3, 1},
+    {"E (MPa)", "E", &ValeursMateriau::E_MPa, 1, "le module E"},
+    {"ν", "Nu", &ValeursMateriau::nu, 1, "le coefficient de Poisson ν"},
+    {"Re (MPa)", "Re", &ValeursMateriau::Re_MPa, 1, "la limite élastique Re"},
+    {"α chauffe (10⁻⁶/K)", "Alpha", &ValeursMateriau::alpha_chauffe_par_K, 1e6, "α chauffe"},
+    {"α refroidi (10⁻⁶/K)", "Alpha_Froid", &ValeursMateriau::alpha_refroidi_par_K, 1e6, "α refroidi"},
+    {"ρ (kg/m³)", "Rho", &ValeursMateriau::rho_kg_m3, 1, "la masse volumique ρ"},
 };
 constexpr const char *NomsPieces[] = {"Moyeu", "Arbre"};
+constexpr const char *DesPieces[] = {"du moyeu", "de l'arbre"};
 constexpr int GauchePiece[] = {2650, 4400};
 
 // The smoothing choices, in list order.
 constexpr struct {
-    const char *texte;
+    double facteur;
+    const char *source;
     Lissage lissage;
-} Lissages[] = {{"0,4 (DIN 7190-1:2017)", Lissage::Din2017}, {"0,8 (éditions antérieures)", Lissage::Anterieur}};
+} Lissages[] = {{0.4, "DIN 7190-1:2017", Lissage::Din2017}, {0.8, "éditions antérieures", Lissage::Anterieur}};
 
 const QColor Mauvais{176, 0, 0};
 const QColor Bon{0, 118, 0};
@@ -182,6 +185,14 @@ void Frettage::creerControles()
         preparerSaisie(boite);
         FiltreTouches::installer(boite, filtre);
         connect(boite, &QLineEdit::textChanged, this, &Frettage::calculer);
+    };
+    // Any change the window does not make itself is the user's: typed,
+    // pasted (blanks around it removed or not) or cut.
+    auto suivreSaisie = [this](QLineEdit *boite, bool &saisi) {
+        connect(boite, &QLineEdit::textChanged, this, [this, &saisi] {
+            if (!m_remplissage)
+                saisi = true;
+        });
     };
     for (const Controle &c : Controles) {
         QWidget *parent = c.conteneur ? parNom.value(QString::fromLatin1(c.conteneur)) : this;
@@ -279,6 +290,8 @@ void Frettage::creerControles()
     m_securitePlastification = boite("Fr_Sec_Plastification");
     m_vitesse = boite("Fr_Vitesse");
     m_refroidi = boite("Fr_Temp_Refroidi");
+    suivreSaisie(m_diaExt, m_diaExtSaisi);
+    suivreSaisie(m_longueur, m_longueurSaisi);
     // The defaults in the user's locale ("0,12" in French).
     for (QLineEdit *b : {m_frottement, m_frottementEmmanchement})
         b->setText(texteNombreLocal(lireSaisie(b->text())));
@@ -286,7 +299,7 @@ void Frettage::creerControles()
 
     m_lissage = static_cast<QComboBox *>(parNom.value(QStringLiteral("Fr_Lissage")));
     for (const auto &l : Lissages)
-        m_lissage->addItem(QString::fromUtf8(l.texte));
+        m_lissage->addItem(QStringLiteral("%1 (%2)").arg(texteNombreLocal(l.facteur), QString::fromUtf8(l.source)));
     connect(m_lissage, &QComboBox::currentIndexChanged, this, &Frettage::calculer);
 
     m_regle = static_cast<QLabel *>(parNom.value(QStringLiteral("Fr_Regle_Lissage")));
@@ -334,12 +347,16 @@ void Frettage::montrer(const ResultatAjustement &ajustement)
 {
     m_ajustement = ajustement;
     // Until typed, a designer's first guess: a hub twice the diameter, a
-    // joint as long as the diameter.
+    // joint as long as the diameter. An incomplete free entry has no
+    // diameter: the last ones stay.
+    const double d = ajustement.ajustement.diametre;
     const bool avant = std::exchange(m_remplissage, true);
-    if (!m_diaExt->isModified())
-        m_diaExt->setText(texteNombreLocal(2 * ajustement.ajustement.diametre));
-    if (!m_longueur->isModified())
-        m_longueur->setText(texteNombreLocal(ajustement.ajustement.diametre));
+    if (!libreIncomplet(ajustement.ajustement) && d > 0) {
+        if (!m_diaExtSaisi)
+            m_diaExt->setText(texteNombreLocal(2 * d));
+        if (!m_longueurSaisi)
+            m_longueur->setText(texteNombreLocal(d));
+    }
     m_remplissage = avant;
     calculer();
 }
@@ -370,12 +387,62 @@ ParametresFrettage Frettage::parametres() const
     return p;
 }
 
+QString Frettage::manque() const
+{
+    if (libreIncomplet(m_ajustement.ajustement))
+        return texte(MessageLibreIncomplet);
+    auto vide = [](const QLineEdit *b) { return !nombreSaisi(b->text().toStdString()); };
+    const std::pair<const QLineEdit *, const char *> boites[] = {
+        {m_diaExt, "le diamètre extérieur du moyeu"}, {m_diaInt, "l'alésage de l'arbre (0 = plein)"},
+        {m_longueur, "la longueur de l'assemblage"}};
+    for (const auto &[b, nom] : boites)
+        if (vide(b))
+            return QStringLiteral("Saisissez ") + QString::fromUtf8(nom);
+    for (std::size_t piece = 0; piece < 2; ++piece) {
+        const CotePiece &c = m_pieces[piece];
+        const QString de = QLatin1Char(' ') + QString::fromUtf8(DesPieces[piece]);
+        for (std::size_t i = 0; i < std::size(ChampsMateriau); ++i)
+            if (vide(c.valeurs[i]))
+                return QStringLiteral("Saisissez ") + QString::fromUtf8(ChampsMateriau[i].manque) + de;
+        if (vide(c.rz))
+            return QStringLiteral("Saisissez la rugosité Rz") + de;
+        if (vide(c.temperature))
+            return QStringLiteral("Saisissez la température de service") + de;
+    }
+    const std::pair<const QLineEdit *, const char *> charge[] = {
+        {m_frottement, "le frottement au glissement ν"},
+        {m_frottementEmmanchement, "le frottement à l'emmanchement ν_e"},
+        {m_couple, "le couple à transmettre (0 = aucun)"},
+        {m_effort, "l'effort axial à transmettre (0 = aucun)"},
+        {m_KA, "le facteur d'application K_A"},
+        {m_securiteGlissement, "la sécurité voulue au glissement"},
+        {m_securitePlastification, "la sécurité voulue à la plastification"},
+        {m_vitesse, "la vitesse de rotation (0 = arrêt)"}};
+    for (const auto &[b, nom] : charge)
+        if (vide(b))
+            return QStringLiteral("Saisissez ") + QString::fromUtf8(nom);
+    // Left empty, the shaft is not cooled ("non"); a lone "-" is a
+    // temperature being typed.
+    if (!m_refroidi->text().trimmed().isEmpty() && vide(m_refroidi))
+        return QStringLiteral("Saisissez la température de l'arbre refroidi, ou videz la case");
+    return {};
+}
+
+QString Frettage::raison() const
+{
+    if (!m_manque.isEmpty())
+        return m_manque;
+    return m_evaluation.erreur ? texte(messageFrettage(*m_evaluation.erreur)) : QString();
+}
+
 void Frettage::calculer()
 {
     if (m_remplissage)
         return;
     m_parametres = parametres();
-    m_evaluation = evaluerFrettage(m_ajustement, m_parametres);
+    // An empty box is no 0: nothing is computed from it.
+    m_manque = manque();
+    m_evaluation = m_manque.isEmpty() ? evaluerFrettage(m_ajustement, m_parametres) : EvaluationFrettage{};
     afficher();
 }
 
@@ -481,7 +548,7 @@ void Frettage::afficher()
                     .arg(nombre(r.facteurLissage, 1), texte(regleLissage(m_parametres.lissage)));
         m_message->clear();
     } else {
-        m_message->setText(texte(messageFrettage(*m_evaluation.erreur)));
+        m_message->setText(raison());
     }
     m_verdicts->setText(verdicts);
     m_regle->setText(regle);
@@ -497,7 +564,7 @@ QStringList Frettage::texteResultats(const QList<LigneFrettage> &lignes) const
 {
     QStringList t;
     if (!m_evaluation.resultat) {
-        t << texte(messageFrettage(*m_evaluation.erreur));
+        t << raison();
         return t;
     }
     for (const LigneFrettage &l : lignes) {

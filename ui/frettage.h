@@ -88,6 +88,11 @@ private:
     void afficher();
     void chercherAjustements();
     QStringList texteResultats(const QList<LigneFrettage> &lignes) const;
+    // The box that holds no number yet (empty, or a lone "-"), as the
+    // message names it; empty when every needed box gives one.
+    QString manque() const;
+    // Why there are no results.
+    QString raison() const;
 
     ResultatAjustement m_ajustement;
     EvaluationFrettage m_evaluation;
@@ -112,6 +117,11 @@ private:
     QLabel *m_message = nullptr;
     Cellule *m_chercher = nullptr;
     bool m_remplissage = false;
+    // The hub outer diameter and the joint length, once edited by the user,
+    // no longer follow the diameter.
+    bool m_diaExtSaisi = false;
+    bool m_longueurSaisi = false;
+    QString m_manque;
     QStringList m_libelles; // the captions of the table's lines
 };
 

@@ -142,6 +142,9 @@ void Recherche::creerControles()
     m_message = controleDe<QLabel>(parNom, "Rech_Message");
     m_appliquer = controleDe<Cellule>(parNom, "Rech_Appliquer");
     m_appliquer->setBorderStyle(1);
+    // The starting range in the user's locale ("0,01" in French).
+    for (QLineEdit *boite : {m_jeuMini, m_jeuMaxi})
+        boite->setText(texteNombreLocal(lireSaisie(boite->text())));
 
     for (QLineEdit *boite : {m_diametre, m_jeuMini, m_jeuMaxi}) {
         preparerSaisie(boite);
@@ -200,9 +203,10 @@ void Recherche::setDiametreTexte(const QString &texte)
 
 void Recherche::setDemande(const QString &diametreTexte, double jeuMini_mm, double jeuMaxi_mm)
 {
-    // Typed text, as the boxes show it: four decimals with ".".
-    m_jeuMini->setText(QString::number(jeuMini_mm, 'f', 4));
-    m_jeuMaxi->setText(QString::number(jeuMaxi_mm, 'f', 4));
+    // The clearances as the results show them: four decimals, in the
+    // user's locale.
+    m_jeuMini->setText(texteJeuLocal(jeuMini_mm));
+    m_jeuMaxi->setText(texteJeuLocal(jeuMaxi_mm));
     setDiametreTexte(diametreTexte);
 }
 

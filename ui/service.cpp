@@ -2,6 +2,7 @@
 
 #include "rendu/couleur.h"
 
+#include "calcul/nombres.h"
 #include "rendu/schema.h"
 #include "tables/materiaux.h"
 #include "ui/couleurs.h"
@@ -152,6 +153,9 @@ void Service::creerControles()
         FiltreTouches::installer(p.temperature, Filtre::Ecart);
         for (QLineEdit *boite : {p.alpha, p.temperature})
             connect(boite, &QLineEdit::textChanged, this, &Service::calculer);
+        // A narrow box shows the start of its number once left: its sign.
+        for (QLineEdit *boite : {p.alpha, p.temperature})
+            connect(boite, &QLineEdit::editingFinished, boite, [boite] { boite->setCursorPosition(0); });
         materiauChoisi(c);
     }
     FiltreTouches::installer(m_k, Filtre::Taille);
@@ -179,6 +183,27 @@ ConditionsService Service::conditions() const
 
 double Service::facteur() const { return lireSaisie(m_k->text()); }
 
+QString Service::manque() const
+{
+    for (Cote cote : {Cote::Alesage, Cote::Arbre}) {
+        const Piece &p = piece(cote);
+        if (!nombreSaisi(p.alpha->text().toStdString()))
+            return QStringLiteral("Saisissez le coefficient de dilatation de %1").arg(texteCote(cote));
+        if (!nombreSaisi(p.temperature->text().toStdString()))
+            return QStringLiteral("Saisissez la température de %1").arg(texteCote(cote));
+    }
+    if (!nombreSaisi(m_k->text().toStdString()))
+        return QStringLiteral("Saisissez k");
+    return {};
+}
+
+std::optional<ConditionsService> Service::conditionsSaisies() const
+{
+    if (!manque().isEmpty())
+        return std::nullopt;
+    return conditions();
+}
+
 void Service::preparer(const VuePrincipale &vue) { montrer(vue.resultat.ajustement); }
 
 void Service::actualiser(const VuePrincipale &vue) { montrer(vue.resultat.ajustement); }
@@ -191,7 +216,8 @@ void Service::montrer(const AjustementAffiche &ajustement)
 
 void Service::calculer()
 {
-    m_etat = etatService(m_ajustement, conditions(), facteur());
+    // An empty box is no 0: nothing is computed from it.
+    m_etat = manque().isEmpty() ? etatService(m_ajustement, conditions(), facteur()) : std::nullopt;
     afficher();
     emit change();
 }
@@ -200,9 +226,9 @@ void Service::calculer()
 // holds them as one text.
 void Service::afficher()
 {
-    QString message;
-    const VerificationService v = verifierConditions(conditions());
-    switch (v.refus) {
+    QString message = manque();
+    const VerificationService v = message.isEmpty() ? verifierConditions(conditions()) : VerificationService{};
+    switch (message.isEmpty() ? v.refus : RefusService::Aucun) {
     case RefusService::TemperatureBasse:
         message = QStringLiteral("La température de %1 est sous le zéro absolu (%2 °C)")
                       .arg(texteCote(v.cote), QLocale().toString(ZeroAbsolu_C));
@@ -215,8 +241,12 @@ void Service::afficher()
         message = QStringLiteral("Le coefficient de dilatation de %1 n'est pas plausible").arg(texteCote(v.cote));
         break;
     case RefusService::Aucun:
+        if (!message.isEmpty())
+            break;
         if (!facteurSigmaValide(facteur()))
             message = QStringLiteral("k doit être supérieur à 0 et au plus %1").arg(QLocale().toString(FacteurSigmaMax));
+        else if (!m_etat && libreIncomplet(m_ajustement))
+            message = texte(MessageLibreIncomplet);
         else if (!m_etat)
             message = QStringLiteral("Choisissez une classe d'alésage et une classe d'arbre");
         break;

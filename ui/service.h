@@ -32,6 +32,11 @@ public:
     // a side has no numbers or an input is refused).
     ConditionsService conditions() const;
     double facteur() const;
+    // The box that holds no number yet (empty, or a lone "-"), named in the
+    // message line; empty when every box gives one.
+    QString manque() const;
+    // The conditions when every box holds a number and they are accepted.
+    std::optional<ConditionsService> conditionsSaisies() const;
     const std::optional<EtatService> &etat() const { return m_etat; }
 
 signals:

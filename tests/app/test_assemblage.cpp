@@ -9,6 +9,7 @@
 #include "ui/menu_deroulant.h"
 #include "ui/menus.h"
 #include "ui/recherche.h"
+#include "ui/textes.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -129,8 +130,8 @@ void TestAssemblage::ouvreLaRecherche()
     // Hub 100, length 50, steel: U_perm 67.81 µm, U_req 16.67 µm (worked
     // out in the window's own test).
     QCOMPARE(r->findChild<QLineEdit *>("Rech_Diametre")->text(), QString("50"));
-    QCOMPARE(r->findChild<QLineEdit *>("Rech_Jeu_Mini")->text(), QString("-0.0678"));
-    QCOMPARE(r->findChild<QLineEdit *>("Rech_Jeu_Maxi")->text(), QString("-0.0167"));
+    QCOMPARE(r->findChild<QLineEdit *>("Rech_Jeu_Mini")->text(), vestrel::texteJeuLocal(-0.0678));
+    QCOMPARE(r->findChild<QLineEdit *>("Rech_Jeu_Maxi")->text(), vestrel::texteJeuLocal(-0.0167));
     // Every fit listed holds: its largest clearance at most −U_req, its
     // smallest at least −U_perm; H7/u6 itself (−0.045 … −0.086) does not.
     auto *table = r->findChild<QTableView *>("Rech_Resultats");

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QMimeData>
 #include <QRadioButton>
@@ -30,6 +31,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <functional>
 #include <QTableView>
 
 using vestrel::Cote;
@@ -86,6 +89,7 @@ private slots:
     void ecartsSelectionnables_data();
     void ecartsSelectionnables();
     void dossierRetenu();
+    void dossierApresEchec();
     void cheminEntier();
 
     void schemaOuvertFerme();
@@ -345,6 +349,55 @@ void TestOutils::dossierRetenu()
     QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(QFileInfo::exists(dossier.filePath("fiche.svg")));
     repondre(false);
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(ouvert, QDir(dossier.path()).absolutePath());
+}
+
+// Only a folder written to is remembered: after an export that failed
+// (a folder where nothing can be created), the dialog opens again where the
+// last export succeeded, not in the folder that failed.
+void TestOutils::dossierApresEchec()
+{
+    QTemporaryDir dossier;
+    Principale f;
+    f.show();
+    QString ouvert;
+    QString messageErreur;
+    std::function<void()> fermerMessage = [&] {
+        quandModal(&f, [&] {
+            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messageErreur = m->text();
+                m->accept();
+            } else {
+                fermerMessage();
+            }
+        });
+    };
+    auto repondre = [&](const QString &chemin) {
+        quandModal(&f, [&, chemin] {
+            auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialogue)
+                return;
+            ouvert = dialogue->directory().absolutePath();
+            if (chemin.isEmpty()) {
+                dialogue->reject();
+                return;
+            }
+            auto *nom = dialogue->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            nom->setText(chemin);
+            QTest::keyClick(nom, Qt::Key_Return);
+        });
+    };
+    auto *diametre = controle<QLineEdit>(f, "Diametre");
+    diametre->setFocus();
+    repondre(dossier.filePath("fiche.svg"));
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(QFileInfo::exists(dossier.filePath("fiche.svg")));
+    repondre(QStringLiteral("/sys/fiche.svg"));
+    fermerMessage();
+    QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY2(messageErreur.contains(QStringLiteral("sys")), qPrintable(messageErreur));
+    repondre(QString());
     QTest::keyClick(diametre, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(ouvert, QDir(dossier.path()).absolutePath());
 }

@@ -102,6 +102,10 @@ private slots:
     void suitLaFenetrePrincipale();
     void entreesRefusees_data();
     void entreesRefusees();
+    void boitesSansNombre_data();
+    void boitesSansNombre();
+    void libreIncomplet();
+    void signeVisible();
     void schemaEnService();
     void rechercheEnService();
     void copieEtPdf();
@@ -243,7 +247,6 @@ void TestService::entreesRefusees_data()
     QTest::newRow("zero absolu") << "Sv_Temp_Alesage" << "-274" << "La température de l'alésage est sous le zéro absolu";
     QTest::newRow("trop chaud") << "Sv_Temp_Arbre" << "3001" << "La température de l'arbre dépasse";
     QTest::newRow("k nul") << "Sv_K" << "0" << "k doit être supérieur à 0";
-    QTest::newRow("k vide") << "Sv_K" << "" << "k doit être supérieur à 0";
     QTest::newRow("k grand") << "Sv_K" << "11" << "k doit être supérieur à 0";
     QTest::newRow("dilatation") << "Sv_Alpha_Arbre" << "2000" << "Le coefficient de dilatation de l'arbre";
 }
@@ -264,6 +267,102 @@ void TestService::entreesRefusees()
     QCOMPARE(::texte(*s, "Sv_Jeu_Max"), QString());
     QVERIFY(!s->etat());
     QVERIFY(!f.outils()->schema()->modele().service);
+}
+
+// A box without a number (empty, or a lone "-") is no 0: no result, no
+// service line anywhere, and the message names the box.
+void TestService::boitesSansNombre_data()
+{
+    QTest::addColumn<QString>("boite");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("temp alesage vide") << "Sv_Temp_Alesage" << "" << "Saisissez la température de l'alésage";
+    QTest::newRow("temp alesage -") << "Sv_Temp_Alesage" << "-" << "Saisissez la température de l'alésage";
+    QTest::newRow("temp arbre -,") << "Sv_Temp_Arbre" << "-," << "Saisissez la température de l'arbre";
+    QTest::newRow("alpha alesage vide") << "Sv_Alpha_Alesage" << ""
+                                        << "Saisissez le coefficient de dilatation de l'alésage";
+    QTest::newRow("alpha arbre ,") << "Sv_Alpha_Arbre" << "," << "Saisissez le coefficient de dilatation de l'arbre";
+    QTest::newRow("k vide") << "Sv_K" << "" << "Saisissez k";
+}
+
+void TestService::boitesSansNombre()
+{
+    QFETCH(QString, boite);
+    QFETCH(QString, texte);
+    QFETCH(QString, message);
+    Principale f;
+    f.show();
+    // 50 H7/u6, steel on steel: read as 0 °C the empty bore temperature
+    // gave ΔS = 50 · 11e-6 · (0 − 20) = −0.0110.
+    agir(f, "d:50");
+    agir(f, "al:H7");
+    agir(f, "ar:u6");
+    f.outils()->basculerSchema();
+    f.outils()->ouvrirRecherche();
+    vestrel::Service *s = ouvrir(f);
+    QVERIFY(s->etat());
+    auto *enService = controle<QCheckBox>(*f.outils()->recherche(), "Rech_En_Service");
+    QVERIFY(enService->isEnabled());
+    taper(*s, boite, texte);
+    QCOMPARE(::texte(*s, "Sv_Message"), message);
+    for (const char *resultat : {"Sv_Delta", "Sv_Jeu_Max", "Sv_Jeu_Min", "Sv_Probable", "Sv_Jeu_Moyen", "Sv_Part_Jeu"})
+        QCOMPARE(::texte(*s, resultat), QString());
+    QVERIFY(!s->etat());
+    QVERIFY(!s->conditionsSaisies());
+    QVERIFY(!f.outils()->schema()->modele().service);
+    QVERIFY(!enService->isEnabled());
+    QCOMPARE(s->accessibleDescription(), message);
+    // A number again: the results are back.
+    taper(*s, boite, QStringLiteral("3"));
+    QVERIFY(s->etat());
+    QCOMPARE(::texte(*s, "Sv_Message"), QString());
+}
+
+// "Libre" with a box left empty: no numbers in the tool windows, and a
+// message about the free entry, never one about classes.
+void TestService::libreIncomplet()
+{
+    Principale f;
+    f.show();
+    agir(f, "m:2");
+    agir(f, "calcul");
+    f.outils()->basculerSchema();
+    vestrel::Service *s = ouvrir(f);
+    QVERIFY(s->etat());
+    auto *b = controle<QLineEdit>(f, "Ec_Sup_Dia2");
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_Delete);
+    agir(f, "calcul");
+    QCOMPARE(::texte(f, "Msg_Libre"), QStringLiteral("Saisissez l'écart supérieur de l'arbre"));
+    QCOMPARE(::texte(*s, "Sv_Message"), QStringLiteral("Complétez la saisie libre"));
+    QCOMPARE(::texte(*s, "Sv_Delta"), QString());
+    QVERIFY(!s->etat());
+    const vestrel::ModeleSchema &m = f.outils()->schema()->modele();
+    QCOMPARE(m.manques, std::vector<std::string>{"Complétez la saisie libre"});
+    QCOMPARE(m.texteDiametre, std::string());
+    QVERIFY(!f.outils()->schema()->accessibleDescription().contains(QStringLiteral("Choisissez")));
+}
+
+// The temperature box is narrow: once left, it shows the start of its
+// number, so a minus sign stays in view.
+void TestService::signeVisible()
+{
+    Principale f;
+    f.show();
+    h7g6(f);
+    vestrel::Service *s = ouvrir(f);
+    s->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    for (const char *nom : {"Sv_Temp_Alesage", "Sv_Temp_Arbre"}) {
+        auto *boite = controle<QLineEdit>(*s, nom);
+        taper(*s, nom, QStringLiteral("-123,45"));
+        QCOMPARE(boite->cursorPosition(), 7);
+        QTest::keyClick(boite, Qt::Key_Tab);
+        QVERIFY(!boite->hasFocus());
+        QCOMPARE(boite->cursorPosition(), 0);
+        QCOMPARE(boite->text(), QStringLiteral("-123,45"));
+    }
 }
 
 void TestService::schemaEnService()

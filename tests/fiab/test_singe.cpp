@@ -22,6 +22,7 @@
 #include "ui/schema.h"
 #include "ui/menus.h"
 #include "ui/service.h"
+#include "calcul/nombres.h"
 #include "ui/textes.h"
 
 #include <QApplication>
@@ -620,7 +621,12 @@ private:
                                                  : QStringLiteral("closed"));
             return;
         }
-        const auto attendu = vestrel::etatService(m_f.affichage(), s->conditions(), s->facteur());
+        // A box without a number (empty, "-", ",") gives no result.
+        bool saisies = true;
+        for (const char *nom : {"Sv_Temp_Alesage", "Sv_Temp_Arbre", "Sv_Alpha_Alesage", "Sv_Alpha_Arbre", "Sv_K"})
+            saisies = saisies && vestrel::nombreSaisi(s->findChild<QLineEdit *>(QString::fromLatin1(nom))->text().toStdString());
+        const auto attendu = saisies ? vestrel::etatService(m_f.affichage(), s->conditions(), s->facteur())
+                                     : std::nullopt;
         const QString montre = s->findChild<QLabel *>(QStringLiteral("Sv_Jeu_Max"))->text();
         const QString juste = attendu ? vestrel::texteJeuLocal(attendu->service.jeux.max.valeur) : QString();
         const vestrel::Schema *schema = m_f.outils()->schema();

@@ -3,7 +3,9 @@
 #include "ui/export.h"
 #include "ui/frettage.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -39,6 +41,13 @@ private slots:
     void erreurs_data();
     void erreurs();
     void pagePdf();
+    void boitesSansNombre_data();
+    void boitesSansNombre();
+    void collerGardeLaSaisie_data();
+    void collerGardeLaSaisie();
+    void libreIncomplet();
+    void lissageDeLaLangue_data();
+    void lissageDeLaLangue();
 
 private:
     template <class T>
@@ -259,6 +268,121 @@ void TestFrettage::pagePdf()
     p1.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), chemin, QStringLiteral("-")});
     QVERIFY(p1.waitForFinished(20000));
     QVERIFY(!QString::fromUtf8(p1.readAllStandardOutput()).contains(QStringLiteral("Pression de contact")));
+}
+
+// A box without a number (empty, or a lone "-") is no 0: no result line,
+// and the message names the box.
+void TestFrettage::boitesSansNombre_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("message");
+    // Read as 0 °C, the hub gave a loss of 50 · 11e-6 · (0 − 20) = −11,0 µm.
+    QTest::newRow("hub temp empty") << "Fr_Temp_Moyeu" << "" << "Saisissez la température de service du moyeu";
+    QTest::newRow("hub temp -") << "Fr_Temp_Moyeu" << "-" << "Saisissez la température de service du moyeu";
+    // Read as 0 °C, the shaft cooled gave the hub 252 °C.
+    QTest::newRow("cooled -") << "Fr_Temp_Refroidi" << "-"
+                              << "Saisissez la température de l'arbre refroidi, ou videz la case";
+    QTest::newRow("length") << "Fr_Longueur" << "" << "Saisissez la longueur de l'assemblage";
+    QTest::newRow("hub diameter") << "Fr_Dia_Ext" << "," << "Saisissez le diamètre extérieur du moyeu";
+    QTest::newRow("shaft E") << "Fr_E_Arbre" << "" << "Saisissez le module E de l'arbre";
+    QTest::newRow("Rz hub") << "Fr_Rz_Moyeu" << "." << "Saisissez la rugosité Rz du moyeu";
+    QTest::newRow("torque") << "Fr_Couple" << "" << "Saisissez le couple à transmettre (0 = aucun)";
+    QTest::newRow("speed") << "Fr_Vitesse" << "" << "Saisissez la vitesse de rotation (0 = arrêt)";
+}
+
+void TestFrettage::boitesSansNombre()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, texte);
+    QFETCH(QString, message);
+    saisir(nom.toLatin1().constData(), texte);
+    QCOMPARE(boite(nom.toLatin1().constData())->text(), texte);
+    QCOMPARE(controle<QLabel>("Fr_Message")->text(), message);
+    QCOMPARE(controle<QTableWidget>("Fr_Resultats")->rowCount(), 0);
+    QCOMPARE(controle<QLabel>("Fr_Verdicts")->text(), QString());
+    QVERIFY(!m_fenetre->evaluation().resultat);
+    QCOMPARE(m_fenetre->texteResultats(), QStringList{message});
+    // An empty cooled-shaft box is the default "non", with results.
+    if (nom == QLatin1String("Fr_Temp_Refroidi")) {
+        saisir("Fr_Temp_Refroidi", QString());
+        QVERIFY(m_fenetre->evaluation().resultat);
+        QCOMPARE(controle<QLabel>("Fr_Message")->text(), QString());
+    }
+}
+
+// A pasted number counts as typed, blanks around it or not: it no longer
+// follows the diameter.
+void TestFrettage::collerGardeLaSaisie_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("colle");
+    QTest::addColumn<QString>("garde");
+    QTest::newRow("length, blanks") << "Fr_Longueur" << "  120 " << "120";
+    QTest::newRow("length") << "Fr_Longueur" << "120" << "120";
+    QTest::newRow("hub, blanks") << "Fr_Dia_Ext" << "  90 " << "90";
+    QTest::newRow("hub, leading blank") << "Fr_Dia_Ext" << " 90" << "90";
+}
+
+void TestFrettage::collerGardeLaSaisie()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, colle);
+    QFETCH(QString, garde);
+    QLineEdit *b = boite(nom.toLatin1().constData());
+    QGuiApplication::clipboard()->setText(colle);
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(b->text(), garde);
+    m_fenetre->montrer(ajustementClasses(40, "H7", "s6"));
+    QCOMPARE(b->text(), garde);
+    QCOMPARE(nom == QLatin1String("Fr_Longueur") ? m_fenetre->parametres().l_F_mm : m_fenetre->parametres().D_aA_mm,
+             garde.toDouble());
+}
+
+// "Libre" with a box left empty has no diameter: the automatic hub
+// diameter and length keep their last values, and no result shows.
+void TestFrettage::libreIncomplet()
+{
+    AjustementAffiche incomplet;
+    incomplet.libre = true;
+    m_fenetre->montrer(incomplet);
+    QCOMPARE(boite("Fr_Dia_Ext")->text(), QStringLiteral("100"));
+    QCOMPARE(boite("Fr_Longueur")->text(), QStringLiteral("50"));
+    QCOMPARE(controle<QLabel>("Fr_Message")->text(), QStringLiteral("Complétez la saisie libre"));
+    QCOMPARE(controle<QTableWidget>("Fr_Resultats")->rowCount(), 0);
+    // Complete again, the sizes follow the bore size.
+    m_fenetre->montrer(ajustementLibre(30, 0.021, 0, 30, 0.048, 0.035));
+    QCOMPARE(boite("Fr_Dia_Ext")->text(), QStringLiteral("60"));
+    QCOMPARE(boite("Fr_Longueur")->text(), QStringLiteral("30"));
+    QVERIFY(m_fenetre->evaluation().resultat);
+}
+
+// The smoothing factors follow the locale as every box does.
+void TestFrettage::lissageDeLaLangue_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("textes");
+    QTest::newRow("C") << QLocale::c()
+                       << QStringList{"0.4 (DIN 7190-1:2017)", QString::fromUtf8("0.8 (éditions antérieures)")};
+    QTest::newRow("fr") << QLocale(QLocale::French, QLocale::France)
+                        << QStringList{"0,4 (DIN 7190-1:2017)", QString::fromUtf8("0,8 (éditions antérieures)")};
+}
+
+void TestFrettage::lissageDeLaLangue()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, textes);
+    QLocale::setDefault(locale);
+    Frettage f;
+    f.montrer(ajustementClasses(50, "H7", "u6"));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *liste = f.findChild<QComboBox *>(QStringLiteral("Fr_Lissage"));
+    QCOMPARE(liste->count(), 2);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(liste->itemText(i), textes[i]);
+    QCOMPARE(f.findChild<QLineEdit *>(QStringLiteral("Fr_Frottement"))->text(), locale.toString(0.12));
 }
 
 QTEST_MAIN(TestFrettage)

@@ -43,6 +43,8 @@ private slots:
     void rienAAppliquer();
     void paletteClaire();
     void placement();
+    void nombresDeLaLangue_data();
+    void nombresDeLaLangue();
 
 private:
     QLineEdit *boite(const char *nom) const { return m_fenetre->findChild<QLineEdit *>(QLatin1String(nom)); }
@@ -406,6 +408,34 @@ void TestRecherche::placement()
     Recherche aGauche(&droite, QStringLiteral("25"));
     QVERIFY(aGauche.x() + aGauche.width() <= droite.frameGeometry().left());
     QVERIFY(aGauche.x() >= ecran.left());
+}
+
+// The clearance boxes show their numbers in the locale: the starting
+// range, and a range set by another window (four decimals, as results).
+void TestRecherche::nombresDeLaLangue_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("textes");
+    QTest::newRow("C") << QLocale::c() << QStringList{"0.01", "0.04", "-0.1733", "-0.0830"};
+    QTest::newRow("fr") << QLocale(QLocale::French, QLocale::France)
+                        << QStringList{"0,01", "0,04", "-0,1733", "-0,0830"};
+}
+
+void TestRecherche::nombresDeLaLangue()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, textes);
+    QLocale::setDefault(locale);
+    Recherche r(nullptr, QStringLiteral("25"));
+    auto *mini = r.findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Mini"));
+    auto *maxi = r.findChild<QLineEdit *>(QStringLiteral("Rech_Jeu_Maxi"));
+    QCOMPARE(mini->text(), textes[0]);
+    QCOMPARE(maxi->text(), textes[1]);
+    r.setDemande(QStringLiteral("50"), -0.17325, -0.083);
+    QCOMPARE(mini->text(), textes[2]);
+    QCOMPARE(maxi->text(), textes[3]);
+    // The boxes read back what they show: the search runs on that range.
+    QVERIFY(r.findChild<QLabel *>(QStringLiteral("Rech_Message"))->text().contains(QStringLiteral("ajustement")));
 }
 
 QTEST_MAIN(TestRecherche)
