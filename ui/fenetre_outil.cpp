@@ -161,7 +161,11 @@ void FenetreOutil::placer(bool voisines)
 
     // The frame this window has, or will have: before it first shows, its
     // frame is taken to be as wide as the main window's.
-    const QMargins m = isVisible() && frameGeometry() != geometry() ? marges(*this) : marges(*m_principale);
+    // On a scaled screen the frame's sides, rounded to whole pixels each,
+    // and the window's place may lose up to two pixels: they are counted in.
+    const int arrondi = ecran->devicePixelRatio() > 1 ? 2 : 0;
+    const QMargins m = (isVisible() && frameGeometry() != geometry() ? marges(*this) : marges(*m_principale))
+                       + QMargins(0, 0, arrondi, arrondi);
     // Smaller when it is larger than the screen: resized when it may be,
     // its controls scrolled when it may not.
     const QSize place = zone.size().shrunkBy(m);
