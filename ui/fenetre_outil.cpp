@@ -3,6 +3,8 @@
 #include "ui/palette.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -210,6 +212,12 @@ void FenetreOutil::defiler(const QSize &place)
             if (!w->isWindow())
                 w->setParent(contenu);
         }
+        // The wheel scrolls the window: a list it passes over keeps its
+        // choice unless it has the focus.
+        for (QComboBox *liste : contenu->findChildren<QComboBox *>()) {
+            liste->setFocusPolicy(Qt::StrongFocus);
+            liste->installEventFilter(this);
+        }
         m_defilement = new QScrollArea(this);
         m_defilement->setObjectName(QStringLiteral("Defilement"));
         m_defilement->setFrameShape(QFrame::NoFrame);
@@ -264,6 +272,11 @@ void FenetreOutil::showEvent(QShowEvent *event)
 
 bool FenetreOutil::eventFilter(QObject *objet, QEvent *event)
 {
+    if (m_defilement && event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(objet)
+        && !static_cast<QWidget *>(objet)->hasFocus()) {
+        QCoreApplication::sendEvent(m_defilement->verticalScrollBar(), event);
+        return true;
+    }
     if (objet == m_principale && m_suivi == Suivi::Toujours && isVisible()
         && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
         placer();

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QtTest>
@@ -245,6 +247,9 @@ void TestFenetreOutil::defileSiTropGrande()
     auto *bas = new QPushButton(QStringLiteral("Bas"), &outil);
     bas->setObjectName(QStringLiteral("Bas"));
     bas->setGeometry(taille.width() - 110, taille.height() - 34, 100, 24);
+    auto *liste = new QComboBox(&outil);
+    liste->addItems({QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")});
+    liste->setGeometry(10, 100, 100, 24);
     const vestrel::AjustementAffiche affichage;
     outil.ouvrir({affichage, QStringLiteral("2")});
     QVERIFY(QTest::qWaitForWindowExposed(&outil));
@@ -269,6 +274,20 @@ void TestFenetreOutil::defileSiTropGrande()
     const QRect vu(bas->mapTo(&outil, QPoint(0, 0)), bas->size());
     const QRect fenetre = outil.defilement()->viewport()->geometry();
     QVERIFY2(fenetre.contains(vu), qPrintable(texte(vu) + QStringLiteral(" out of ") + texte(fenetre)));
+
+    // The wheel over a list without the focus scrolls, the choice stays.
+    if (outil.defilement()->verticalScrollBar()->maximum() == 0)
+        return;
+    outil.defilement()->verticalScrollBar()->setValue(0);
+    outil.defilement()->horizontalScrollBar()->setValue(0);
+    QApplication::processEvents();
+    const int avant = outil.defilement()->verticalScrollBar()->value();
+    const QPoint p = liste->rect().center();
+    QWheelEvent roue(p, liste->mapToGlobal(p), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(liste, &roue);
+    QCOMPARE(liste->currentIndex(), 0);
+    QVERIFY(outil.defilement()->verticalScrollBar()->value() > avant);
 }
 
 // Under a dark desktop palette a drop-down list of a tool window opens in
