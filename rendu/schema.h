@@ -120,6 +120,9 @@ struct TextePlace {
 // The box a text's glyphs take in the drawing font, from its size, its
 // characters, its weight and its anchor: what the layout keeps clear.
 Rectangle boiteTexte(const TextePlace &t);
+// The room a text takes: its glyphs' box, with its white box when it has
+// one, so that no line is hidden under it either.
+Rectangle encombrement(const TextePlace &t);
 
 struct FlechePlacee {
     Segment trait;

@@ -128,9 +128,10 @@ std::vector<Segment> traitsDuPlan(const PlanSchema &p)
 
 namespace {
 
-// The texts are kept in drawing order; each one whose box crosses a line
-// or a text already kept is moved up or down (its white box with it) by the
-// least step that clears it, so that it stays beside what it labels.
+// The texts are kept in drawing order; each one whose room (its glyphs and
+// its white box) crosses a line or a text already kept is moved up or down
+// (its white box with it) by the least step that clears it, so that it
+// stays beside what it labels, and no line is hidden under a white box.
 void degager(PlanSchema &p)
 {
     const std::vector<Segment> lignes = traitsDuPlan(p);
@@ -140,7 +141,21 @@ void degager(PlanSchema &p)
                && std::none_of(lignes.begin(), lignes.end(), [&](const Segment &s) { return traverse(s, b); });
     };
     for (TextePlace &t : p.textes) {
-        const Rectangle b = boiteTexte(t);
+        // The box is taken of the text as it would be moved, so that the
+        // box kept is the very one checked, to the last bit.
+        auto deplacer = [](TextePlace &u, double dx, double dy) {
+            u.position.x += dx;
+            u.position.y += dy;
+            if (u.fond) {
+                u.fond->x += dx;
+                u.fond->y += dy;
+            }
+        };
+        auto boiteDeplacee = [&](double dx, double dy) {
+            TextePlace u = t;
+            deplacer(u, dx, dy);
+            return encombrement(u);
+        };
         // Up or down first, then also sideways when no height will do.
         const double pas = 0.1 * t.taille;
         const int n = static_cast<int>(p.hauteur / pas), m = static_cast<int>(p.largeur / 4 / pas);
@@ -150,22 +165,29 @@ void degager(PlanSchema &p)
             dx = (j % 2 ? -1 : 1) * ((j + 1) / 2) * pas;
             for (int k = 0; k <= 2 * n && !trouve; ++k) {
                 dy = (k % 2 ? -1 : 1) * ((k + 1) / 2) * pas;
-                trouve = libre(Rectangle{b.x + dx, b.y + dy, b.largeur, b.hauteur});
+                trouve = libre(boiteDeplacee(dx, dy));
             }
         }
         if (!trouve)
             dx = dy = 0;
-        t.position.x += dx;
-        t.position.y += dy;
-        if (t.fond) {
-            t.fond->x += dx;
-            t.fond->y += dy;
-        }
-        gardees.push_back(boiteTexte(t));
+        deplacer(t, dx, dy);
+        gardees.push_back(encombrement(t));
     }
 }
 
 } // namespace
+
+Rectangle encombrement(const TextePlace &t)
+{
+    Rectangle b = boiteTexte(t);
+    if (t.fond) {
+        const double x0 = std::min(b.x, t.fond->x), y0 = std::min(b.y, t.fond->y);
+        const double x1 = std::max(b.x + b.largeur, t.fond->x + t.fond->largeur);
+        const double y1 = std::max(b.y + b.hauteur, t.fond->y + t.fond->hauteur);
+        b = Rectangle{x0, y0, x1 - x0, y1 - y0};
+    }
+    return b;
+}
 
 Rectangle boiteTexte(const TextePlace &t)
 {

@@ -19,6 +19,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vestrel {
 
 namespace {
@@ -64,6 +67,19 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
     auto ligne = [&](double y, double hauteur, const QString &t) {
         p.drawText(QRectF(0, y * k, largeur * k, hauteur * k), Qt::AlignLeft | Qt::AlignTop, t);
     };
+    // A line longer than the page's width goes on below, broken between
+    // words, never cut at the edge; its height in points, `pas` a row.
+    constexpr int Paragraphe = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    auto hauteurParagraphe = [&](const QString &t, double pas) {
+        const QRectF r = p.boundingRect(QRectF(0, 0, largeur * k, 1e6), Paragraphe, t);
+        const double rangs = std::max(1.0, std::round(r.height() / p.fontMetrics().lineSpacing()));
+        return rangs * pas;
+    };
+    auto paragraphe = [&](double y, double pas, const QString &t) {
+        const double h = hauteurParagraphe(t, pas);
+        p.drawText(QRectF(0, y * k, largeur * k, (h + pas) * k), Paragraphe, t);
+        return h;
+    };
 
     QFont titre(QStringLiteral("DejaVu Sans"));
     titre.setPointSizeF(18);
@@ -78,10 +94,8 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
     ligne(32, 16, QStringLiteral("Établie le %1").arg(texteDateHeure(date)));
     double y = 64;
     const std::string sep = separateurLocal();
-    for (const QString &l : versQt(notationTexte(a, sep, service)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        ligne(y, 16, l);
-        y += 17;
-    }
+    for (const QString &l : versQt(notationTexte(a, sep, service)).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        y += paragraphe(y, 17, l);
     y += 20;
     // The diagram as vectors and texts, its default size scaled to the
     // page's width.
@@ -110,13 +124,12 @@ bool peindrePdf(QIODevice *sortie, const ResultatAjustement &a, const QDateTime 
             y += 18;
             p.setFont(texte);
             for (const QString &l : lignes) {
-                if (y + 16 > hauteurPage) {
+                if (y + hauteurParagraphe(l, 15) + 1 > hauteurPage) {
                     if (!pdf.newPage())
                         return false;
                     y = 0;
                 }
-                ligne(y, 16, l);
-                y += 15;
+                y += paragraphe(y, 15, l);
             }
         }
     }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -21,9 +22,9 @@ std::string conflit(const PlanSchema &p)
 {
     const std::vector<Segment> lignes = traitsDuPlan(p);
     for (std::size_t i = 0; i < p.textes.size(); ++i) {
-        const Rectangle a = boiteTexte(p.textes[i]);
+        const Rectangle a = encombrement(p.textes[i]);
         for (std::size_t j = i + 1; j < p.textes.size(); ++j)
-            if (chevauchent(a, boiteTexte(p.textes[j])))
+            if (chevauchent(a, encombrement(p.textes[j])))
                 return "\"" + p.textes[i].texte + "\" overlaps \"" + p.textes[j].texte + "\"";
         for (const Segment &s : lignes)
             if (traverse(s, a)) {
@@ -110,6 +111,48 @@ TEST_P(EtiquettesCatalogue, AucunChevauchement)
             ++ajustements;
         }
     }
+    EXPECT_GT(ajustements, 1000);
+    EXPECT_EQ(echecs, 0);
+}
+
+// The fit in service adds a dashed zone, its arrows and texts: with no
+// change at all (the same conditions on both parts), in the cold and in
+// the warm, over a sample of the default catalogue's fits and free fits.
+TEST(EtiquettesSchema, EnService)
+{
+    struct Cas {
+        const char *nom;
+        double alpha_al, t_al, t_ar;
+    };
+    const double acier = acierParDefaut().alpha_chauffe_par_K, alu = materiau("alu-6082")->alpha_chauffe_par_K;
+    const Cas cas[] = {{"sans effet", acier, 20, 20}, {"froid", alu, -40, -40}, {"chaud", alu, 80, 20},
+                       {"acier chaud", acier, 150, 20}};
+    int echecs = 0, ajustements = 0;
+    auto essayer = [&](const AjustementAffiche &f, const std::string &nom) {
+        for (const Cas &c : cas) {
+            ConditionsService conditions;
+            conditions.piece(Cote::Alesage) = {c.alpha_al, c.t_al};
+            conditions.piece(Cote::Arbre).temperature_C = c.t_ar;
+            const auto e = etatService(f, conditions, 3);
+            if (!e)
+                continue;
+            verifier(construireSchema(f, ",", &*e), nom + ", " + c.nom, echecs);
+            ++ajustements;
+        }
+    };
+    for (double d : {2.0, 25.0, 50.0, 123.456789, 400.0}) {
+        const auto alesages = classesOffertes(Cote::Alesage, d);
+        const auto arbres = classesOffertes(Cote::Arbre, d);
+        const std::size_t pas = std::max<std::size_t>(1, alesages.size() * arbres.size() / 60);
+        for (std::size_t k = 0; k < alesages.size() * arbres.size(); k += pas) {
+            const auto a = alesages[k % alesages.size()], b = arbres[(k / alesages.size() + k) % arbres.size()];
+            essayer(ajustementClasses(d, a, b), std::string(a) + "/" + std::string(b) + " at " + std::to_string(d));
+        }
+    }
+    for (const auto &l : std::vector<std::array<double, 6>>{{12.3, 0.03, 0.02, 12.2, 0.03, 0.02},
+                                                           {50, 0.025, 0, 50, -0.025, -0.05},
+                                                           {40, 0, -0.01, 40.03, 0.006, 0}})
+        essayer(ajustementLibre(l[0], l[1], l[2], l[3], l[4], l[5]), "libre " + std::to_string(l[0]));
     EXPECT_GT(ajustements, 1000);
     EXPECT_EQ(echecs, 0);
 }

@@ -1,5 +1,7 @@
 // The diagram window on its own, copying and exporting a fit.
+#include "calcul/service.h"
 #include "rendu/notation.h"
+#include "tables/materiaux.h"
 #include "ui/couleurs.h"
 #include "ui/dessin_schema.h"
 #include "ui/export.h"
@@ -475,6 +477,31 @@ private slots:
         const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lignes.size(), 2); // the header and its underline, no image
         QVERIFY(QFileInfo(chemin).size() > 5000);
+    }
+
+    // A line wider than the page goes on below it, whole: the probable
+    // clearance of the fit in service on the first page, a long line of a
+    // further page (a part's materials, say).
+    void exportPdfLignesEntieres()
+    {
+        QLocale::setDefault(Francais);
+        const AjustementAffiche f = ajustementClasses(25, "H7", "g6");
+        ConditionsService c;
+        c.piece(Cote::Alesage) = {materiau("alu-6082")->alpha_chauffe_par_K, -40};
+        c.piece(Cote::Arbre).temperature_C = -40;
+        const auto service = etatService(f, c, 3);
+        QVERIFY(service);
+        QStringList mots;
+        for (int i = 1; i <= 60; ++i)
+            mots << QStringLiteral("valeur%1").arg(i);
+        const PageTexte page{QStringLiteral("Page longue"), {{QStringLiteral("Section"), {mots.join(QLatin1Char(' '))}}}};
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("long.pdf"));
+        QCOMPARE(exporter(f, chemin, FormatExport::Pdf, QDateTime(QDate(2026, 3, 14), QTime(9, 30)), &*service, {page}),
+                 QString());
+        const QString texte = pdfTexte(chemin).simplified();
+        QVERIFY2(texte.contains(QStringLiteral("avec serrage 7,2 % ; avec jeu 92,8 %")), qPrintable(texte));
+        QVERIFY2(texte.contains(mots.join(QLatin1Char(' '))), qPrintable(texte));
     }
 
     void exportSvgEtPng()
