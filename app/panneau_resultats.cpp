@@ -71,7 +71,8 @@ void PanneauResultats::afficher(const ResultatAjustement &resultat)
         if (resultat.cote(cote).ecartsInverses && message.isEmpty())
             message = texte(texteEcartsInverses(cote));
     }
-    m_message->setText(message);
+    // The line of reversed deviations, whole: a smaller font where needed.
+    montrerNombre(m_message, message);
     const auto &jeux = resultat.jeux;
     montrerNombre(m_jMax, jeux ? texteJeuLocal(jeux->max.valeur) : QString());
     montrerNombre(m_jMin, jeux ? texteJeuLocal(jeux->min.valeur) : QString());

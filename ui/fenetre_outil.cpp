@@ -3,10 +3,17 @@
 #include "ui/palette.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <tuple>
@@ -156,10 +163,17 @@ void FenetreOutil::placer(bool voisines)
 
     // The frame this window has, or will have: before it first shows, its
     // frame is taken to be as wide as the main window's.
-    const QMargins m = isVisible() && frameGeometry() != geometry() ? marges(*this) : marges(*m_principale);
-    // Smaller when it is larger than the screen and may be resized.
+    // On a scaled screen the frame's sides, rounded to whole pixels each,
+    // and the window's place may lose up to two pixels: they are counted in.
+    const int arrondi = ecran->devicePixelRatio() > 1 ? 2 : 0;
+    const QMargins m = (isVisible() && frameGeometry() != geometry() ? marges(*this) : marges(*m_principale))
+                       + QMargins(0, 0, arrondi, arrondi);
+    // Smaller when it is larger than the screen: resized when it may be,
+    // its controls scrolled when it may not.
     const QSize place = zone.size().shrunkBy(m);
-    if (width() > place.width() || height() > place.height())
+    if (m_defilement || (!layout() && (minimumWidth() > place.width() || minimumHeight() > place.height())))
+        defiler(place);
+    else if (width() > place.width() || height() > place.height())
         resize(size().boundedTo(place).expandedTo(minimumSize()).boundedTo(maximumSize()));
 
     QList<QRect> autres;
@@ -170,6 +184,64 @@ void FenetreOutil::placer(bool voisines)
         }
     }
     move(placerOutil(cadre, size().grownBy(m), zone, autres));
+}
+
+void FenetreOutil::fixerTaille(const QSize &taille)
+{
+    if (m_defilement)
+        m_defilement->widget()->setFixedSize(taille);
+    else
+        setFixedSize(taille);
+    if (!isVisible() || !m_principale)
+        return;
+    const QScreen *ecran = QGuiApplication::screenAt(m_principale->frameGeometry().center());
+    if (!ecran)
+        ecran = m_principale->screen();
+    if (m_defilement || (ecran && !ecran->availableGeometry().contains(frameGeometry())))
+        placer(true);
+}
+
+void FenetreOutil::defiler(const QSize &place)
+{
+    if (!m_defilement) {
+        // The controls keep their places, now in the scrolled content.
+        auto *contenu = new QWidget;
+        contenu->setObjectName(objectName() + QStringLiteral("_Contenu"));
+        contenu->setFixedSize(minimumSize());
+        for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow())
+                w->setParent(contenu);
+        }
+        // The wheel scrolls the window: a list it passes over keeps its
+        // choice unless it has the focus.
+        for (QComboBox *liste : contenu->findChildren<QComboBox *>()) {
+            liste->setFocusPolicy(Qt::StrongFocus);
+            liste->installEventFilter(this);
+        }
+        m_defilement = new QScrollArea(this);
+        m_defilement->setObjectName(QStringLiteral("Defilement"));
+        m_defilement->setFrameShape(QFrame::NoFrame);
+        m_defilement->setWidget(contenu);
+        auto *disposition = new QVBoxLayout(this);
+        disposition->setContentsMargins(0, 0, 0, 0);
+        disposition->addWidget(m_defilement);
+        if (isVisible())
+            m_defilement->show();
+    }
+    // As large as the content and the scroll bars it needs, within `place`.
+    const QSize contenu = m_defilement->widget()->size();
+    const int barre = m_defilement->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_defilement);
+    QSize taille = contenu;
+    bool horizontale = false, verticale = false;
+    for (int passe = 0; passe < 2; ++passe) {
+        verticale = verticale || taille.height() > place.height();
+        horizontale = horizontale || taille.width() > place.width();
+        taille = contenu + QSize(verticale ? barre : 0, horizontale ? barre : 0);
+    }
+    const QSize maxi = contenu + QSize(barre, barre);
+    setMinimumSize(QSize(4 * barre, 4 * barre).boundedTo(place));
+    setMaximumSize(maxi);
+    resize(taille.boundedTo(place));
 }
 
 // Escape that no control took, when the shortcut did not see it (the
@@ -190,8 +262,21 @@ void FenetreOutil::closeEvent(QCloseEvent *event)
     emit ferme();
 }
 
+// The drop-down lists in the program's palette too, whatever the desktop's
+// menus look like.
+void FenetreOutil::showEvent(QShowEvent *event)
+{
+    appliquerPaletteListes(this);
+    QWidget::showEvent(event);
+}
+
 bool FenetreOutil::eventFilter(QObject *objet, QEvent *event)
 {
+    if (m_defilement && event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(objet)
+        && !static_cast<QWidget *>(objet)->hasFocus()) {
+        QCoreApplication::sendEvent(m_defilement->verticalScrollBar(), event);
+        return true;
+    }
     if (objet == m_principale && m_suivi == Suivi::Toujours && isVisible()
         && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
         placer();

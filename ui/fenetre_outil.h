@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QScrollArea;
+
 namespace vestrel {
 
 // Where a tool window of frame size `taille` goes beside the main window's
@@ -63,6 +65,13 @@ public:
     // smaller when it can and must), out of the way of the other tool
     // windows shown when `voisines` is set.
     void placer(bool voisines = false);
+    // The size of the window's controls (a window of fixed size): the
+    // window's own, or the scrolled content's once the window scrolls. A
+    // shown window that no longer fits is placed again.
+    void fixerTaille(const QSize &taille);
+    // The area that scrolls the controls of a window larger than its
+    // screen, null while it fits.
+    QScrollArea *defilement() const { return m_defilement; }
 
 signals:
     // The user closed the window (it is only hidden).
@@ -76,10 +85,16 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
+    // A window that cannot be made smaller than `place` moves its controls
+    // into a scroll area and becomes as large as the screen lets it.
+    void defiler(const QSize &place);
+
     QPointer<QWidget> m_principale;
+    QScrollArea *m_defilement = nullptr;
     Suivi m_suivi;
 };
 

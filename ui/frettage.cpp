@@ -263,7 +263,13 @@ void Frettage::creerControles()
             // Where the values come from, beside the name.
             c.materiau->setItemData(c.materiau->count() - 1, texte(m.source), Qt::ToolTipRole);
         }
-        c.materiau->view()->setMinimumWidth(twips(5200));
+        // The list shows every name whole; the box, too narrow for the
+        // longer ones, holds the chosen name whole in its tooltip.
+        int plusLong = 0;
+        for (int i = 0; i < c.materiau->count(); ++i)
+            plusLong = std::max(plusLong, c.materiau->fontMetrics().horizontalAdvance(c.materiau->itemText(i)));
+        c.materiau->view()->setMinimumWidth(std::max(twips(5200), plusLong + twips(600)));
+        c.materiau->setToolTip(c.materiau->currentText());
         for (int i = 0; i < n; ++i)
             c.valeurs[static_cast<std::size_t>(i)] = boite(QLatin1String(ChampsMateriau[i].nom), i + 1, Filtre::Diametre);
         c.rz = boite(QStringLiteral("Rz"), n + 1, Filtre::Diametre);
@@ -272,6 +278,8 @@ void Frettage::creerControles()
         c.temperature->setText(texteNombreLocal(20));
         remplirMateriau(piece, 0);
         connect(c.materiau, &QComboBox::currentIndexChanged, this, [this, piece](int index) {
+            QComboBox *liste = m_pieces[static_cast<std::size_t>(piece)].materiau;
+            liste->setToolTip(liste->currentText());
             remplirMateriau(piece, index);
             calculer();
         });

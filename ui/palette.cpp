@@ -2,6 +2,8 @@
 
 #include "ui/couleurs.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -68,6 +70,17 @@ QPalette paletteProgramme()
 void appliquerPalette(QWidget *fenetre)
 {
     fenetre->setPalette(paletteProgramme());
+}
+
+void appliquerPaletteListes(QWidget *fenetre)
+{
+    const QPalette p = paletteProgramme();
+    for (QComboBox *liste : fenetre->findChildren<QComboBox *>()) {
+        QAbstractItemView *vue = liste->view();
+        vue->setPalette(p);
+        if (QWidget *cadre = vue->parentWidget())
+            cadre->setPalette(p);
+    }
 }
 
 double contraste(const QColor &a, const QColor &b)

@@ -16,6 +16,11 @@ QPalette paletteProgramme();
 // its controls inherit it.
 void appliquerPalette(QWidget *fenetre);
 
+// Gives the drop-down lists of a window's combo boxes the program's palette:
+// a list opens in a window of its own, which would otherwise take the
+// desktop's menu colours.
+void appliquerPaletteListes(QWidget *fenetre);
+
 // Contrast ratio of two colours, from 1 (same luminance) to 21 (black on
 // white), as accessibility guidelines measure it.
 double contraste(const QColor &a, const QColor &b);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -30,6 +31,9 @@
 namespace vestrel {
 
 namespace {
+
+// The results' width without the service columns; they widen it.
+constexpr int LargeurTable = 8760;
 
 constexpr Controle Controles[] = {
     {"Rech_Lbl_Diametre", Genre::Texte, nullptr, 120, 165, 960, 255, "Diamètre", Police::Comic},
@@ -43,7 +47,7 @@ constexpr Controle Controles[] = {
     {"Rech_Base", Genre::Choix, nullptr, 120, 600, 2900, 330, "", Police::Sans},
     {"Rech_Preferes", Genre::Case, nullptr, 3300, 630, 3900, 285, "Ajustements recommandés seulement", Police::Comic},
     {"Rech_En_Service", Genre::Case, nullptr, 7350, 630, 1530, 285, "En service", Police::Comic},
-    {"Rech_Resultats", Genre::Table, nullptr, 120, 1080, 8760, 4140, "", Police::Sans},
+    {"Rech_Resultats", Genre::Table, nullptr, 120, 1080, LargeurTable, 4140, "", Police::Sans},
     {"Rech_Message", Genre::Texte, nullptr, 120, 5385, 6900, 255, "", Police::Comic},
     {"Rech_Appliquer", Genre::Bouton, nullptr, 7200, 5310, 1680, 405, "Appliquer", Police::PetitBouton},
 };
@@ -175,11 +179,25 @@ void Recherche::creerControles()
     m_table->verticalHeader()->setDefaultSectionSize(twips(270));
     QHeaderView *entete = m_table->horizontalHeader();
     entete->setStretchLastSection(true);
-    // Widths are set again when the service columns come and go.
+    // Widths are set again when the service columns come and go, each at
+    // least its header's; the table, and the window with it, widen to show
+    // them all without a scroll bar.
     connect(m_resultats, &QAbstractItemModel::modelReset, this, [this] {
         QHeaderView *h = m_table->horizontalHeader();
-        for (int c = 0; c < std::min(int(std::size(LargeursColonnes)), m_resultats->columnCount()); ++c)
-            h->resizeSection(c, twips(LargeursColonnes[c]));
+        int colonnes = 0;
+        for (int c = 0; c < std::min(int(std::size(LargeursColonnes)), m_resultats->columnCount()); ++c) {
+            const int l = std::max(twips(LargeursColonnes[c]), h->sectionSizeHint(c));
+            h->resizeSection(c, l);
+            colonnes += l;
+        }
+        const int barre = m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table);
+        const int largeur = std::max(twips(LargeurTable), colonnes + 2 * m_table->frameWidth() + barre);
+        const int plus = largeur - m_table->width();
+        if (plus == 0)
+            return;
+        m_table->resize(largeur, m_table->height());
+        m_appliquer->move(m_appliquer->x() + plus, m_appliquer->y());
+        fixerTaille(tailleTwips(LargeurFenetre, HauteurFenetre) + QSize(largeur - twips(LargeurTable), 0));
     });
     entete->setSectionsMovable(false);
     // No column sorted at first: the search's own order.

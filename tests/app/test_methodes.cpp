@@ -269,7 +269,14 @@ private slots:
         calculer();
         resultats(attendus);
         QCOMPARE(texte("Res_Message"), message);
-        QVERIFY(w(QStringLiteral("Res_Message"))->isVisible());
+        auto *ligne = w<QLabel>(QStringLiteral("Res_Message"));
+        QVERIFY(ligne->isVisible());
+        // Whole, inside its label and the frame.
+        QCOMPARE(ligne->text(), message);
+        QVERIFY2(ligne->fontMetrics().horizontalAdvance(message) <= ligne->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(ligne->fontMetrics().horizontalAdvance(message))
+                                .arg(ligne->contentsRect().width())));
+        QVERIFY(ligne->parentWidget()->contentsRect().contains(ligne->geometry()));
         QVERIFY(!m_fenetre->resultat().jeux);
 
         b->selectAll();

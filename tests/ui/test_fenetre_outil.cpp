@@ -2,14 +2,22 @@
 // window (on the small and the large screen of the test screens, at every
 // scale factor the suite runs), Escape, and closing that only hides.
 #include "ui/cellule.h"
+#include "ui/couleurs.h"
 #include "ui/fenetre_outil.h"
 #include "ui/menu_deroulant.h"
 #include "ui/menus.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QtTest>
 
 using vestrel::FenetreOutil;
@@ -61,10 +69,13 @@ private slots:
     void place();
     void surLEcranDeLaPrincipale_data();
     void surLEcranDeLaPrincipale();
+    void defileSiTropGrande_data();
+    void defileSiTropGrande();
     void echapFerme();
     void ouvertureEtSuivi();
     void menuGranditAvecLaTable_data();
     void menuGranditAvecLaTable();
+    void listesClaires(); // last: it leaves the Fusion style in force
 };
 
 // Screen 0..1366 x 0..768 unless given; main window 370 x 400.
@@ -196,6 +207,146 @@ void TestFenetreOutil::surLEcranDeLaPrincipale()
     placerPrincipale(0.5, 0.5);
     QTRY_VERIFY(zone.contains(outil.frameGeometry()));
     verifier("followed to the middle");
+}
+
+void TestFenetreOutil::defileSiTropGrande_data()
+{
+    QTest::addColumn<QString>("ecran");
+    QTest::addColumn<QSize>("taille");
+    for (const char *nom : {"Petit", "Large"}) {
+        // Larger than the small screen at every scale, than the large one
+        // at scale 2; the diagram's size fits but at scale 2 on the small.
+        QTest::addRow("%s 1500x1000", nom) << QString::fromLatin1(nom) << QSize(1500, 1000);
+        QTest::addRow("%s 600x1100", nom) << QString::fromLatin1(nom) << QSize(600, 1100);
+        QTest::addRow("%s 560x400", nom) << QString::fromLatin1(nom) << QSize(560, 400);
+    }
+}
+
+// A window of fixed size larger than its screen is no larger than the
+// screen: its controls scroll, the farthest one can be scrolled to, and the
+// user may resize it. One that fits keeps its size, without scroll area.
+void TestFenetreOutil::defileSiTropGrande()
+{
+    QFETCH(QString, ecran);
+    QFETCH(QSize, taille);
+    QScreen *e = ecranNomme(ecran);
+    QVERIFY(e);
+    const QRect zone = e->availableGeometry();
+    QWidget principale;
+    principale.setGeometry(QRect(zone.topLeft() + QPoint(20, 40), QSize(370, 377)));
+    principale.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    const QMargins cadre(principale.geometry().left() - principale.frameGeometry().left(),
+                         principale.geometry().top() - principale.frameGeometry().top(),
+                         principale.frameGeometry().right() - principale.geometry().right(),
+                         principale.frameGeometry().bottom() - principale.geometry().bottom());
+
+    Essai outil(&principale, FenetreOutil::Suivi::Ouverture, taille);
+    outil.setFixedSize(taille);
+    // A button: a line edit would be scrolled to its cursor only.
+    auto *bas = new QPushButton(QStringLiteral("Bas"), &outil);
+    bas->setObjectName(QStringLiteral("Bas"));
+    bas->setGeometry(taille.width() - 110, taille.height() - 34, 100, 24);
+    auto *liste = new QComboBox(&outil);
+    liste->addItems({QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois")});
+    liste->setGeometry(10, 100, 100, 24);
+    const vestrel::AjustementAffiche affichage;
+    outil.ouvrir({affichage, QStringLiteral("2")});
+    QVERIFY(QTest::qWaitForWindowExposed(&outil));
+    QVERIFY2(zone.contains(outil.frameGeometry()),
+             qPrintable(QStringLiteral("%1 off %2").arg(texte(outil.frameGeometry()), texte(zone))));
+
+    const bool tient = zone.size().shrunkBy(cadre).expandedTo(taille) == zone.size().shrunkBy(cadre);
+    QCOMPARE(outil.defilement() != nullptr, !tient);
+    QCOMPARE(outil.findChild<QScrollArea *>() != nullptr, !tient);
+    QCOMPARE(outil.findChild<QPushButton *>(QStringLiteral("Bas")), bas);
+    QVERIFY(bas->isVisible());
+    QVERIFY(outil.findChild<QLineEdit *>(QStringLiteral("Boite"))->isVisible());
+    if (tient) {
+        QCOMPARE(outil.size(), taille);
+        return;
+    }
+    QVERIFY(outil.width() < taille.width() || outil.height() < taille.height());
+    QVERIFY(outil.minimumSize() != outil.maximumSize());
+    // The farthest control, scrolled to, shows wholly.
+    QApplication::processEvents();
+    outil.defilement()->ensureWidgetVisible(bas);
+    const QRect vu(bas->mapTo(&outil, QPoint(0, 0)), bas->size());
+    const QRect fenetre = outil.defilement()->viewport()->geometry();
+    QVERIFY2(fenetre.contains(vu), qPrintable(texte(vu) + QStringLiteral(" out of ") + texte(fenetre)));
+
+    // The wheel over a list without the focus scrolls, the choice stays.
+    if (outil.defilement()->verticalScrollBar()->maximum() == 0)
+        return;
+    outil.defilement()->verticalScrollBar()->setValue(0);
+    outil.defilement()->horizontalScrollBar()->setValue(0);
+    QApplication::processEvents();
+    const int avant = outil.defilement()->verticalScrollBar()->value();
+    const QPoint p = liste->rect().center();
+    QWheelEvent roue(p, liste->mapToGlobal(p), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(liste, &roue);
+    QCOMPARE(liste->currentIndex(), 0);
+    QVERIFY(outil.defilement()->verticalScrollBar()->value() > avant);
+}
+
+// Under a dark desktop palette a drop-down list of a tool window opens in
+// the program's light palette, as the window itself, in the style that
+// desktop themes bring, whose lists take the colours of the menus.
+void TestFenetreOutil::listesClaires()
+{
+    QPalette sombre;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        sombre.setColor(role, QColor(30, 30, 30));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        sombre.setColor(role, QColor(230, 230, 230));
+    // A desktop theme gives menus and lists palettes of their own.
+    const char *const classes[] = {"QMenu", "QAbstractItemView"};
+    const QPalette ancienne = QApplication::palette();
+    QList<QPalette> anciennes;
+    for (const char *c : classes)
+        anciennes << QApplication::palette(c);
+    QApplication::setPalette(sombre);
+    for (const char *c : classes)
+        QApplication::setPalette(sombre, c);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QWidget principale;
+    principale.setGeometry(100, 100, 370, 377);
+    principale.show();
+    Essai outil(&principale, FenetreOutil::Suivi::Ouverture, QSize(300, 200));
+    auto *liste = new QComboBox(&outil);
+    liste->setObjectName(QStringLiteral("Liste"));
+    liste->addItems({QStringLiteral("Acier"), QStringLiteral("Bronze")});
+    liste->setGeometry(10, 50, 150, 24);
+    const vestrel::AjustementAffiche affichage;
+    outil.ouvrir({affichage, QString()});
+    QVERIFY(QTest::qWaitForWindowExposed(&outil));
+    liste->showPopup();
+    QAbstractItemView *vue = outil.findChild<QComboBox *>(QStringLiteral("Liste"))->view();
+    QTRY_VERIFY(vue->isVisible());
+    const QPalette p = vue->palette();
+    const QPalette cadre = vue->window()->palette();
+    // As drawn: the item not chosen on a light background, its text dark.
+    const QImage image = vue->grab().toImage();
+    const QRect item = vue->visualRect(vue->model()->index(1, 0));
+    QVERIFY(!item.isEmpty());
+    int clairs = 0, sombres = 0;
+    for (int x = item.left(); x <= item.right(); ++x) {
+        const int l = image.pixelColor(x * image.width() / vue->width(), item.center().y() * image.height() / vue->height()).lightness();
+        clairs += l > 200;
+        sombres += l < 60;
+    }
+    liste->hidePopup();
+    QApplication::setPalette(ancienne);
+    for (int i = 0; i < anciennes.size(); ++i)
+        QApplication::setPalette(anciennes[i], classes[i]);
+    QCOMPARE(p.color(QPalette::Base), vestrel::couleurs::Blanc);
+    QCOMPARE(p.color(QPalette::Text), QColor(Qt::black));
+    QCOMPARE(p.color(QPalette::Window), vestrel::couleurs::Gris);
+    QCOMPARE(p.color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(cadre.color(QPalette::Window), vestrel::couleurs::Gris);
+    QVERIFY2(clairs > item.width() / 2, qPrintable(QStringLiteral("%1 light of %2").arg(clairs).arg(item.width())));
+    QVERIFY(sombres > 0);
 }
 
 void TestFenetreOutil::echapFerme()

@@ -3,6 +3,7 @@
 #include "ui/export.h"
 #include "ui/frettage.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,6 +37,7 @@ private slots:
     void defauts();
     void suitLeDiametre();
     void changementDeMateriau();
+    void nomsDeMateriauxEntiers();
     void verdicts_data();
     void verdicts();
     void chercherLesAjustements();
@@ -158,6 +162,32 @@ void TestFrettage::changementDeMateriau()
     // p min = 0.000836 · 140 000/2.43333 = 48.1.
     saisir("Fr_E_Moyeu", QStringLiteral("140000"));
     QCOMPARE(ligne(QStringLiteral("Pression de contact")).value(0), QStringLiteral("48,1\u00a0MPa"));
+}
+
+// Every material name, chosen on either part, shows whole: in the box when
+// it fits, else in the box's tooltip; and whole in the open list.
+void TestFrettage::nomsDeMateriauxEntiers()
+{
+    for (const char *nom : {"Fr_Mat_Moyeu", "Fr_Mat_Arbre"}) {
+        auto *liste = controle<QComboBox>(nom);
+        QVERIFY(liste->count() > 1);
+        QStyleOptionComboBox option;
+        option.initFrom(liste);
+        const QRect champ = liste->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, liste);
+        for (int i = liste->count() - 1; i >= 0; --i) {
+            liste->setCurrentIndex(i);
+            const QString texte = liste->currentText();
+            const int largeur = liste->fontMetrics().horizontalAdvance(texte);
+            if (largeur > champ.width())
+                QCOMPARE(liste->toolTip(), texte);
+            QVERIFY2(liste->view()->minimumWidth() > largeur, qPrintable(texte));
+        }
+    }
+    // The hub in S355, the shaft in S235.
+    controle<QComboBox>("Fr_Mat_Moyeu")->setCurrentIndex(1);
+    QCOMPARE(controle<QComboBox>("Fr_Mat_Moyeu")->toolTip(), QStringLiteral("Acier de construction S355"));
+    QCOMPARE(controle<QComboBox>("Fr_Mat_Arbre")->toolTip(), QStringLiteral("Acier de construction S235"));
 }
 
 void TestFrettage::verdicts_data()

@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QClipboard>
@@ -45,6 +47,7 @@ private slots:
     void placement();
     void nombresDeLaLangue_data();
     void nombresDeLaLangue();
+    void colonnesEnService();
 
 private:
     QLineEdit *boite(const char *nom) const { return m_fenetre->findChild<QLineEdit *>(QLatin1String(nom)); }
@@ -436,6 +439,45 @@ void TestRecherche::nombresDeLaLangue()
     QCOMPARE(maxi->text(), textes[3]);
     // The boxes read back what they show: the search runs on that range.
     QVERIFY(r.findChild<QLabel *>(QStringLiteral("Rech_Message"))->text().contains(QStringLiteral("ajustement")));
+}
+
+// Ticking "En service" adds two columns: the window widens to show every
+// column with its whole header, without a horizontal scroll bar, stays on
+// the screen, and takes its width back when they go.
+void TestRecherche::colonnesEnService()
+{
+    const QRect ecran = m_fenetre->screen()->availableGeometry();
+    QWidget principale;
+    principale.setGeometry(ecran.left(), ecran.top() + 20, 150, 100);
+    principale.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&principale));
+    Recherche r(&principale, QStringLiteral("25"));
+    r.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    auto *t = r.findChild<QTableView *>(QStringLiteral("Rech_Resultats"));
+    auto *appliquer = r.findChild<Cellule *>(QStringLiteral("Rech_Appliquer"));
+    auto *enService = r.findChild<QCheckBox *>(QStringLiteral("Rech_En_Service"));
+    const int avant = r.width();
+    r.setService(vestrel::ConditionsService{});
+    QVERIFY(enService->isEnabled());
+    enService->setChecked(true);
+    QCOMPARE(t->model()->columnCount(), 9);
+    QCOMPARE(t->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Maxi en service"));
+    QApplication::processEvents();
+    QHeaderView *h = t->horizontalHeader();
+    for (int c = 0; c < 9; ++c)
+        QVERIFY2(h->sectionSize(c) >= h->sectionSizeHint(c),
+                 qPrintable(t->model()->headerData(c, Qt::Horizontal).toString()));
+    QCOMPARE(t->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(r.width() > avant);
+    QVERIFY(r.rect().contains(t->geometry()));
+    QCOMPARE(appliquer->geometry().right(), t->geometry().right());
+    QVERIFY(ecran.contains(r.frameGeometry()));
+
+    enService->setChecked(false);
+    QCOMPARE(t->model()->columnCount(), 7);
+    QCOMPARE(r.width(), avant);
+    QCOMPARE(appliquer->geometry().right(), t->geometry().right());
 }
 
 QTEST_MAIN(TestRecherche)
