@@ -102,4 +102,16 @@ PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::stri
 
 std::string_view motNature(Nature n) { return description(n).mot; }
 
+bool estOption(std::string_view a)
+{
+    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
+}
+
+void uneFois(bool &vue, std::string_view option)
+{
+    if (vue)
+        throw MauvaiseEntree{std::string(option) + " is given twice"};
+    vue = true;
+}
+
 } // namespace vestrel

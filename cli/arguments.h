@@ -42,6 +42,13 @@ double lireDiametre(std::string_view texte, Systeme systeme = Systeme::Defaut);
 PaireEcarts ecartsClasse(Cote cote, std::string_view classe, double d, std::string_view texteD,
                          Systeme systeme = Systeme::Defaut);
 
+// Whether an argument is an option: "-5" and "-.5" are (bad) numbers, not
+// options.
+bool estOption(std::string_view a);
+
+// Marks an option that may be given once as seen; bad input the second time.
+void uneFois(bool &vue, std::string_view option);
+
 // The kind of fit as the command writes it: "jeu", "incertain", "serrage".
 std::string_view motNature(Nature n);
 

@@ -397,12 +397,6 @@ std::string recommandes(const std::vector<std::string> &positionnels, bool json)
     return o.str();
 }
 
-bool estOption(std::string_view a)
-{
-    // "-5" and "-.5" are (bad) diameters, not options.
-    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
-}
-
 Sortie executer(std::span<const std::string> args)
 {
     if (std::optional<Sortie> s = executerFrettage(args))
@@ -415,11 +409,6 @@ Sortie executer(std::span<const std::string> args)
     std::vector<std::string> positionnels;
     std::optional<std::string_view> seule;
     OptionsService service;
-    auto unique = [](bool &drapeau, std::string_view option) {
-        if (drapeau)
-            throw MauvaiseEntree{std::string(option) + " is given twice"};
-        drapeau = true;
-    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (!estOption(a)) {
@@ -431,11 +420,11 @@ Sortie executer(std::span<const std::string> args)
             forme = a;
             choisie = a == "--json" ? Forme::Json : a == "--drawing" ? Forme::Dessin : Forme::Svg;
         } else if (a == "--find") {
-            unique(trouve, a);
+            uneFois(trouve, a);
         } else if (a == "--preferred") {
-            unique(preferes, a);
+            uneFois(preferes, a);
         } else if (a == "--complete") {
-            unique(complet, a);
+            uneFois(complet, a);
         } else if (a == "--basis") {
             if (base)
                 throw MauvaiseEntree{"--basis is given twice"};

@@ -154,28 +154,17 @@ struct Demande {
     OptionsService service; // --service, --probable and the parts' conditions
 };
 
-bool estOption(std::string_view a)
-{
-    // "-5" and "-.5" are (bad) numbers, not options.
-    return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9') && a[1] != '.';
-}
-
 Demande lireDemande(std::span<const std::string> args)
 {
     Demande d;
-    auto unique = [](bool &drapeau, std::string_view option) {
-        if (drapeau)
-            throw MauvaiseEntree{std::string(option) + " is given twice"};
-        drapeau = true;
-    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (a == "--press") {
-            unique(d.frettage, a);
+            uneFois(d.frettage, a);
         } else if (a == "--json") {
-            unique(d.json, a);
+            uneFois(d.json, a);
         } else if (a == "--materials") {
-            unique(d.materiaux, a);
+            uneFois(d.materiaux, a);
         } else if (a == "--free") {
             if (d.libre)
                 throw MauvaiseEntree{"--free is given twice"};
